@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Developer commands: demo, test, test-asan, bench [--quick], fuzz [SECONDS].
+set -euo pipefail
+cd "$(dirname "$0")"
+ROOT=$(pwd)
+
+PACKAGES=(qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
+          libqt5sql5-sqlite libqt5sql5-psql postgresql libmuparser-dev fonts-wqy-microhei
+          xvfb xauth imagemagick libbenchmark-dev clang-14 libclang-rt-14-dev cmake ninja-build g++
+          valgrind)
+
+ensure_packages() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "dev.sh: installing ${missing[*]}"
+        local SUDO=""
+        [ "$(id -u)" -ne 0 ] && SUDO=sudo
+        $SUDO apt-get update
+        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+    fi
+}
+
+jobs() { nproc 2>/dev/null || echo 2; }
+
+configure_build() { # dir, extra cmake args...
+    local dir=$1; shift
+    cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j "$(jobs)"
+}
+
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/orb-xdg.XXXXXX)}
+chmod 700 "$XDG_RUNTIME_DIR"
+
+cmd=${1:-help}
+shift || true
+case "$cmd" in
+  demo)
+    ensure_packages
+    configure_build build -DCMAKE_BUILD_TYPE=Debug
+    if [ -n "${DISPLAY:-}" ]; then
+        exec build/demo/orbdemo "$@"
+    else
+        mkdir -p demo-output
+        QT_QPA_PLATFORM=offscreen build/demo/orbdemo --screenshots "$ROOT/demo-output" "$@"
+        echo "dev.sh: no display; screenshots written to $ROOT/demo-output/"
+        ls -1 demo-output/*.png
+    fi
+    ;;
+  test)
+    ensure_packages
+    configure_build build -DCMAKE_BUILD_TYPE=Debug
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(jobs)" "$@")
+    ;;
+  test-asan)
+    ensure_packages
+    configure_build build-asan -DCMAKE_BUILD_TYPE=Debug -DORB_SANITIZE=ON
+    (cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(jobs)" "$@")
+    ;;
+  bench)
+    ensure_packages
+    quick=0
+    [ "${1:-}" = "--quick" ] && quick=1
+    configure_build build-bench -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+        -DORB_BUILD_BENCH=ON -DORB_BUILD_TESTS=OFF -DORB_BUILD_DEMO=OFF
+    args=()
+    [ $quick -eq 1 ] && args+=(--benchmark_min_time=0.01 --orb-quick)
+    status=0
+    for b in build-bench/bench/bench_*; do
+        [ -x "$b" ] || continue
+        echo "== $(basename "$b")"
+        QT_QPA_PLATFORM=offscreen "$b" "${args[@]}" || status=1
+    done
+    exit $status
+    ;;
+  fuzz)
+    ensure_packages
+    seconds=${1:-60}
+    CC=clang-14 CXX=clang++-14 configure_build build-fuzz -DCMAKE_BUILD_TYPE=Debug -DORB_BUILD_FUZZ=ON \
+        -DORB_BUILD_TESTS=OFF -DORB_BUILD_DEMO=OFF
+    status=0
+    for f in build-fuzz/fuzz/fuzz_*; do
+        [ -x "$f" ] || continue
+        name=$(basename "$f")
+        corpus=build-fuzz/corpus/$name
+        mkdir -p "$corpus"
+        [ -d "fuzz/seeds/$name" ] && cp -n fuzz/seeds/"$name"/* "$corpus"/ 2>/dev/null || true
+        echo "== $name for ${seconds}s"
+        "$f" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 "$corpus" || status=1
+    done
+    exit $status
+    ;;
+  *)
+    echo "usage: ./dev.sh demo | test | test-asan | bench [--quick] | fuzz [SECONDS]" >&2
+    exit 2
+    ;;
+esac

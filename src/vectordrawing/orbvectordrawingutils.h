@@ -1,0 +1,19 @@
+#pragma once
+
+#include "orbdrawingwidgets_export.h"
+
+#include "engine/zvdconstants.h"
+
+#include <QByteArray>
+
+class ZVectorDrawing;
+
+// Moves vector drawings between the engine and byte arrays, the form drawsets hand them out in.
+class ORBDRAWINGWIDGETS_EXPORT OrbVectorDrawingUtils
+{
+public:
+    // Replaces the content of drawing with the drawing stored in data; empty data empties it.
+    static void loadData(ZVectorDrawing* drawing, const QByteArray& data);
+    // Writes drawing into data: XML for format 1, the engine's stream for every other format.
+    static void saveData(ZVectorDrawing* drawing, QByteArray& data, EnVDSaveFormat format, bool flag);
+};

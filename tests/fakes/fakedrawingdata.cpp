@@ -1,0 +1,287 @@
+#include "fakedrawingdata.h"
+
+FakeDrawsetType::FakeDrawsetType(FakeLog* log, const QString& name, int elementType, int orderNum)
+    : m_log(log), m_name(name), m_elementType(elementType), m_orderNum(orderNum)
+{
+}
+
+void FakeDrawsetType::beginUpdate() { m_log->add(tag() + QStringLiteral(".beginUpdate")); }
+void FakeDrawsetType::endUpdate() { m_log->add(tag() + QStringLiteral(".endUpdate")); }
+
+void FakeDrawsetType::setName(const QString& value)
+{
+    m_log->add(tag() + QStringLiteral(".setName(%1)").arg(value));
+    m_name = value;
+}
+
+void FakeDrawsetType::setOrderNum(int value)
+{
+    m_log->add(tag() + QStringLiteral(".setOrderNum(%1)").arg(value));
+    m_orderNum = value;
+}
+
+FakeDrawset::FakeDrawset(FakeLog* log, FakeDrawsetType* type, const QString& name, int id, int orderNum)
+    : m_log(log), m_type(type), m_name(name), m_id(id), m_orderNum(orderNum)
+{
+}
+
+void FakeDrawset::beginUpdate() { m_log->add(tag() + QStringLiteral(".beginUpdate")); }
+void FakeDrawset::endUpdate() { m_log->add(tag() + QStringLiteral(".endUpdate")); }
+
+void FakeDrawset::setOrderNum(int value)
+{
+    m_log->add(tag() + QStringLiteral(".setOrderNum(%1)").arg(value));
+    m_orderNum = value;
+}
+
+void FakeDrawset::setName(const QString& value)
+{
+    m_log->add(tag() + QStringLiteral(".setName(%1)").arg(value));
+    m_name = value;
+}
+
+void FakeDataStore::beginUpdate() { m_log->add(QStringLiteral("store.beginUpdate")); }
+void FakeDataStore::endUpdate() { m_log->add(QStringLiteral("store.endUpdate")); }
+
+bool FakeDataStore::removeDrawsetType(IOrbDrawsetType* type)
+{
+    QString name;
+    if (type)
+        type->name(name);
+    m_log->add(QStringLiteral("store.removeDrawsetType(%1)").arg(name));
+    const int n = m_removals++;
+    return m_failAfter < 0 || n < m_failAfter;
+}
+
+bool FakeDataStore::removeDrawset(IOrbDrawset* drawset)
+{
+    QString name;
+    if (drawset)
+        drawset->name(name);
+    m_log->add(QStringLiteral("store.removeDrawset(%1)").arg(name));
+    const int n = m_removals++;
+    return m_failAfter < 0 || n < m_failAfter;
+}
+
+FakeDrawingFile::FakeDrawingFile(FakeLog* log, const QString& fileName)
+    : m_log(log), m_fileName(fileName), m_store(new FakeDataStore(log))
+{
+}
+
+FakeDrawingFile::~FakeDrawingFile() = default;
+
+FakeDrawsetType* FakeDrawingFile::addType(const QString& name, int elementType)
+{
+    m_types.push_back(std::make_unique<FakeDrawsetType>(m_log, name, elementType, int(m_types.size())));
+    return m_types.back().get();
+}
+
+FakeDrawset* FakeDrawingFile::addDrawset(FakeDrawsetType* type, const QString& name)
+{
+    const int id = int(m_drawsets.size()) + 1;
+    m_drawsets.push_back(std::make_unique<FakeDrawset>(m_log, type, name, id, id));
+    m_drawsets.back()->m_file = this;
+    return m_drawsets.back().get();
+}
+
+FakeCodeEntry* FakeDrawingFile::addCode(FakeDrawset* drawset, const QString& code, const QString& alias,
+                                        const QString& displayName)
+{
+    auto entry = std::make_unique<FakeCodeEntry>(code, alias, displayName);
+    FakeCodeEntry* raw = entry.get();
+    m_codeStore.push_back(std::move(entry));
+    m_codes[drawset].append(raw);
+    return raw;
+}
+
+FakeFieldEntry* FakeDrawingFile::addField(FakeDrawset* drawset, const QString& fieldName,
+                                          const QString& displayName)
+{
+    auto entry = std::make_unique<FakeFieldEntry>(fieldName, displayName);
+    FakeFieldEntry* raw = entry.get();
+    m_fieldStore.push_back(std::move(entry));
+    m_fields[drawset].append(raw);
+    return raw;
+}
+
+void FakeDrawingFile::getAll(QList<IOrbDrawsetType*>& out, bool flag)
+{
+    m_log->add(QStringLiteral("file.getAll(%1)").arg(flag ? QStringLiteral("true") : QStringLiteral("false")));
+    out.clear();
+    for (const auto& t : m_types)
+        out.append(t.get());
+}
+
+void FakeDrawingFile::getByType(QList<IOrbDrawset*>& out, IOrbDrawsetType* type)
+{
+    QString name;
+    if (type)
+        type->name(name);
+    m_log->add(QStringLiteral("file.getByType(%1)").arg(name));
+    out.clear();
+    for (const auto& d : m_drawsets)
+        if (d->m_type == type)
+            out.append(d.get());
+}
+
+void FakeDrawingFile::getByDrawset(QList<IOrbCodeEntry*>& out, IOrbDrawset* drawset)
+{
+    out = m_codes.value(drawset);
+}
+
+void FakeDrawingFile::getByDrawset(QList<IOrbFieldEntry*>& out, IOrbDrawset* drawset)
+{
+    out = m_fields.value(drawset);
+}
+
+void FakeDrawingService::addFile(const QSharedPointer<FakeDrawingFile>& file)
+{
+    m_files.append(file);
+}
+
+void FakeDrawingService::fileNames(QStringList& out)
+{
+    out.clear();
+    for (const auto& f : m_files)
+        out.append(f->m_fileName);
+}
+
+IOrbDrawingFile* FakeDrawingService::findFile(const QString& name)
+{
+    m_log->add(QStringLiteral("service.findFile(%1)").arg(name));
+    for (const auto& f : m_files)
+        if (f->m_fileName == name)
+            return f.data();
+    return nullptr;
+}
+
+void FakeDrawingService::openFile(QSharedPointer<IOrbDrawingFile>& out, const QString& name)
+{
+    m_log->add(QStringLiteral("service.openFile(%1)").arg(name));
+    out.reset();
+    for (const auto& f : m_files)
+        if (f->m_fileName == name)
+            out = f;
+}
+
+QSharedPointer<LumMemTable> FakeDrawingService::queryTable(IOrbDrawset* drawset, const QString& tableName,
+                                                           const OrbKeyValueList& params)
+{
+    Q_UNUSED(params);
+    QString name;
+    if (drawset)
+        drawset->name(name);
+    m_log->add(QStringLiteral("service.queryTable(%1,%2)").arg(name, tableName));
+    return m_tables.value(qMakePair(drawset, tableName));
+}
+
+FakeProp::FakeProp(const QString& code, int vdID, const QString& value)
+    : m_code(code), m_infoCode(code), m_infoName(code), m_vdID(vdID), m_value(value)
+{
+}
+
+FakeProp* FakeProps::add(const QString& code, int vdID, const QString& value)
+{
+    m_props.push_back(std::make_unique<FakeProp>(code, vdID, value));
+    return m_props.back().get();
+}
+
+OrbDrawsetProp* FakeProps::at(int index)
+{
+    if (index < 0 || index >= int(m_props.size()))
+        return nullptr;
+    return m_props[size_t(index)].get();
+}
+
+OrbDrawsetProp* FakeProps::find(const QString& code)
+{
+    for (const auto& p : m_props)
+        if (p->m_code == code)
+            return p.get();
+    return nullptr;
+}
+
+bool FakeProps::validate(OrbDrawsetProp* prop, const QString& value, QString& message)
+{
+    m_log->add(QStringLiteral("props.validate(%1=%2)").arg(prop ? prop->code() : QString(), value));
+    if (m_invalidValues.contains(value)) {
+        message = m_validateMessage;
+        return false;
+    }
+    return true;
+}
+
+bool FakeProps::saveEditorValue(QList<OrbDrawsetProp*> props, const QString& value)
+{
+    QStringList codes;
+    for (OrbDrawsetProp* p : props)
+        codes.append(p ? p->code() : QStringLiteral("null"));
+    m_log->add(QStringLiteral("props.saveEditorValue(%1=%2)").arg(codes.join(QLatin1Char(',')), value));
+    if (!m_saveResult)
+        return false;
+    for (OrbDrawsetProp* p : props)
+        if (auto* fake = dynamic_cast<FakeProp*>(p))
+            fake->m_value = value;
+    return true;
+}
+
+FakeProcessor::FakeProcessor(FakeLog* log, QObject* parent)
+    : OrbDrawingInfoProcessor(parent), m_log(log), m_props(log)
+{
+}
+
+long long FakeProcessor::entType()
+{
+    m_log->add(QStringLiteral("processor.entType"));
+    return m_entType;
+}
+
+long long FakeProcessor::elementType()
+{
+    m_log->add(QStringLiteral("processor.elementType"));
+    return m_elementType;
+}
+
+void FakeProcessor::filterTables(QList<QPair<QString, QString>*>& out)
+{
+    m_log->add(QStringLiteral("processor.filterTables"));
+    for (const auto& t : m_filterTables)
+        out.append(new QPair<QString, QString>(t));
+}
+
+void FakeProcessor::displayParams(QMap<QString, QString>& out)
+{
+    m_log->add(QStringLiteral("processor.displayParams"));
+    out = m_displayParams;
+}
+
+void FakeProcessor::setDrawset(IOrbDrawset* drawset)
+{
+    QString name = QStringLiteral("null");
+    if (drawset)
+        drawset->name(name);
+    m_log->add(QStringLiteral("processor.setDrawset(%1)").arg(name));
+    m_drawset = drawset;
+}
+
+void FakeProcessor::open() { m_log->add(QStringLiteral("processor.open")); }
+
+void FakeProcessor::calculate()
+{
+    m_log->add(QStringLiteral("processor.calculate"));
+    emit onBeforeCalculate();
+    emit onAfterCalculate();
+}
+
+void FakeProcessor::initDefValues(const DefValues& values)
+{
+    m_log->add(QStringLiteral("processor.initDefValues(%1)").arg(values.size()));
+    m_lastDefValues = values;
+}
+
+bool FakeProcessor::restoreDefValues(const DefValues& values)
+{
+    m_log->add(QStringLiteral("processor.restoreDefValues(%1)").arg(values.size()));
+    m_lastDefValues = values;
+    return m_restoreResult;
+}

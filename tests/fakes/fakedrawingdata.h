@@ -1,0 +1,285 @@
+#pragma once
+
+// Recording fakes of the drawing-data host interfaces. Every fake writes its calls into a shared
+// FakeLog under its tag ("type:<name>", "drawset:<name>", "store", "file", ...), so that tests
+// assert exactly which host calls a widget made and in which order. Getters that only read
+// (name, id, orderNum, ...) are not logged unless noted; writes and brackets always are.
+
+#include "fakelog.h"
+
+#include "drawingdata/iorbcatalog.h"
+#include "drawingdata/iorbdatastore.h"
+#include "drawingdata/iorbdrawingfile.h"
+#include "drawingdata/iorbdrawingservice.h"
+#include "drawingdata/iorbdrawset.h"
+#include "drawingdata/iorbdrawsettype.h"
+#include "drawingdata/orbdrawinginfoprocessor.h"
+#include "drawingdata/orbdrawsetprop.h"
+#include "drawingdata/orbkeyvaluelist.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QSet>
+#include <QSharedPointer>
+#include <memory>
+#include <vector>
+
+class FakeDrawingFile;
+
+class FakeDrawsetType : public IOrbDrawsetType
+{
+public:
+    FakeDrawsetType(FakeLog* log, const QString& name, int elementType, int orderNum = 0);
+
+    void beginUpdate() override;
+    void endUpdate() override;
+    int elementType() override { return m_elementType; }
+    void name(QString& out) override { out = m_name; }
+    void setName(const QString& value) override;
+    int orderNum() override { return m_orderNum; }
+    void setOrderNum(int value) override;
+
+    QString tag() const { return QStringLiteral("type:") + m_name; }
+
+    FakeLog* m_log;
+    QString m_name;
+    int m_elementType;
+    int m_orderNum;
+};
+
+class FakeDrawset : public IOrbDrawset
+{
+public:
+    FakeDrawset(FakeLog* log, FakeDrawsetType* type, const QString& name, int id, int orderNum = 0);
+
+    void beginUpdate() override;
+    void endUpdate() override;
+    IOrbDrawingFile* drawingFile() override { return m_file; }
+    int id() override { return m_id; }
+    IOrbDrawsetType* drawsetType() override { return m_type; }
+    int orderNum() override { return m_orderNum; }
+    void setOrderNum(int value) override;
+    void name(QString& out) override { out = m_name; }
+    void setName(const QString& value) override;
+    OrbKeyValueList* keyValues() override { return &m_keyValues; }
+    const QByteArray& vectorDrawingData() override { return m_drawing; }
+    bool isVisible() override { return m_visible; }
+
+    QString tag() const { return QStringLiteral("drawset:") + m_name; }
+
+    FakeLog* m_log;
+    IOrbDrawingFile* m_file = nullptr;
+    FakeDrawsetType* m_type;
+    QString m_name;
+    int m_id;
+    int m_orderNum;
+    bool m_visible = true;
+    OrbKeyValueList m_keyValues;
+    QByteArray m_drawing;
+};
+
+class FakeDataConnection : public IOrbDataConnection
+{
+public:
+    void filePath(QString& out) override { out = m_path; }
+    QString m_path;
+};
+
+// Removal answers: by default every removal succeeds; failAfter >= 0 makes the removal with that
+// (zero-based) number and every later one fail.
+class FakeDataStore : public IOrbDataStore
+{
+public:
+    explicit FakeDataStore(FakeLog* log) : m_log(log) {}
+
+    IOrbDataConnection* connection() override { return &m_connection; }
+    void beginUpdate() override;
+    void endUpdate() override;
+    bool removeDrawsetType(IOrbDrawsetType* type) override;
+    bool removeDrawset(IOrbDrawset* drawset) override;
+
+    FakeLog* m_log;
+    FakeDataConnection m_connection;
+    int m_removals = 0;
+    int m_failAfter = -1;
+};
+
+class FakeCodeEntry : public IOrbCodeEntry
+{
+public:
+    FakeCodeEntry(const QString& code, const QString& alias, const QString& displayName)
+        : m_code(code), m_alias(alias), m_displayName(displayName) {}
+    QString alias() override { return m_alias; }
+    QString displayName() override { return m_displayName; }
+    QString code() override { return m_code; }
+    QString m_code, m_alias, m_displayName;
+};
+
+class FakeFieldEntry : public IOrbFieldEntry
+{
+public:
+    FakeFieldEntry(const QString& fieldName, const QString& displayName)
+        : m_fieldName(fieldName), m_displayName(displayName) {}
+    QString displayName() override { return m_displayName; }
+    QString fieldName() override { return m_fieldName; }
+    QString m_fieldName, m_displayName;
+};
+
+// A drawing file held in memory. Types and drawsets are listed in the order they were added
+// (tests add them in display order); the file owns every object it hands out.
+class FakeDrawingFile : public IOrbDrawingFile,
+                        public IOrbDrawsetTypes,
+                        public IOrbDrawsets,
+                        public IOrbCodeCatalog,
+                        public IOrbFieldCatalog
+{
+public:
+    explicit FakeDrawingFile(FakeLog* log, const QString& fileName = QStringLiteral("fake.drw"));
+    ~FakeDrawingFile() override;
+
+    FakeDrawsetType* addType(const QString& name, int elementType);
+    FakeDrawset* addDrawset(FakeDrawsetType* type, const QString& name);
+    FakeCodeEntry* addCode(FakeDrawset* drawset, const QString& code, const QString& alias,
+                           const QString& displayName);
+    FakeFieldEntry* addField(FakeDrawset* drawset, const QString& fieldName, const QString& displayName);
+
+    // IOrbDrawingFile
+    void fileName(QString& out) override { out = m_fileName; }
+    void elementTypes(QSet<int>& out) override { out = m_elementTypes; }
+    QSharedPointer<IOrbDataStore> dataStore() override { return m_store; }
+    IOrbDrawsetTypes* drawsetTypes() override { return this; }
+    IOrbDrawsets* drawsets() override { return this; }
+    IOrbCodeCatalog* codeCatalog() override { return this; }
+    IOrbFieldCatalog* fieldCatalog() override { return this; }
+    bool isEditable() override { return m_editable; }
+
+    // IOrbDrawsetTypes, IOrbDrawsets (logged as "file.getAll" and "file.getByType(<type>)")
+    void getAll(QList<IOrbDrawsetType*>& out, bool flag) override;
+    void getByType(QList<IOrbDrawset*>& out, IOrbDrawsetType* type) override;
+    // IOrbCodeCatalog, IOrbFieldCatalog
+    void getByDrawset(QList<IOrbCodeEntry*>& out, IOrbDrawset* drawset) override;
+    void getByDrawset(QList<IOrbFieldEntry*>& out, IOrbDrawset* drawset) override;
+
+    FakeLog* m_log;
+    QString m_fileName;
+    QSet<int> m_elementTypes;
+    bool m_editable = true;
+    QSharedPointer<FakeDataStore> m_store;
+    std::vector<std::unique_ptr<FakeDrawsetType>> m_types;
+    std::vector<std::unique_ptr<FakeDrawset>> m_drawsets;
+    QHash<IOrbDrawset*, QList<IOrbCodeEntry*>> m_codes;
+    QHash<IOrbDrawset*, QList<IOrbFieldEntry*>> m_fields;
+    std::vector<std::unique_ptr<IOrbCodeEntry>> m_codeStore;
+    std::vector<std::unique_ptr<IOrbFieldEntry>> m_fieldStore;
+};
+
+// A drawing service over fake files and in-memory tables ("service.queryTable(<drawset>,<name>)").
+class FakeDrawingService : public IOrbDrawingService,
+                           public IOrbDrawingFileRegistry,
+                           public IOrbDrawsetTableProvider
+{
+public:
+    explicit FakeDrawingService(FakeLog* log) : m_log(log) {}
+
+    void addFile(const QSharedPointer<FakeDrawingFile>& file);
+
+    IOrbDrawingFileRegistry* drawingFiles() override { return this; }
+    IOrbDrawsetTableProvider* drawsetTableProvider() override { return this; }
+    void fileNames(QStringList& out) override;
+    IOrbDrawingFile* findFile(const QString& name) override;
+    void openFile(QSharedPointer<IOrbDrawingFile>& out, const QString& name) override;
+    QSharedPointer<LumMemTable> queryTable(IOrbDrawset* drawset, const QString& tableName,
+                                           const OrbKeyValueList& params) override;
+
+    FakeLog* m_log;
+    QList<QSharedPointer<FakeDrawingFile>> m_files;
+    // Tables answered by queryTable, keyed by drawset and table name.
+    QHash<QPair<IOrbDrawset*, QString>, QSharedPointer<LumMemTable>> m_tables;
+};
+
+class FakeProp : public OrbDrawsetProp
+{
+public:
+    FakeProp(const QString& code, int vdID, const QString& value = QString());
+
+    int decimals() override { return m_decimals; }
+    QString code() override { return m_code; }
+    QString infoCode() override { return m_infoCode; }
+    QString infoName() override { return m_infoName; }
+    int vdID() override { return m_vdID; }
+    QString value(bool) override { return m_value; }
+    bool isReadOnly() override { return m_readOnly; }
+    bool isDefaultExcluded() override { return m_defaultExcluded; }
+    bool isDrawingInfo() override { return m_drawingInfo; }
+
+    int m_decimals = 0;
+    QString m_code;
+    QString m_infoCode;
+    QString m_infoName;
+    int m_vdID;
+    QString m_value;
+    bool m_readOnly = false;
+    bool m_defaultExcluded = false;
+    bool m_drawingInfo = true;
+};
+
+// Properties in insertion order. saveEditorValue is logged as
+// "props.saveEditorValue(<code>,<code>...=<value>)" and answers m_saveResult; when it answers
+// true the value is written into every listed property.
+class FakeProps : public OrbDrawsetProps
+{
+public:
+    explicit FakeProps(FakeLog* log) : m_log(log) {}
+
+    FakeProp* add(const QString& code, int vdID, const QString& value = QString());
+
+    int count() override { return int(m_props.size()); }
+    OrbDrawsetProp* at(int index) override;
+    OrbDrawsetProp* find(const QString& code) override;
+    bool validate(OrbDrawsetProp* prop, const QString& value, QString& message) override;
+    bool saveEditorValue(QList<OrbDrawsetProp*> props, const QString& value) override;
+
+    FakeLog* m_log;
+    std::vector<std::unique_ptr<FakeProp>> m_props;
+    bool m_saveResult = true;
+    // validate refuses values listed here with m_validateMessage.
+    QSet<QString> m_invalidValues;
+    QString m_validateMessage = QStringLiteral("invalid");
+};
+
+// A processor whose answers are set by the test; every operation is logged as "processor.<op>".
+class FakeProcessor : public OrbDrawingInfoProcessor
+{
+    Q_OBJECT
+public:
+    explicit FakeProcessor(FakeLog* log, QObject* parent = nullptr);
+
+    long long entType() override;
+    long long elementType() override;
+    void filterTables(QList<QPair<QString, QString>*>& out) override;
+    void displayParams(QMap<QString, QString>& out) override;
+    IOrbDrawset* drawset() override { return m_drawset; }
+    void setDrawset(IOrbDrawset* drawset) override;
+    void open() override;
+    void calculate() override;
+    void initDefValues(const DefValues& values) override;
+    bool restoreDefValues(const DefValues& values) override;
+    OrbDrawsetProps* drawsetProps() override { return m_hasProps ? &m_props : nullptr; }
+    QString drawingID() override { return m_drawingID; }
+    QString toDrawingInfo() override { return m_drawingInfo; }
+
+    FakeLog* m_log;
+    long long m_entType = 0;
+    long long m_elementType = 0;
+    QList<QPair<QString, QString>> m_filterTables;
+    QMap<QString, QString> m_displayParams;
+    IOrbDrawset* m_drawset = nullptr;
+    FakeProps m_props;
+    bool m_hasProps = true;
+    bool m_restoreResult = true;
+    QString m_drawingID = QStringLiteral("DRAWING-1");
+    QString m_drawingInfo;
+    DefValues m_lastDefValues;
+};

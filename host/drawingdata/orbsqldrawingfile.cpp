@@ -739,9 +739,11 @@ QSharedPointer<OrbSqlDrawingFile> OrbSqlDrawingFile::open(const QString& path, O
     Private* d = file->d.get();
     d->path = info.absoluteFilePath();
     d->name = info.completeBaseName();
-    d->editable = mode == OpenMode::ReadWrite;
+    // A file the process may not write is opened read-only (root writes anything, so tests use
+    // the read-only mark or OpenMode::ReadOnly instead).
+    d->editable = mode == OpenMode::ReadWrite && info.isWritable();
     QString reason;
-    d->db = orbschema::openConnection(d->path, mode == OpenMode::ReadOnly, &reason);
+    d->db = orbschema::openConnection(d->path, !d->editable, &reason);
     d->connection = d->db.connectionName();
     if (!d->db.isOpen()) {
         if (error)

@@ -92,8 +92,19 @@ case "$cmd" in
     done
     exit $status
     ;;
+  package)
+    # Installs into a prefix and builds a host project against it with find_package.
+    ensure_packages
+    configure_build build -DCMAKE_BUILD_TYPE=Debug
+    prefix="$ROOT/build/install-prefix"
+    rm -rf "$prefix" build/consumer
+    cmake --install build --prefix "$prefix" >/dev/null
+    cmake -S packaging/consumer -B build/consumer -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+    cmake --build build/consumer
+    QT_QPA_PLATFORM=offscreen build/consumer/orbconsumer
+    ;;
   *)
-    echo "usage: ./dev.sh demo | test | test-asan | bench [--quick] | fuzz [SECONDS]" >&2
+    echo "usage: ./dev.sh demo | test | test-asan | bench [--quick] | fuzz [SECONDS] | package" >&2
     exit 2
     ;;
 esac

@@ -41,6 +41,12 @@ const char* const kFontCandidates[] = {
     "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
 };
 
+QString& initialFontOverride()
+{
+    static QString path;
+    return path;
+}
+
 QString firstExistingFont()
 {
     for (const char* path : kFontCandidates) {
@@ -142,7 +148,17 @@ ZVectorDrawingEditor::ZVectorDrawingEditor(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(40, 40);
     d->drawing->addObserver(this);
-    setDefaultFont(firstExistingFont());
+    setDefaultFont(initialFont());
+}
+
+void ZVectorDrawingEditor::setInitialFont(const QString& fontFile)
+{
+    initialFontOverride() = fontFile;
+}
+
+QString ZVectorDrawingEditor::initialFont()
+{
+    return initialFontOverride().isEmpty() ? firstExistingFont() : initialFontOverride();
 }
 
 ZVectorDrawingEditor::~ZVectorDrawingEditor()
@@ -433,7 +449,7 @@ void ZVectorDrawingEditor::render(QPainter& painter, const QRect& target)
     if (d->insertPoint->isVisible()) {
         const QPointF p = d->renderTransform.map(d->insertPoint->position());
         if (targetF.contains(p)) {
-            painter.setPen(QPen(QColor(200, 0, 200), 1.0));
+            painter.setPen(QPen(QColor(200, 0, 200), 2.0));
             painter.drawLine(p + QPointF(-6, 0), p + QPointF(6, 0));
             painter.drawLine(p + QPointF(0, -6), p + QPointF(0, 6));
         }

@@ -69,7 +69,7 @@ case "$cmd" in
     [ $quick -eq 1 ] && args+=(--benchmark_min_time=0.01 --orb-quick)
     status=0
     for b in build-bench/bench/bench_*; do
-        [ -x "$b" ] || continue
+        [ -f "$b" ] && [ -x "$b" ] || continue
         echo "== $(basename "$b")"
         QT_QPA_PLATFORM=offscreen "$b" "${args[@]}" || status=1
     done
@@ -82,7 +82,7 @@ case "$cmd" in
         -DORB_BUILD_TESTS=OFF -DORB_BUILD_DEMO=OFF
     status=0
     for f in build-fuzz/fuzz/fuzz_*; do
-        [ -x "$f" ] || continue
+        [ -f "$f" ] && [ -x "$f" ] || continue
         name=$(basename "$f")
         corpus=build-fuzz/corpus/$name
         mkdir -p "$corpus"

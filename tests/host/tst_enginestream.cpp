@@ -156,6 +156,7 @@ private slots:
     void hostileStreams_data();
     void hostileStreams();
     void addReplacesSameId();
+    void nonSeekableStream();
 };
 
 void TestEngineStream::roundTrip_data()
@@ -298,6 +299,46 @@ void TestEngineStream::addReplacesSameId()
     QVERIFY(d.remove(2));
     QCOMPARE(d.find(2), nullptr);
     QCOMPARE(d.count(), 4);
+}
+
+// A stream that can only be read forward, in small pieces, like a pipe.
+class ForwardOnlyBuf : public std::streambuf
+{
+public:
+    explicit ForwardOnlyBuf(const std::string& bytes) : m_bytes(bytes) {}
+
+protected:
+    int_type underflow() override
+    {
+        if (m_pos >= m_bytes.size())
+            return traits_type::eof();
+        const size_t n = std::min<size_t>(7, m_bytes.size() - m_pos);
+        std::memcpy(m_chunk, m_bytes.data() + m_pos, n);
+        m_pos += n;
+        setg(m_chunk, m_chunk, m_chunk + n);
+        return traits_type::to_int_type(m_chunk[0]);
+    }
+
+private:
+    std::string m_bytes;
+    size_t m_pos = 0;
+    char m_chunk[7];
+};
+
+void TestEngineStream::nonSeekableStream()
+{
+    ZVectorDrawing d;
+    fillSample(d);
+    const std::string bytes = save(d);
+    ForwardOnlyBuf buf(bytes);
+    std::iostream stream(&buf);
+    ZVectorDrawing back;
+    QVERIFY2(back.loadFromStream(&stream), qPrintable(back.lastError()));
+    QCOMPARE(describe(back), describe(d));
+    ForwardOnlyBuf cut(bytes.substr(0, bytes.size() - 1));
+    std::iostream cutStream(&cut);
+    QVERIFY(!back.loadFromStream(&cutStream));
+    QCOMPARE(back.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestEngineStream)

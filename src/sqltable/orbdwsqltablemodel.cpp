@@ -35,7 +35,7 @@ QVariant OrbDWSqlTableModel::data(const QModelIndex& index, int role) const
     if (!index.isValid())
         return value;
     // Drivers hand booleans out as integers (SQLite) or booleans (PostgreSQL); the grid sees bool.
-    if (orbdwsql::tableField(this, index.column()).type() != QVariant::Bool)
+    if (!orbdwsql::isBoolColumnFast(this, index.column()))
         return value;
     if (!value.isNull())
         return QVariant(value.toBool());

@@ -1,0 +1,184 @@
+#include "checktree/orbdrawingchecktreewidget.h"
+
+#include "checktree/orbdrawingchecktreenode.h"
+
+#include "common/orbfileutils.h"
+#include "drawingdata/iorbdatastore.h"
+#include "drawingdata/iorbdrawingfile.h"
+#include "drawingdata/orbdrawingdatautils.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+
+#include <utility>
+
+namespace {
+
+// Runs a step when the scope ends, however it ends.
+template <typename F>
+class ScopeGuard
+{
+public:
+    explicit ScopeGuard(F f) : m_f(std::move(f)) {}
+    ~ScopeGuard() { m_f(); }
+    ScopeGuard(const ScopeGuard&) = delete;
+    ScopeGuard& operator=(const ScopeGuard&) = delete;
+
+private:
+    F m_f;
+};
+
+QString sourcePathOf(IOrbDrawingFile* file)
+{
+    QString path;
+    if (!file)
+        return path;
+    const QSharedPointer<IOrbDataStore> store = file->dataStore();
+    if (store && store->connection())
+        store->connection()->filePath(path);
+    return path;
+}
+
+// True when both paths name the same file, after relative paths and symbolic links are resolved.
+bool isSameFile(const QString& a, const QString& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    const QFileInfo fa(a);
+    const QFileInfo fb(b);
+    if (fa.exists() && fb.exists())
+        return QString::compare(fa.canonicalFilePath(), fb.canonicalFilePath(), cs) == 0;
+    return QString::compare(QDir::cleanPath(fa.absoluteFilePath()), QDir::cleanPath(fb.absoluteFilePath()), cs) == 0;
+}
+
+} // namespace
+
+OrbDrawingCheckTreeWidget::OrbDrawingCheckTreeWidget(QWidget* parent, int checkColumn)
+    : TalCheckableTreeWidget(parent, checkColumn)
+    , m_drawingFile(nullptr)
+    , m_rootNode(nullptr)
+{
+    header()->setVisible(false);
+}
+
+OrbDrawingCheckTreeWidget::~OrbDrawingCheckTreeWidget() = default;
+
+void OrbDrawingCheckTreeWidget::setDrawSetFile(QSharedPointer<IOrbDrawingFile> file)
+{
+    if (file.data() == m_drawingFile.data())
+        return;
+    m_drawingFile = file;
+    refreshData();
+}
+
+void OrbDrawingCheckTreeWidget::creatRootNode()
+{
+    clear();
+    m_rootNode = new OrbDrawingCheckTreeNode(this, 0);
+    m_rootNode->setText(0, QCoreApplication::translate("OrbDrawingWidgets", "全部"));
+    m_rootNode->setCheckState(0, Qt::Checked);
+}
+
+void OrbDrawingCheckTreeWidget::refreshData()
+{
+    creatRootNode();
+    if (!m_drawingFile)
+        return;
+    IOrbDrawsetTypes* types = m_drawingFile->drawsetTypes();
+    IOrbDrawsets* drawsets = m_drawingFile->drawsets();
+    QList<IOrbDrawsetType*> typeList;
+    if (types)
+        types->getAll(typeList, true);
+    for (IOrbDrawsetType* type : qAsConst(typeList)) {
+        OrbDrawingCheckTreeNode* typeNode = m_rootNode->insertType(type, -1);
+        if (!typeNode || !drawsets)
+            continue;
+        QList<IOrbDrawset*> drawsetList;
+        drawsets->getByType(drawsetList, type);
+        for (IOrbDrawset* drawset : qAsConst(drawsetList))
+            typeNode->insertDrawset(drawset, -1);
+    }
+    collapseAll();
+    expandToDepth(0);
+}
+
+OrbDrawingCheckTreeNode* OrbDrawingCheckTreeWidget::liveRoot() const
+{
+    // A host may have cleared the tree behind our back; never follow a deleted root.
+    if (!m_rootNode || indexOfTopLevelItem(m_rootNode) < 0)
+        return nullptr;
+    return m_rootNode;
+}
+
+bool OrbDrawingCheckTreeWidget::doSaveData(QSharedPointer<IOrbDrawingFile> file)
+{
+    setEnabled(false);
+    OrbDrawingCheckTreeNode* root = liveRoot();
+    const QSharedPointer<IOrbDataStore> store = file ? file->dataStore() : QSharedPointer<IOrbDataStore>();
+    if (!root || !store)
+        return false;
+
+    bool ok = true;
+    for (int i = 0; i < root->childCount(); ++i) {
+        auto* typeNode = dynamic_cast<OrbDrawingCheckTreeNode*>(root->child(i));
+        if (!typeNode || !typeNode->drawsetType())
+            continue;
+        if (typeNode->checkState(0) == Qt::Unchecked) {
+            if (ok)
+                ok = store->removeDrawsetType(typeNode->drawsetType());
+            continue;
+        }
+        // Checked or partly checked: the type stays, its unchecked drawsets go.
+        for (int j = 0; j < typeNode->childCount(); ++j) {
+            auto* node = dynamic_cast<OrbDrawingCheckTreeNode*>(typeNode->child(j));
+            if (!node || !node->drawset() || node->checkState(0) != Qt::Unchecked)
+                continue;
+            if (ok)
+                ok = store->removeDrawset(node->drawset());
+        }
+    }
+    return ok;
+}
+
+bool OrbDrawingCheckTreeWidget::exportDatatoFile(const QString& fileName)
+{
+    const QString sourcePath = sourcePathOf(m_drawingFile.data());
+    // Replacing the source with its own copy would delete it first: refuse before touching anything.
+    if (isSameFile(sourcePath, fileName))
+        return false;
+
+    bool ok = true;
+    if (fileExists(fileName))
+        ok = deleteFile(fileName);
+    if (ok)
+        ok = m_drawingFile && liveRoot() && !sourcePath.isEmpty() && copyFile(sourcePath, fileName, false);
+    if (ok) {
+        QSharedPointer<IOrbDrawingFile> copy = OrbDrawingDataUtils::createDrawingFile(fileName, nullptr);
+        QSharedPointer<IOrbDataStore> store = copy ? copy->dataStore() : QSharedPointer<IOrbDataStore>();
+        if (!store) {
+            ok = false;
+        } else {
+            store->beginUpdate();
+            // The batch is committed only when every removal succeeded; otherwise the copy is dropped.
+            ScopeGuard commit([&ok, &store] {
+                if (ok)
+                    store->endUpdate();
+            });
+            ok = doSaveData(copy);
+        }
+        // Release the copy before it may be deleted below.
+        store.reset();
+        copy.reset();
+    }
+    if (ok)
+        return true;
+    deleteFile(fileName);
+    return false;
+}

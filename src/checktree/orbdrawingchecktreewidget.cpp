@@ -58,6 +58,54 @@ bool isSameFile(const QString& a, const QString& b)
     return QString::compare(QDir::cleanPath(fa.absoluteFilePath()), QDir::cleanPath(fb.absoluteFilePath()), cs) == 0;
 }
 
+// Types and drawsets a drawing file lists.
+struct ContentCount
+{
+    int types = 0;
+    int drawsets = 0;
+    bool operator==(const ContentCount& o) const { return types == o.types && drawsets == o.drawsets; }
+};
+
+ContentCount countContent(IOrbDrawingFile* file)
+{
+    ContentCount count;
+    IOrbDrawsetTypes* types = file->drawsetTypes();
+    IOrbDrawsets* drawsets = file->drawsets();
+    if (!types)
+        return count;
+    QList<IOrbDrawsetType*> typeList;
+    types->getAll(typeList, true);
+    count.types = typeList.size();
+    if (!drawsets)
+        return count;
+    QList<IOrbDrawset*> drawsetList;
+    for (IOrbDrawsetType* type : qAsConst(typeList)) {
+        drawsets->getByType(drawsetList, type);
+        count.drawsets += drawsetList.size();
+    }
+    return count;
+}
+
+// True when an export asks the store for at least one removal.
+bool hasUncheckedContent(QTreeWidgetItem* root)
+{
+    if (!root)
+        return false;
+    for (int i = 0; i < root->childCount(); ++i) {
+        auto* typeNode = dynamic_cast<OrbDrawingCheckTreeNode*>(root->child(i));
+        if (!typeNode || !typeNode->drawsetType())
+            continue;
+        if (typeNode->checkState(0) == Qt::Unchecked)
+            return true;
+        for (int j = 0; j < typeNode->childCount(); ++j) {
+            auto* node = dynamic_cast<OrbDrawingCheckTreeNode*>(typeNode->child(j));
+            if (node && node->drawset() && node->checkState(0) == Qt::Unchecked)
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 OrbDrawingCheckTreeWidget::OrbDrawingCheckTreeWidget(QWidget* parent, int checkColumn)
@@ -165,13 +213,20 @@ bool OrbDrawingCheckTreeWidget::exportDatatoFile(const QString& fileName)
         if (!store) {
             ok = false;
         } else {
+            const ContentCount before = countContent(copy.data());
             store->beginUpdate();
-            // The batch is committed only when every removal succeeded; otherwise the copy is dropped.
-            ScopeGuard commit([&ok, &store] {
-                if (ok)
-                    store->endUpdate();
-            });
-            ok = doSaveData(copy);
+            {
+                // The batch is committed only when every removal succeeded; otherwise the copy is dropped.
+                ScopeGuard commit([&ok, &store] {
+                    if (ok)
+                        store->endUpdate();
+                });
+                ok = doSaveData(copy);
+            }
+            // endUpdate cannot report a failed commit, but the store then takes its removals back:
+            // a copy that still lists everything after removals would silently keep unchecked content.
+            if (ok && hasUncheckedContent(liveRoot()) && countContent(copy.data()) == before)
+                ok = false;
         }
         // Release the copy before it may be deleted below.
         store.reset();

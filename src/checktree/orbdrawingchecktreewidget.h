@@ -31,7 +31,8 @@ public:
     // Copies the drawing file to fileName (replacing a file there) and removes every unchecked
     // type and drawset from the copy. False, with no file left at fileName, when anything fails:
     // no file or tree yet, a target that cannot be replaced, a failed copy or removal, a copy that
-    // cannot be opened. A target that is the source file itself is refused and nothing is deleted.
+    // cannot be opened, a batch the copy's store did not commit. A target that is the source file
+    // itself is refused and nothing is deleted.
     // The source file is only read. Once the removal step has started the widget stays disabled.
     bool exportDatatoFile(const QString& fileName);
 

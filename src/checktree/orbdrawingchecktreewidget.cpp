@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QAbstractItemModel>
 #include <QHeaderView>
 
 #include <utility>
@@ -114,6 +115,16 @@ OrbDrawingCheckTreeWidget::OrbDrawingCheckTreeWidget(QWidget* parent, int checkC
     , m_rootNode(nullptr)
 {
     header()->setVisible(false);
+    // Forget the root when the host clears the tree or takes the root out, so it never dangles.
+    connect(model(), &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_rootNode = nullptr; });
+    connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                if (!m_rootNode || parent.isValid())
+                    return;
+                const int row = indexOfTopLevelItem(m_rootNode);
+                if (row >= first && row <= last)
+                    m_rootNode = nullptr;
+            });
 }
 
 OrbDrawingCheckTreeWidget::~OrbDrawingCheckTreeWidget() = default;
@@ -157,18 +168,10 @@ void OrbDrawingCheckTreeWidget::refreshData()
     expandToDepth(0);
 }
 
-OrbDrawingCheckTreeNode* OrbDrawingCheckTreeWidget::liveRoot() const
-{
-    // A host may have cleared the tree behind our back; never follow a deleted root.
-    if (!m_rootNode || indexOfTopLevelItem(m_rootNode) < 0)
-        return nullptr;
-    return m_rootNode;
-}
-
 bool OrbDrawingCheckTreeWidget::doSaveData(QSharedPointer<IOrbDrawingFile> file)
 {
     setEnabled(false);
-    OrbDrawingCheckTreeNode* root = liveRoot();
+    OrbDrawingCheckTreeNode* root = m_rootNode;
     const QSharedPointer<IOrbDataStore> store = file ? file->dataStore() : QSharedPointer<IOrbDataStore>();
     if (!root || !store)
         return false;
@@ -206,7 +209,7 @@ bool OrbDrawingCheckTreeWidget::exportDatatoFile(const QString& fileName)
     if (fileExists(fileName))
         ok = deleteFile(fileName);
     if (ok)
-        ok = m_drawingFile && liveRoot() && !sourcePath.isEmpty() && copyFile(sourcePath, fileName, false);
+        ok = m_drawingFile && m_rootNode && !sourcePath.isEmpty() && copyFile(sourcePath, fileName, false);
     if (ok) {
         QSharedPointer<IOrbDrawingFile> copy = OrbDrawingDataUtils::createDrawingFile(fileName, nullptr);
         QSharedPointer<IOrbDataStore> store = copy ? copy->dataStore() : QSharedPointer<IOrbDataStore>();
@@ -225,7 +228,7 @@ bool OrbDrawingCheckTreeWidget::exportDatatoFile(const QString& fileName)
             }
             // endUpdate cannot report a failed commit, but the store then takes its removals back:
             // a copy that still lists everything after removals would silently keep unchecked content.
-            if (ok && hasUncheckedContent(liveRoot()) && countContent(copy.data()) == before)
+            if (ok && hasUncheckedContent(m_rootNode) && countContent(copy.data()) == before)
                 ok = false;
         }
         // Release the copy before it may be deleted below.

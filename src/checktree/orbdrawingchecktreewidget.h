@@ -24,6 +24,7 @@ public:
     // the tree and its check states.
     void setDrawSetFile(QSharedPointer<IOrbDrawingFile> file);
     QSharedPointer<IOrbDrawingFile> drawingFile() const { return m_drawingFile; }
+    // Null before the first refresh and after the host cleared the tree or took the root out.
     OrbDrawingCheckTreeNode* rootNode() const { return m_rootNode; }
 
     // Root, types and drawsets of the file, all checked; the root alone without a file.
@@ -39,8 +40,6 @@ public:
 private:
     void creatRootNode();
     bool doSaveData(QSharedPointer<IOrbDrawingFile> file);
-    // The root item when it is still this tree's top-level item.
-    OrbDrawingCheckTreeNode* liveRoot() const;
 
     QSharedPointer<IOrbDrawingFile> m_drawingFile;
     OrbDrawingCheckTreeNode* m_rootNode;

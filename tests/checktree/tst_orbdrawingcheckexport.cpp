@@ -1,8 +1,9 @@
 // Exports of a real drawing file (SQLite) through the check tree, reopened afterwards: exactly the
 // checked types and drawsets must remain, with their drawings and parameters, and the source
 // file's bytes must never change. Faults injected into the file helpers and the drawing-data host
-// (a target that cannot be deleted, a failed copy, a copy that cannot be opened, failing removals
-// and a failing commit) must each end with false and no file at the target.
+// (a target that cannot be deleted, a failed copy, a copy that cannot be opened, failing removals,
+// a failing commit) and exports that cannot work (no file, no tree) must each end with false and
+// no file at the target; a target that names the source itself is refused and nothing is deleted.
 
 #include "checktree/orbdrawingchecktreenode.h"
 #include "checktree/orbdrawingchecktreewidget.h"
@@ -55,6 +56,17 @@ QString content(IOrbDrawingFile* file)
         parts << typeName + QLatin1Char(':') + names.join(QLatin1Char(','));
     }
     return parts.join(QLatin1Char(';'));
+}
+
+// Check states of the whole tree in order, one letter per item: C, U or P.
+QString states(QTreeWidget* tree)
+{
+    QString out;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        const Qt::CheckState s = (*it)->checkState(0);
+        out += QLatin1Char(s == Qt::Checked ? 'C' : s == Qt::Unchecked ? 'U' : 'P');
+    }
+    return out;
 }
 
 QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& text)
@@ -213,6 +225,7 @@ void TstOrbDrawingCheckExport::exportKeepsCheckedContent()
     QVERIFY(m_tree->exportDatatoFile(m_target));
     QVERIFY(!m_tree->isEnabled());
     QCOMPARE(findItem(m_tree, QStringLiteral("检查井"))->checkState(0), wellState);
+    QCOMPARE(m_tree->drawingFile(), m_file);
 
     bool ok = false;
     QSharedPointer<IOrbDrawingFile> result = OrbDrawingDataUtils::createDrawingFile(m_target, &ok);
@@ -254,26 +267,49 @@ void TstOrbDrawingCheckExport::allCheckedIsAPlainCopyInsideBrackets()
 void TstOrbDrawingCheckExport::faults_data()
 {
     QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("target"); // "" the usual target; "@..." a name of the source itself
     QTest::addColumn<bool>("targetExists");
     QTest::addColumn<bool>("removalRan"); // the tree is disabled once removal starts
 
-    QTest::newRow("existing target cannot be deleted") << "delete" << true << false;
-    QTest::newRow("copy fails") << "copy" << false << false;
-    QTest::newRow("copy cannot be opened") << "open" << true << false;
-    QTest::newRow("removal fails first") << "removal1" << false << true;
-    QTest::newRow("removal fails in the middle") << "removal2" << true << true;
-    QTest::newRow("removal fails last") << "removal3" << false << true;
-    QTest::newRow("commit fails") << "commit" << false << true;
+    QTest::newRow("existing target cannot be deleted") << "delete" << "" << true << false;
+    QTest::newRow("copy fails") << "copy" << "" << false << false;
+    QTest::newRow("copy cannot be opened") << "open" << "" << true << false;
+    QTest::newRow("removal fails first") << "removal1" << "" << false << true;
+    QTest::newRow("removal fails in the middle") << "removal2" << "" << true << true;
+    QTest::newRow("removal fails last") << "removal3" << "" << false << true;
+    QTest::newRow("commit fails") << "commit" << "" << false << true;
+    QTest::newRow("no drawing file") << "nullfile" << "" << true << false;
+    QTest::newRow("before the first refresh") << "fresh" << "" << false << false;
+    QTest::newRow("tree cleared by the host") << "cleared" << "" << true << false;
+    QTest::newRow("target is the source") << "" << "@same" << true << false;
+    QTest::newRow("target is the source, relative") << "" << "@relative" << true << false;
+    QTest::newRow("target is the source, through ..") << "" << "@dotdot" << true << false;
+    QTest::newRow("target is a link to the source") << "" << "@link" << true << false;
 }
 
 void TstOrbDrawingCheckExport::faults()
 {
     QFETCH(QString, fault);
+    QFETCH(QString, target);
     QFETCH(bool, targetExists);
     QFETCH(bool, removalRan);
 
-    applyUnchecks({"-雨水口", "-W2", "-P1"}); // three removals: a type, then two drawsets
-    if (targetExists) {
+    // Three removals in tree order: drawset W2, type 雨水口, type 集水坑 (its only drawset is off).
+    applyUnchecks({"-雨水口", "-W2", "-P1"});
+    const QString checks = states(m_tree);
+    QString targetPath = m_target;
+    if (target == QLatin1String("@same")) {
+        targetPath = m_source;
+    } else if (target == QLatin1String("@relative")) {
+        targetPath = QDir::current().relativeFilePath(m_source);
+    } else if (target == QLatin1String("@dotdot")) {
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("sub")));
+        targetPath = m_dir.filePath(QStringLiteral("sub/../sample.orbdwg"));
+    } else if (target == QLatin1String("@link")) {
+        targetPath = m_dir.filePath(QStringLiteral("link.orbdwg"));
+        QFile::remove(targetPath);
+        QVERIFY(QFile::link(m_source, targetPath));
+    } else if (targetExists) {
         QFile old(m_target);
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("an older export") > 0);
     }
@@ -287,21 +323,36 @@ void TstOrbDrawingCheckExport::faults()
         orbdatafaults::failRemoval(fault.right(1).toInt());
     else if (fault == QLatin1String("commit"))
         orbdatafaults::failNextCommit(1);
+    else if (fault == QLatin1String("nullfile"))
+        m_tree->setDrawSetFile(nullptr);
+    else if (fault == QLatin1String("cleared"))
+        m_tree->clear();
+    OrbDrawingCheckTreeWidget fresh;
+    fresh.setObjectName(QStringLiteral("fresh"));
+    OrbDrawingCheckTreeWidget* tree = fault == QLatin1String("fresh") ? &fresh : m_tree;
 
-    QVERIFY(!m_tree->exportDatatoFile(m_target));
-    QVERIFY(!QFileInfo::exists(m_target));
+    QVERIFY(!tree->exportDatatoFile(targetPath));
     QCOMPARE(fileBytes(m_source), m_sourceBytes);
-    QCOMPARE(m_tree->isEnabled(), !removalRan);
-    // The source file object is untouched as well.
+    QCOMPARE(tree->isEnabled(), !removalRan);
+    // The source file object and the user's checks are untouched as well.
     QCOMPARE(content(m_file.data()), QStringLiteral("检查井:W1,W2,W3;雨水口:R1,R2;空类型:;集水坑:P1"));
+    if (!fault.isEmpty() && fault != QLatin1String("nullfile") && fault != QLatin1String("cleared"))
+        QCOMPARE(states(m_tree), checks);
+    if (!target.isEmpty()) {
+        QVERIFY(QFileInfo::exists(targetPath)); // refused: nothing deleted
+        return;
+    }
+    QVERIFY(!QFileInfo::exists(m_target));
+    if (tree != m_tree || fault == QLatin1String("nullfile") || fault == QLatin1String("cleared"))
+        return;
 
-    // A second export without the fault succeeds: the failure left nothing behind in the way.
+    // Without the fault the same export succeeds: the failure left nothing in the way.
     orbfilefaults::reset();
     orbdatafaults::reset();
     QVERIFY(m_tree->exportDatatoFile(m_target));
     QSharedPointer<IOrbDrawingFile> result = OrbDrawingDataUtils::createDrawingFile(m_target, nullptr);
     QVERIFY(result);
-    QCOMPARE(content(result.data()), QStringLiteral("检查井:W1,W3;空类型:;集水坑:"));
+    QCOMPARE(content(result.data()), QStringLiteral("检查井:W1,W3;空类型:"));
 }
 
 QTEST_MAIN(TstOrbDrawingCheckExport)

@@ -1,6 +1,7 @@
 // Demo page "checktree": the checkable drawing tree on a sample drawing file, with an export of
 // the checked content to a file the user picks.
 
+#include "demolibrary.h"
 #include "demopage.h"
 
 #include "checktree/orbdrawingchecktreenode.h"
@@ -8,8 +9,6 @@
 
 #include "drawingdata/iorbdatastore.h"
 #include "drawingdata/iorbdrawingfile.h"
-#include "drawingdata/orbdrawingdatautils.h"
-#include "drawingdata/orbdrawingfilebuilder.h"
 #include "drawingdata/orbdrawingservice.h"
 
 #include <QApplication>
@@ -22,7 +21,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,40 +30,6 @@ bool screenshotMode(const DemoContext& context)
     const QString platform = QGuiApplication::platformName();
     return context.arguments.contains(QStringLiteral("--screenshots")) || platform == QLatin1String("offscreen")
            || platform == QLatin1String("minimal");
-}
-
-// A small drawing file for when no sample library was given.
-bool writeFallbackSample(const QString& path)
-{
-    OrbDrawingFileBuilder builder(path);
-    if (!builder.create({}))
-        return false;
-    const struct
-    {
-        const char* type;
-        int elementType;
-        QStringList drawsets;
-    } types[] = {
-        {"检查井", 5020, {"砖砌圆形检查井", "砖砌矩形检查井", "混凝土圆形检查井"}},
-        {"雨水口", 5021, {"平箅式单箅雨水口", "平箅式双箅雨水口"}},
-        {"集水坑", 5022, {"矩形集水坑"}},
-        {"阀门井", 5030, {}},
-    };
-    int order = 0;
-    for (const auto& t : types) {
-        const int typeId = builder.addType(t.elementType, QString::fromUtf8(t.type), order++);
-        if (typeId < 0)
-            return false;
-        int drawsetOrder = 0;
-        for (const QString& name : t.drawsets) {
-            OrbDrawsetDef def;
-            def.name = name;
-            def.orderNum = drawsetOrder++;
-            if (builder.addDrawset(typeId, def) < 0)
-                return false;
-        }
-    }
-    return builder.commit();
 }
 
 class CheckTreePage : public QWidget
@@ -97,15 +61,9 @@ public:
         layout->addWidget(m_tree, 1);
         layout->addLayout(row);
 
-        loadSample(context.libraryPath);
+        loadSample(context);
         connect(m_exportButton, &QPushButton::clicked, this, [this] { exportChecked(); });
         resize(520, 560);
-    }
-
-    ~CheckTreePage() override
-    {
-        // The tree holds the sample file open: close it before its temporary folder goes.
-        delete m_tree;
     }
 
 protected:
@@ -119,20 +77,27 @@ protected:
     }
 
 private:
-    void loadSample(const QString& libraryPath)
+    void loadSample(const DemoContext& context)
     {
+        // The first file of the library that lists more than one type shows the tree best.
         QSharedPointer<IOrbDrawingFile> file;
-        if (!libraryPath.isEmpty()) {
-            m_service.reset(new OrbDrawingService(libraryPath));
+        if (OrbDrawingService* service = demolibrary::service(context)) {
             QStringList names;
-            m_service->fileNames(names);
-            if (!names.isEmpty())
-                m_service->openFile(file, names.first());
-        }
-        if (!file && m_tempDir.isValid()) {
-            const QString path = m_tempDir.filePath(QStringLiteral("sample.orbdwg"));
-            if (writeFallbackSample(path))
-                file = OrbDrawingDataUtils::createDrawingFile(path, nullptr);
+            service->fileNames(names);
+            for (const QString& name : qAsConst(names)) {
+                QSharedPointer<IOrbDrawingFile> candidate;
+                service->openFile(candidate, name);
+                if (!candidate)
+                    continue;
+                if (!file)
+                    file = candidate;
+                QList<IOrbDrawsetType*> types;
+                candidate->drawsetTypes()->getAll(types, true);
+                if (types.size() > 1) {
+                    file = candidate;
+                    break;
+                }
+            }
         }
         if (!file) {
             m_fileLabel->setText(QStringLiteral("No sample drawing file could be opened."));
@@ -181,7 +146,7 @@ private:
     {
         if (m_screenshot)
             return;
-        const QString suggested = QFileInfo(m_source).dir().filePath(QStringLiteral("export.orbdwg"));
+        const QString suggested = QDir::home().filePath(QStringLiteral("export.orbdwg"));
         const QString target = QFileDialog::getSaveFileName(this, QStringLiteral("Export checked content"), suggested,
                                                             QStringLiteral("Drawing files (*.orbdwg)"));
         if (target.isEmpty())
@@ -202,8 +167,6 @@ private:
     }
 
     bool m_screenshot;
-    QTemporaryDir m_tempDir;
-    QScopedPointer<OrbDrawingService> m_service;
     QString m_source;
     QLabel* m_fileLabel;
     OrbDrawingCheckTreeWidget* m_tree;

@@ -69,7 +69,7 @@ case "$cmd" in
     [ $quick -eq 1 ] && args+=(--benchmark_min_time=0.01 --orb-quick)
     status=0
     for b in build-bench/bench/bench_*; do
-        [ -x "$b" ] || continue
+        [ -f "$b" ] && [ -x "$b" ] || continue
         echo "== $(basename "$b")"
         QT_QPA_PLATFORM=offscreen "$b" "${args[@]}" || status=1
     done

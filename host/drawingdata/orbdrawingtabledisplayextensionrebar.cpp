@@ -91,7 +91,10 @@ void OrbDrawingTableDisplayExtensionRebar::attachTo(QWidget* container)
     m_table->setObjectName(QStringLiteral("tblExtraRebar"));
     m_table->setHorizontalHeaderLabels({QCoreApplication::translate("OrbDrawingTableDisplayExtensionRebar", "编号"), QCoreApplication::translate("OrbDrawingTableDisplayExtensionRebar", "名称"), QCoreApplication::translate("OrbDrawingTableDisplayExtensionRebar", "值")});
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    // Code and name as wide as they need; the value takes the rest of the narrow pane.
+    m_table->horizontalHeader()->setSectionResizeMode(CodeColumn, QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(NameColumn, QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(ValueColumn, QHeaderView::Stretch);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
                              | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);

@@ -395,7 +395,7 @@ void OrbDrawsetDataViewWidget::emitPropOfRecord(const QModelIndex& index, const 
     OrbDrawsetProps* props = m_processor->drawsetProps();
     if (!props)
         return;
-    if (OrbDrawsetProp* prop = props->find(record->asString(fieldName)))
+    if (OrbDrawsetProp* prop = props->find(record->value(fieldName).toString()))
         emit onPropDoubleClicked(prop);
 }
 

@@ -19,36 +19,78 @@ OrbMemTableModel::~OrbMemTableModel() = default;
 
 void OrbMemTableModel::setTable(QSharedPointer<LumMemTable> table)
 {
+    // The fields chosen last stay shown, so a new table of the same shape keeps its columns and
+    // the views only lay out their rows again.
     beginResetModel();
     m_table = table;
+    m_columns = columnsOf(m_fieldNames);
     m_fields.clear();
-    m_columns.clear();
-    if (m_table) {
-        LumMemFields* all = m_table->fields();
-        for (int c = 0; c < all->count(); ++c) {
-            m_fields.append(all->at(c));
-            m_columns.append(c);
-        }
-    }
+    for (int c : qAsConst(m_columns))
+        m_fields.append(m_table->fields()->at(c));
     endResetModel();
+}
+
+QList<int> OrbMemTableModel::columnsOf(const QStringList& fieldNames) const
+{
+    QList<int> columns;
+    if (!m_table)
+        return columns;
+    LumMemFields* all = m_table->fields();
+    if (!m_fieldsChosen) {
+        for (int c = 0; c < all->count(); ++c)
+            columns.append(c);
+        return columns;
+    }
+    for (const QString& name : fieldNames) {
+        const int c = all->indexOf(name);
+        if (c >= 0)
+            columns.append(c);
+    }
+    return columns;
 }
 
 void OrbMemTableModel::setFieldNames(const QStringList& fieldNames)
 {
-    beginResetModel();
-    m_fields.clear();
-    m_columns.clear();
-    if (m_table) {
-        LumMemFields* all = m_table->fields();
-        for (const QString& name : fieldNames) {
-            const int c = all->indexOf(name);
-            if (c < 0)
+    m_fieldsChosen = true;
+    m_fieldNames = fieldNames;
+    const QList<int> columns = columnsOf(fieldNames);
+    if (columns == m_columns)
+        return;
+    if (!columns.isEmpty() && isSubsequence(columns)) {
+        // Only columns go: remove them instead of a reset, which would make every view lay out
+        // its row header for all records again.
+        int kept = columns.count() - 1;
+        for (int shown = m_columns.count() - 1; shown >= 0; --shown) {
+            if (kept >= 0 && m_columns.at(shown) == columns.at(kept)) {
+                --kept;
                 continue;
-            m_fields.append(all->at(c));
-            m_columns.append(c);
+            }
+            beginRemoveColumns(QModelIndex(), shown, shown);
+            m_columns.removeAt(shown);
+            m_fields.removeAt(shown);
+            endRemoveColumns();
         }
+        return;
     }
+    beginResetModel();
+    m_columns = columns;
+    m_fields.clear();
+    for (int c : qAsConst(m_columns))
+        m_fields.append(m_table->fields()->at(c));
     endResetModel();
+}
+
+bool OrbMemTableModel::isSubsequence(const QList<int>& columns) const
+{
+    int shown = 0;
+    for (int c : columns) {
+        while (shown < m_columns.count() && m_columns.at(shown) != c)
+            ++shown;
+        if (shown == m_columns.count())
+            return false;
+        ++shown;
+    }
+    return true;
 }
 
 LumMemRecord* OrbMemTableModel::findRecordByIndex(const QModelIndex& index) const

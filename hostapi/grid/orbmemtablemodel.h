@@ -23,10 +23,11 @@ public:
     ~OrbMemTableModel() override;
 
     QSharedPointer<LumMemTable> table() const { return m_table; }
-    // Shows table with all its fields; a null table shows nothing.
+    // Shows table (shared; null shows nothing) with the fields last chosen by setFieldNames, or
+    // with all its fields when none were chosen yet.
     void setTable(QSharedPointer<LumMemTable> table);
     // Shows the fields of these names, in this order; names the table does not have are skipped.
-    // An empty list shows no column and no row.
+    // An empty list shows no column and no row. The choice holds for later tables too.
     void setFieldNames(const QStringList& fieldNames);
     // The shown fields: the table's own field objects, in column order.
     const QList<LumMemField*>& fields() const { return m_fields; }
@@ -51,9 +52,16 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    // True when columns keeps some of the shown columns in their order and adds none.
+    bool isSubsequence(const QList<int>& columns) const;
+    // The table columns of these field names (all columns while no names were chosen).
+    QList<int> columnsOf(const QStringList& fieldNames) const;
+
     QSharedPointer<LumMemTable> m_table;
     QList<LumMemField*> m_fields;
     QList<int> m_columns; // table column of each shown field
+    QStringList m_fieldNames;
+    bool m_fieldsChosen = false;
     bool m_readonly = false;
     int m_readonlyMode = ReadonlyGreyed;
     bool m_customBackgroundColor = true;

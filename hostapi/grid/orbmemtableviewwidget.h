@@ -21,7 +21,7 @@ public:
     OrbMemTableModel* model() const { return m_model; }
     OrbMemTableConfigurator* configurator() const { return m_configurator; }
 
-    // Shows table with all its fields; null shows nothing.
+    // Shows table (shared, null for none) with the fields refreshTable chose last (all at first).
     void setTable(QSharedPointer<LumMemTable> table);
     QSharedPointer<LumMemTable> table() const;
     // Shows exactly these fields of the current table, in this order (none for an empty list).

@@ -2,6 +2,7 @@
 
 #include "engine/orbvectordrawingwidget.h"
 
+#include <QColor>
 #include <QString>
 #include <QtGlobal>
 
@@ -33,6 +34,13 @@ public:
     bool isEditorOpen() const;
     // The id of the text being edited, or -1.
     qint64 editingVDID() const;
+
+    // Colours of parameter texts: editable ones and read-only ones.
+    static QColor editableParamColor();
+    static QColor readOnlyParamColor();
+    // What the last reloadParams() learnt from the service.
+    bool isParamText(qint64 vdid) const;
+    bool isReadOnlyParamText(qint64 vdid) const;
 
     // Base answer to attribute queries: the parameter texts as code -> text.
     QHash<QString, QString> getAttributes(const QString& key) override;

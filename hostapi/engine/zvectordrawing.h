@@ -12,6 +12,7 @@
 
 class QDomElement;
 class ZVDEntity;
+class VDObserver;
 
 // A drawing made of entities with integer ids (VD ids). The drawing owns its entities.
 class ZVectorDrawing
@@ -40,9 +41,21 @@ public:
     int nextId() const;
     QRectF boundingRect() const;
     QString lastError() const { return m_lastError; }
+    // Spacing of the drawing's own grid in drawing units (0: none); kept in the stream.
+    double gridSpacing() const { return m_gridSpacing; }
+    void setGridSpacing(double spacing);
+    // Removes and deletes the entity with that id; false when there is none.
+    bool remove(int id);
+    // Observers are told (event 0) about every change made through this class; not owned.
+    void addObserver(VDObserver* observer);
+    void removeObserver(VDObserver* observer);
+    // Tells the observers that entities changed (after a caller edited them in place).
+    void notifyChanged(std::vector<ZVDEntity*> entities = {});
 
 private:
     std::vector<std::unique_ptr<ZVDEntity>> m_entities;
     std::unordered_map<int, ZVDEntity*> m_index;
     QString m_lastError;
+    double m_gridSpacing = 0;
+    std::vector<VDObserver*> m_observers;
 };

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "orbdrawingwidgets_export.h"
+
+#include "engine/zvectordrawingeditor.h"
+
+// The engine's drawing editor set up as a read-only viewer: no grid from the stream, no insert
+// point, no axes, no own mouse and key commands, no saved settings. A middle-button double-click
+// fits the whole drawing.
+class ORBDRAWINGWIDGETS_EXPORT OrbDrawsetParamsVDViewer : public ZVectorDrawingEditor
+{
+    Q_OBJECT
+public:
+    explicit OrbDrawsetParamsVDViewer(QWidget* parent = nullptr);
+
+    // The viewer answers no attribute queries.
+    QHash<QString, QString> getAttributes(const QString& key) override;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    // Prefers the MSYH.TTC beside the default font file when there is one.
+    void iniFont();
+};

@@ -1,0 +1,62 @@
+#include "orbdrawsetviewwidget.h"
+
+#include "orbdrawsetparamsvdviewer.h"
+#include "orbvectordrawingutils.h"
+
+#include "drawingdata/iorbdrawset.h"
+#include "engine/zvectordrawingeditor.h"
+
+#include <QVBoxLayout>
+
+OrbDrawsetViewWidget::OrbDrawsetViewWidget(QWidget* parent)
+    : QWidget(parent)
+{
+}
+
+OrbDrawsetViewWidget::~OrbDrawsetViewWidget() = default;
+
+void OrbDrawsetViewWidget::setupUi()
+{
+    m_layout = new QVBoxLayout(this);
+    m_layout->setSpacing(0);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_view = createVDEditor();
+    m_layout->addWidget(m_view);
+}
+
+ZVectorDrawingEditor* OrbDrawsetViewWidget::createVDEditor()
+{
+    return new OrbDrawsetParamsVDViewer(this);
+}
+
+void OrbDrawsetViewWidget::setDrawset(IOrbDrawset* drawset)
+{
+    m_drawset = drawset;
+    refreshData();
+}
+
+void OrbDrawsetViewWidget::refreshData()
+{
+    if (!m_view)
+        return;
+    if (m_drawset)
+        OrbVectorDrawingUtils::loadData(m_view->vectorDrawing(), m_drawset->vectorDrawingData());
+    else
+        OrbVectorDrawingUtils::loadData(m_view->vectorDrawing(), QByteArray());
+    m_view->zoomAll();
+}
+
+IOrbDrawset* OrbDrawsetViewWidget::drawset() const
+{
+    return m_drawset;
+}
+
+ZVectorDrawingEditor* OrbDrawsetViewWidget::VDEditor() const
+{
+    return m_view;
+}
+
+ZVectorDrawing* OrbDrawsetViewWidget::vectorDrawing() const
+{
+    return m_view ? m_view->vectorDrawing() : nullptr;
+}

@@ -1,0 +1,9 @@
+#include "grid/nexcustomtableview.h"
+
+NexCustomTableView::NexCustomTableView(QWidget* parent)
+    : VantroTableView(parent)
+{
+    setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
+}
+
+NexCustomTableView::~NexCustomTableView() = default;

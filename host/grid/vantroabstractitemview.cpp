@@ -1,0 +1,28 @@
+#include "grid/vantroabstractitemview.h"
+
+#include "grid/vantrodefaultitemdelegate.h"
+
+VantroAbstractItemView::VantroAbstractItemView(QWidget* parent)
+    : QTableView(parent)
+{
+}
+
+VantroAbstractItemView::~VantroAbstractItemView() = default;
+
+void VantroAbstractItemView::setItemDelegate(VantroDefaultItemDelegate* delegate)
+{
+    if (delegate && delegate->isOwnedByView() && delegate->parent() != this)
+        delegate->setParent(this);
+    QTableView::setItemDelegate(delegate);
+    gridDelegateChanged(delegate);
+}
+
+VantroDefaultItemDelegate* VantroAbstractItemView::gridItemDelegate() const
+{
+    return qobject_cast<VantroDefaultItemDelegate*>(itemDelegate());
+}
+
+void VantroAbstractItemView::gridDelegateChanged(VantroDefaultItemDelegate* delegate)
+{
+    Q_UNUSED(delegate)
+}

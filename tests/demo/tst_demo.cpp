@@ -3,7 +3,6 @@
 // (one colour) because a widget drew nothing.
 
 #include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -34,8 +33,7 @@ void TestDemo::screenshotsAreWrittenAndNotBlank()
 
     const QStringList shots = QDir(dir.path()).entryList({QStringLiteral("*.png")}, QDir::Files);
     QVERIFY(shots.contains(QStringLiteral("drawsetview.png")));
-    // Every line orbdemo printed names a file that exists.
-    // (Pages may write further step pictures of their own beside their page picture.)
+    // Every line orbdemo printed names a screenshot that exists (pages may write more than one).
     const QList<QByteArray> printed = demo.readAllStandardOutput().trimmed().split('\n');
     QVERIFY(!printed.isEmpty());
     for (const QByteArray& line : printed)

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSignalBlocker>
 
 #include <muParser.h>
 
@@ -355,7 +356,9 @@ void OrbFormulaProcessor::applyValue(OrbFormulaProp* prop, const QString& value)
 
 void OrbFormulaProcessor::open()
 {
+    bool uncalculated = false;
     for (const auto& p : m_props.m_props) {
+        uncalculated = uncalculated || (p->isDerived() && !p->m_hasValue);
         if (p->m_hasValue || p->isDerived())
             continue;
         const auto it = m_elementValues.constFind(p->m_def.infoCode);
@@ -364,6 +367,12 @@ void OrbFormulaProcessor::open()
             applyValue(p.get(), it.value().trimmed());
         else
             applyValue(p.get(), p->m_default);
+    }
+    // Derived values are there from the start, so that a caller that shows values right after
+    // open() shows them all; the calculation that reports itself is calculate().
+    if (uncalculated) {
+        const QSignalBlocker quiet(this);
+        calculate();
     }
 }
 

@@ -210,7 +210,11 @@ private slots:
                                                     {prop(p, "H"), QStringLiteral("1000")},
                                                     {prop(p, "V"), QStringLiteral("9.99")}};
         p.initDefValues(defaults);
+        QSignalSpy quiet(&p, &OrbDrawingInfoProcessor::onOutputDebugInfo);
         p.open();
+        // open() fills derived values without reporting a calculation.
+        QCOMPARE(quiet.count(), 0);
+        QCOMPARE(value(p, "A"), QStringLiteral("2400"));
         p.calculate();
         // The element's H wins over the drawing; its D is out of range and falls back.
         QCOMPARE(value(p, "D"), QStringLiteral("800"));

@@ -28,6 +28,7 @@ function(orb_host_library target folder)
         return()
     endif()
     add_library(${target} SHARED ${sources})
+    orb_autogen_refresh(${target})
     add_library(OrbDrawingWidgets::${target} ALIAS ${target})
     target_include_directories(${target} PUBLIC
         $<BUILD_INTERFACE:${ORB_HOSTAPI_DIR}>
@@ -45,6 +46,7 @@ endfunction()
 function(orb_add_test name)
     cmake_parse_arguments(T "" "LABEL" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
+    orb_autogen_refresh(${name})
     target_link_libraries(${name} PRIVATE Qt5::Test OrbDrawingWidgets orbfakes ${T_LIBS})
     orb_warnings(${name})
     add_test(NAME ${name} COMMAND ${name})
@@ -72,4 +74,10 @@ function(orb_host_link target)
     else()
         target_link_libraries(${target} PUBLIC ${L_PUBLIC} PRIVATE ${L_PRIVATE})
     endif()
+endfunction()
+
+# Ninja does not rerun moc/uic when a re-glob adds a header or form to a target; dropping the
+# autogen timestamp at configure time makes the next build rescan (cheap: results are cached).
+function(orb_autogen_refresh target)
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
 endfunction()

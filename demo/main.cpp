@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 
 #include <algorithm>
@@ -29,6 +30,31 @@ bool DemoPages::add(const DemoPage& page)
 }
 
 namespace {
+// Loads the library's translation for language: from the build tree first, then from the
+// installed share folder beside the binary.
+bool loadTranslation(QApplication& app, const QString& language)
+{
+    if (language.isEmpty() || language.startsWith(QLatin1String("zh")))
+        return true;
+    auto* translator = new QTranslator(&app);
+    const QString file = QStringLiteral("orbdrawingwidgets_") + language;
+    const QStringList dirs = {
+#ifdef ORB_TRANSLATIONS_DIR
+        QStringLiteral(ORB_TRANSLATIONS_DIR),
+#endif
+        QApplication::applicationDirPath() + QStringLiteral("/../share/OrbDrawingWidgets/translations"),
+    };
+    for (const QString& dir : dirs) {
+        if (translator->load(file, dir)) {
+            QApplication::installTranslator(translator);
+            return true;
+        }
+    }
+    std::fprintf(stderr, "orbdemo: no translation %s found\n", qPrintable(file));
+    delete translator;
+    return false;
+}
+
 QList<DemoPage> sortedPages()
 {
     QList<DemoPage> pages = DemoPages::all();
@@ -88,6 +114,7 @@ int main(int argc, char** argv)
     context.arguments = QApplication::arguments();
     context.libraryPath = parser.value(library);
     context.language = parser.value(lang);
+    loadTranslation(app, context.language);
 
     const bool headless = QGuiApplication::platformName() == QLatin1String("offscreen")
                           || QGuiApplication::platformName() == QLatin1String("minimal");

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+struct DemoContext;
+class OrbDrawingService;
+
+namespace demolibrary {
+// The folder of drawing files the pages show: the one given with --library, or else the sample
+// drawing library, generated on first use. Empty when it cannot be written.
+QString path(const DemoContext& context);
+// One drawing service over that folder, shared by every page (lives until the demo exits).
+OrbDrawingService* service(const DemoContext& context);
+} // namespace demolibrary

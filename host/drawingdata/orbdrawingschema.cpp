@@ -1,0 +1,106 @@
+#include "orbdrawingschema.h"
+
+#include <QAtomicInt>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <algorithm>
+
+namespace orbschema {
+
+QStringList createStatements()
+{
+    return {
+        QStringLiteral("CREATE TABLE orb_meta(key TEXT PRIMARY KEY NOT NULL, value TEXT)"),
+        QStringLiteral("CREATE TABLE drawset_type(id INTEGER PRIMARY KEY, element_type INTEGER NOT NULL, "
+                       "name TEXT NOT NULL, order_num INTEGER NOT NULL DEFAULT 0)"),
+        QStringLiteral("CREATE TABLE drawset(id INTEGER PRIMARY KEY, "
+                       "type_id INTEGER NOT NULL REFERENCES drawset_type(id) ON DELETE CASCADE, "
+                       "name TEXT NOT NULL, order_num INTEGER NOT NULL DEFAULT 0, "
+                       "visible INTEGER NOT NULL DEFAULT 1, key_values TEXT NOT NULL DEFAULT '')"),
+        QStringLiteral("CREATE INDEX drawset_by_type ON drawset(type_id)"),
+        QStringLiteral("CREATE TABLE drawset_drawing(drawset_id INTEGER PRIMARY KEY "
+                       "REFERENCES drawset(id) ON DELETE CASCADE, data BLOB)"),
+        QStringLiteral("CREATE TABLE drawset_param(id INTEGER PRIMARY KEY, "
+                       "drawset_id INTEGER NOT NULL REFERENCES drawset(id) ON DELETE CASCADE, "
+                       "seq INTEGER NOT NULL, code TEXT NOT NULL, name TEXT, info_code TEXT, info_name TEXT, "
+                       "category INTEGER NOT NULL DEFAULT 0, data_type INTEGER NOT NULL DEFAULT 0, "
+                       "decimals INTEGER NOT NULL DEFAULT 0, vd_id INTEGER NOT NULL DEFAULT -1, "
+                       "read_only INTEGER NOT NULL DEFAULT 0, default_excluded INTEGER NOT NULL DEFAULT 0, "
+                       "drawing_info INTEGER NOT NULL DEFAULT 1, min_value REAL, max_value REAL, "
+                       "formula TEXT, default_value TEXT, unit TEXT, bar_length TEXT, bar_span TEXT)"),
+        QStringLiteral("CREATE INDEX drawset_param_by_drawset ON drawset_param(drawset_id)"),
+        QStringLiteral("CREATE TABLE filter_table(id INTEGER PRIMARY KEY, "
+                       "drawset_id INTEGER NOT NULL REFERENCES drawset(id) ON DELETE CASCADE, "
+                       "seq INTEGER NOT NULL, name TEXT NOT NULL, caption TEXT, columns TEXT NOT NULL, rows TEXT)"),
+        QStringLiteral("CREATE INDEX filter_table_by_drawset ON filter_table(drawset_id)"),
+        QStringLiteral("CREATE TABLE code_catalog(id INTEGER PRIMARY KEY, "
+                       "drawset_id INTEGER NOT NULL REFERENCES drawset(id) ON DELETE CASCADE, "
+                       "code TEXT NOT NULL, alias TEXT, display_name TEXT)"),
+        QStringLiteral("CREATE INDEX code_catalog_by_drawset ON code_catalog(drawset_id)"),
+        QStringLiteral("CREATE TABLE field_catalog(id INTEGER PRIMARY KEY, "
+                       "drawset_id INTEGER NOT NULL REFERENCES drawset(id) ON DELETE CASCADE, "
+                       "field_name TEXT NOT NULL, display_name TEXT)"),
+        QStringLiteral("CREATE INDEX field_catalog_by_drawset ON field_catalog(drawset_id)"),
+    };
+}
+
+QString uniqueConnectionName(const char* prefix)
+{
+    static QAtomicInt counter;
+    return QStringLiteral("%1-%2").arg(QLatin1String(prefix)).arg(counter.fetchAndAddRelaxed(1) + 1);
+}
+
+QSqlDatabase openConnection(const QString& path, bool readOnly, QString* error)
+{
+    const QString name = uniqueConnectionName("orbdrawing");
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(path);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000");
+    if (readOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    db.setConnectOptions(options);
+    if (!db.open()) {
+        if (error)
+            *error = db.lastError().text();
+        return db;
+    }
+    QSqlQuery pragma(db);
+    pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    return db;
+}
+
+void closeConnection(const QString& name)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+QString formatElementTypes(const QList<int>& types)
+{
+    QList<int> sorted = types;
+    std::sort(sorted.begin(), sorted.end());
+    QStringList parts;
+    for (int t : sorted)
+        parts.append(QString::number(t));
+    return parts.join(QLatin1Char(','));
+}
+
+QList<int> parseElementTypes(const QString& text)
+{
+    QList<int> types;
+    const QStringList parts = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        bool ok = false;
+        const int t = part.trimmed().toInt(&ok);
+        if (ok)
+            types.append(t);
+    }
+    return types;
+}
+
+} // namespace orbschema

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// The SQLite layout of a drawing file.
+namespace orbschema {
+
+constexpr int kVersion = 1;
+constexpr const char* kFormat = "OrbDrawingFile";
+
+// Statements that create an empty drawing file.
+QStringList createStatements();
+// A connection name no other open connection uses.
+QString uniqueConnectionName(const char* prefix);
+// Opens path on a new connection; the caller removes the connection (see closeConnection).
+QSqlDatabase openConnection(const QString& path, bool readOnly, QString* error);
+// Closes and removes the connection of that name. No QSqlDatabase or QSqlQuery copy of it may live.
+void closeConnection(const QString& name);
+// Formats a list of element types as stored ("5020,5021") and back.
+QString formatElementTypes(const QList<int>& types);
+QList<int> parseElementTypes(const QString& text);
+
+} // namespace orbschema

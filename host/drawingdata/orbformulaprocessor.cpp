@@ -1,0 +1,723 @@
+#include "drawingdata/orbformulaprocessor.h"
+
+#include "common/orbnumberutils.h"
+#include "drawingdata/iorbdrawingfile.h"
+#include "drawingdata/iorbdrawset.h"
+#include "drawingdata/orbkeyvaluelist.h"
+#include "drawingdata/orbsqldrawingfile.h"
+#include "grid/lummemtable.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <muParser.h>
+
+#include <cmath>
+
+namespace {
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("OrbDrawingWidgets", text);
+}
+
+QList<OrbFormulaProcessor*>& registry()
+{
+    static QList<OrbFormulaProcessor*> processors;
+    return processors;
+}
+
+quint64 nextGeneration()
+{
+    static quint64 generation = 0;
+    return ++generation;
+}
+
+const QRegularExpression& rebarPattern()
+{
+    // "C12@200" (bars spread at a spacing) or "4C12" (a count of bars); the letter is the grade.
+    static const QRegularExpression re(QStringLiteral("^(\\d+)?([A-Ea-e])(\\d{1,2})(?:@(\\d+))?$"));
+    return re;
+}
+
+QString gradeName(QChar letter)
+{
+    switch (letter.toUpper().toLatin1()) {
+    case 'A': return QStringLiteral("HPB300");
+    case 'B': return QStringLiteral("HRB335");
+    case 'C': return QStringLiteral("HRB400");
+    case 'D': return QStringLiteral("RRB400");
+    default: return QStringLiteral("HRB500");
+    }
+}
+
+// Names that stand for functions or constants in a formula, not for property codes.
+bool isBuiltin(const QString& name)
+{
+    static const QSet<QString> names = {
+        QStringLiteral("sin"), QStringLiteral("cos"), QStringLiteral("tan"), QStringLiteral("asin"),
+        QStringLiteral("acos"), QStringLiteral("atan"), QStringLiteral("sinh"), QStringLiteral("cosh"),
+        QStringLiteral("tanh"), QStringLiteral("log2"), QStringLiteral("log10"), QStringLiteral("log"),
+        QStringLiteral("ln"), QStringLiteral("exp"), QStringLiteral("sqrt"), QStringLiteral("sign"),
+        QStringLiteral("rint"), QStringLiteral("abs"), QStringLiteral("min"), QStringLiteral("max"),
+        QStringLiteral("sum"), QStringLiteral("avg"), QStringLiteral("_pi"), QStringLiteral("_e"),
+    };
+    return names.contains(name);
+}
+
+QStringList identifiers(const QString& formula)
+{
+    static const QRegularExpression re(QStringLiteral("[A-Za-z_][A-Za-z0-9_]*"));
+    QStringList out;
+    auto it = re.globalMatch(formula);
+    while (it.hasNext()) {
+        const auto match = it.next();
+        // A number such as 1e3 is not a name.
+        const int start = match.capturedStart();
+        if (start > 0 && (formula.at(start - 1).isDigit() || formula.at(start - 1) == QLatin1Char('.')))
+            continue;
+        const QString name = match.captured();
+        if (!isBuiltin(name) && !out.contains(name))
+            out.append(name);
+    }
+    return out;
+}
+
+QString formatNumber(double value, int decimals)
+{
+    return orbstrcommon::doubleToStr(fRound(value, decimals, 1e-12), decimals, false);
+}
+} // namespace
+
+struct OrbFormulaProcessor::Bar
+{
+    bool valid = false;
+    QString grade;
+    int diameter = 0;
+    double length = 0;
+    int count = 0;
+    double weight = 0;
+    QString error;
+};
+
+// ---------------------------------------------------------------------------------------------
+
+OrbFormulaProp::OrbFormulaProp(const OrbParamDef& definition)
+    : m_def(definition)
+{
+    if (m_def.infoCode.isEmpty())
+        m_def.infoCode = m_def.code;
+    if (m_def.infoName.isEmpty())
+        m_def.infoName = m_def.name;
+    m_default = m_def.defaultValue;
+}
+
+int OrbFormulaProp::decimals()
+{
+    return m_def.dataType == OrbParamDataType::Number ? m_def.decimals : 0;
+}
+
+QString OrbFormulaProp::code()
+{
+    return m_def.code;
+}
+
+QString OrbFormulaProp::infoCode()
+{
+    return m_def.infoCode;
+}
+
+QString OrbFormulaProp::infoName()
+{
+    return m_def.infoName;
+}
+
+int OrbFormulaProp::vdID()
+{
+    return m_def.vdId;
+}
+
+QString OrbFormulaProp::value(bool flag)
+{
+    if (flag && !m_value.isEmpty() && !m_def.unit.isEmpty())
+        return m_value + m_def.unit;
+    return m_value;
+}
+
+bool OrbFormulaProp::isReadOnly()
+{
+    return m_def.readOnly || isDerived();
+}
+
+bool OrbFormulaProp::isDefaultExcluded()
+{
+    return m_def.defaultExcluded;
+}
+
+bool OrbFormulaProp::isDrawingInfo()
+{
+    return m_def.drawingInfo;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+OrbFormulaProps::OrbFormulaProps(OrbFormulaProcessor* processor)
+    : m_processor(processor)
+{
+}
+
+OrbFormulaProps::~OrbFormulaProps() = default;
+
+int OrbFormulaProps::count()
+{
+    return int(m_props.size());
+}
+
+OrbDrawsetProp* OrbFormulaProps::at(int index)
+{
+    return index >= 0 && index < count() ? m_props[size_t(index)].get() : nullptr;
+}
+
+OrbFormulaProp* OrbFormulaProps::own(OrbDrawsetProp* prop) const
+{
+    for (const auto& p : m_props) {
+        if (p.get() == prop)
+            return p.get();
+    }
+    return nullptr;
+}
+
+OrbDrawsetProp* OrbFormulaProps::find(const QString& code)
+{
+    if (code.isEmpty())
+        return nullptr;
+    for (const auto& p : m_props) {
+        if (p->m_def.code == code)
+            return p.get();
+    }
+    for (const auto& p : m_props) {
+        if (p->m_def.infoCode == code)
+            return p.get();
+    }
+    for (const auto& p : m_props) {
+        if (p->m_def.code.compare(code, Qt::CaseInsensitive) == 0
+            || p->m_def.infoCode.compare(code, Qt::CaseInsensitive) == 0)
+            return p.get();
+    }
+    return nullptr;
+}
+
+bool OrbFormulaProps::validate(OrbDrawsetProp* prop, const QString& value, QString& message)
+{
+    OrbFormulaProp* p = own(prop);
+    if (!p) {
+        message = tr("参数不存在");
+        return false;
+    }
+    const OrbParamDef& def = p->m_def;
+    if (p->isReadOnly()) {
+        message = tr("参数“%1”是只读的，不能修改").arg(def.name);
+        return false;
+    }
+    const QString text = value.trimmed();
+    switch (def.dataType) {
+    case OrbParamDataType::Text:
+        return true;
+    case OrbParamDataType::Rebar:
+        if (!rebarPattern().match(text).hasMatch()) {
+            message = tr("“%1”的钢筋格式不正确，应为 C12@200 或 4C12 的形式").arg(def.name);
+            return false;
+        }
+        return true;
+    case OrbParamDataType::Number:
+        break;
+    }
+    if (text.isEmpty()) {
+        message = tr("“%1”不能为空").arg(def.name);
+        return false;
+    }
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    if (!ok || !std::isfinite(number)) {
+        message = tr("“%1”必须是数字，“%2”不是有效的数字").arg(def.name, text);
+        return false;
+    }
+    const bool below = def.hasMin && number < def.minValue;
+    const bool above = def.hasMax && number > def.maxValue;
+    if (below || above) {
+        const QString lo = orbstrcommon::doubleToStr(def.minValue, def.decimals, true);
+        const QString hi = orbstrcommon::doubleToStr(def.maxValue, def.decimals, true);
+        if (def.hasMin && def.hasMax)
+            message = tr("“%1”的取值范围为 %2 ~ %3").arg(def.name, lo, hi);
+        else if (def.hasMin)
+            message = tr("“%1”不能小于 %2").arg(def.name, lo);
+        else
+            message = tr("“%1”不能大于 %2").arg(def.name, hi);
+        return false;
+    }
+    return true;
+}
+
+bool OrbFormulaProps::saveEditorValue(QList<OrbDrawsetProp*> props, const QString& value)
+{
+    if (props.isEmpty())
+        return false;
+    QList<OrbFormulaProp*> targets;
+    for (OrbDrawsetProp* prop : props) {
+        QString message;
+        if (!validate(prop, value, message)) {
+            m_processor->debug(tr("保存失败: %1").arg(message));
+            return false;
+        }
+        targets.append(own(prop));
+    }
+    const QString text = value.trimmed();
+    for (OrbFormulaProp* p : targets) {
+        emit m_processor->onBeforeChange(p, text);
+        m_processor->applyValue(p, text);
+        QVariant v(p->m_value);
+        emit m_processor->onAfterChange(p, v);
+    }
+    m_processor->calculate();
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+OrbFormulaProcessor::OrbFormulaProcessor(QObject* parent)
+    : OrbDrawingInfoProcessor(parent)
+    , m_props(this)
+{
+    registry().append(this);
+}
+
+OrbFormulaProcessor::~OrbFormulaProcessor()
+{
+    registry().removeAll(this);
+}
+
+OrbFormulaProcessor* OrbFormulaProcessor::findByDrawset(IOrbDrawset* drawset)
+{
+    OrbFormulaProcessor* best = nullptr;
+    if (!drawset)
+        return nullptr;
+    for (OrbFormulaProcessor* p : registry()) {
+        if (p->m_drawset == drawset && (!best || p->m_generation > best->m_generation))
+            best = p;
+    }
+    return best;
+}
+
+void OrbFormulaProcessor::filterTables(QList<QPair<QString, QString>*>& out)
+{
+    for (const OrbFilterTableDef& f : m_filterTables)
+        out.append(new QPair<QString, QString>(f.name, f.caption));
+}
+
+void OrbFormulaProcessor::displayParams(QMap<QString, QString>& out)
+{
+    out = m_displayParams;
+}
+
+void OrbFormulaProcessor::setDrawingInfo(const QString& text)
+{
+    OrbKeyValueList list;
+    list.loadFromString(text, QLatin1Char(';'));
+    m_elementValues.clear();
+    for (const QString& key : list.keys())
+        m_elementValues.insert(key, list.getValue(key).toString());
+}
+
+void OrbFormulaProcessor::setDrawset(IOrbDrawset* drawset)
+{
+    m_drawset = drawset;
+    m_generation = nextGeneration();
+    m_props.m_props.clear();
+    m_filterTables.clear();
+    if (!drawset)
+        return;
+    auto* file = dynamic_cast<OrbSqlDrawingFile*>(drawset->drawingFile());
+    OrbDrawsetDef def;
+    if (!file || !file->drawsetDefinition(drawset, def)) {
+        debug(tr("图集 %1 没有参数定义").arg(drawset->id()));
+        return;
+    }
+    for (const OrbParamDef& p : def.params)
+        m_props.m_props.emplace_back(new OrbFormulaProp(p));
+    m_filterTables = def.filterTables;
+}
+
+void OrbFormulaProcessor::applyValue(OrbFormulaProp* prop, const QString& value)
+{
+    prop->m_value = value;
+    prop->m_hasValue = true;
+}
+
+void OrbFormulaProcessor::open()
+{
+    for (const auto& p : m_props.m_props) {
+        if (p->m_hasValue || p->isDerived())
+            continue;
+        const auto it = m_elementValues.constFind(p->m_def.infoCode);
+        QString message;
+        if (it != m_elementValues.constEnd() && m_props.validate(p.get(), it.value(), message))
+            applyValue(p.get(), it.value().trimmed());
+        else
+            applyValue(p.get(), p->m_default);
+    }
+}
+
+void OrbFormulaProcessor::initDefValues(const DefValues& values)
+{
+    for (const auto& pair : values) {
+        OrbFormulaProp* p = m_props.own(pair.first);
+        if (!p || p->isDerived())
+            continue;
+        QString text = pair.second.trimmed();
+        if (text.startsWith(QLatin1Char('@')))
+            text.remove(0, 1);
+        // A drawing text that is no valid value keeps the stored default.
+        QString message;
+        if (p->isReadOnly() || m_props.validate(p, text, message))
+            p->m_default = text;
+        else
+            debug(tr("%1: 图面默认值“%2”无效，使用 %3").arg(p->m_def.code, text, p->m_default));
+    }
+}
+
+bool OrbFormulaProcessor::restoreDefValues(const DefValues& values)
+{
+    if (m_props.m_props.empty())
+        return false;
+    initDefValues(values);
+    for (const auto& p : m_props.m_props) {
+        if (!p->isDerived())
+            applyValue(p.get(), p->m_default);
+    }
+    calculate();
+    return true;
+}
+
+OrbDrawsetProps* OrbFormulaProcessor::drawsetProps()
+{
+    return m_drawset ? &m_props : nullptr;
+}
+
+QString OrbFormulaProcessor::drawingID()
+{
+    if (!m_drawset)
+        return QString();
+    const QVariant id = m_drawset->keyValues() ? m_drawset->keyValues()->getValue(QStringLiteral("DrawingID"))
+                                               : QVariant();
+    return id.isValid() && !id.toString().isEmpty() ? id.toString() : QString::number(m_drawset->id());
+}
+
+QString OrbFormulaProcessor::toDrawingInfo()
+{
+    QStringList items;
+    for (const auto& p : m_props.m_props) {
+        if (p->m_def.drawingInfo)
+            items.append(p->m_def.infoCode + QLatin1Char('=') + p->m_value);
+    }
+    return items.join(QLatin1Char(';'));
+}
+
+void OrbFormulaProcessor::debug(const QString& text)
+{
+    emit onOutputDebugInfo(text);
+}
+
+bool OrbFormulaProcessor::evaluate(OrbFormulaProp* prop, const QString& formula, double& result, QString& error,
+                                   QList<OrbFormulaProp*>* used)
+{
+    const QStringList names = identifiers(formula);
+    std::vector<double> values(size_t(names.size()), 0.0);
+    mu::Parser parser;
+    try {
+        for (int i = 0; i < names.size(); ++i) {
+            auto* source = static_cast<OrbFormulaProp*>(nullptr);
+            for (const auto& p : m_props.m_props) {
+                if (p->m_def.code == names.at(i)) {
+                    source = p.get();
+                    break;
+                }
+            }
+            if (!source) {
+                error = tr("公式“%1”中的代码 %2 不存在").arg(formula, names.at(i));
+                return false;
+            }
+            if (source == prop) {
+                error = tr("公式“%1”引用了自身").arg(formula);
+                return false;
+            }
+            bool ok = false;
+            values[size_t(i)] = source->m_value.toDouble(&ok);
+            if (!ok) {
+                error = tr("公式“%1”中的 %2 没有数值").arg(formula, names.at(i));
+                return false;
+            }
+            if (used)
+                used->append(source);
+            parser.DefineVar(names.at(i).toStdString(), &values[size_t(i)]);
+        }
+        parser.SetExpr(formula.toStdString());
+        result = parser.Eval();
+    } catch (const mu::Parser::exception_type& e) {
+        error = tr("公式“%1”无法计算: %2").arg(formula, QString::fromStdString(e.GetMsg()));
+        return false;
+    }
+    if (!std::isfinite(result)) {
+        error = tr("公式“%1”的结果无效（除数为零）").arg(formula);
+        return false;
+    }
+    return true;
+}
+
+// Evaluates a derived property after the derived properties it uses; state: 1 busy, 2 done.
+bool OrbFormulaProcessor::evaluateDerived(OrbFormulaProp* prop, QHash<OrbFormulaProp*, int>& state, QString& error)
+{
+    if (state.value(prop) == 2)
+        return !prop->m_value.isEmpty();
+    state.insert(prop, 1);
+    for (const QString& name : identifiers(prop->m_def.formula)) {
+        for (const auto& p : m_props.m_props) {
+            if (p->m_def.code != name || !p->isDerived() || p.get() == prop)
+                continue;
+            if (state.value(p.get()) == 1) {
+                error = tr("公式循环引用: %1 与 %2").arg(prop->m_def.code, p->m_def.code);
+            } else {
+                QString inner;
+                evaluateDerived(p.get(), state, inner);
+            }
+        }
+    }
+    double result = 0;
+    QList<OrbFormulaProp*> used;
+    bool ok = error.isEmpty() && evaluate(prop, prop->m_def.formula, result, error, &used);
+    state.insert(prop, 2);
+    if (!ok) {
+        prop->m_value.clear();
+        prop->m_hasValue = true;
+        debug(tr("%1（%2）无法计算: %3").arg(prop->m_def.code, prop->m_def.name, error));
+        return false;
+    }
+    applyValue(prop, formatNumber(result, prop->m_def.decimals));
+    QStringList ids{QString::number(prop->m_def.id)};
+    for (OrbFormulaProp* u : used)
+        ids.append(QString::number(u->m_def.id));
+    debug(QStringLiteral("%1 = %2 = %3").arg(prop->m_def.code, prop->m_def.formula, prop->m_value));
+    debug(QStringLiteral("\u0001%1\t%2\t%3\t%4:%5")
+              .arg(tr("公式"), QLatin1String(kParamTable), prop->m_def.code, tr("参数"), ids.join(QLatin1Char(';'))));
+    return true;
+}
+
+OrbFormulaProcessor::Bar OrbFormulaProcessor::barOf(OrbFormulaProp* prop)
+{
+    Bar bar;
+    const auto match = rebarPattern().match(prop->m_value.trimmed());
+    if (!match.hasMatch()) {
+        bar.error = tr("钢筋“%1”的值“%2”格式不正确").arg(prop->m_def.code, prop->m_value);
+        return bar;
+    }
+    bar.grade = gradeName(match.captured(2).at(0));
+    bar.diameter = match.captured(3).toInt();
+    QString error;
+    if (!prop->m_def.barLength.isEmpty() && !evaluate(prop, prop->m_def.barLength, bar.length, error, nullptr)) {
+        bar.error = error;
+        return bar;
+    }
+    if (!match.captured(1).isEmpty()) {
+        bar.count = match.captured(1).toInt();
+    } else {
+        const int spacing = match.captured(4).toInt();
+        double span = 0;
+        if (spacing <= 0 || prop->m_def.barSpan.isEmpty()
+            || !evaluate(prop, prop->m_def.barSpan, span, error, nullptr)) {
+            bar.error = error.isEmpty() ? tr("钢筋“%1”缺少间距或分布宽度").arg(prop->m_def.code) : error;
+            return bar;
+        }
+        bar.count = int(std::floor(span / spacing)) + 1;
+    }
+    // Weight per metre of a round bar: 0.00617 d² kg.
+    bar.weight = fRound(0.00617 * bar.diameter * bar.diameter * bar.length / 1000.0 * bar.count, 3, 1e-12);
+    bar.valid = true;
+    return bar;
+}
+
+void OrbFormulaProcessor::calculate()
+{
+    emit onBeforeCalculate();
+    if (!m_drawset) {
+        debug(tr("没有图集，不计算"));
+        emit onAfterCalculate();
+        return;
+    }
+    QString name;
+    m_drawset->name(name);
+    debug(tr("开始计算: %1").arg(name));
+    QHash<OrbFormulaProp*, int> state;
+    int formulas = 0;
+    int failures = 0;
+    for (const auto& p : m_props.m_props) {
+        if (!p->isDerived())
+            continue;
+        ++formulas;
+        if (state.value(p.get()) == 2) {
+            failures += p->m_value.isEmpty() ? 1 : 0;
+            continue;
+        }
+        QString error;
+        if (!evaluateDerived(p.get(), state, error))
+            ++failures;
+    }
+    for (const auto& p : m_props.m_props) {
+        if (p->m_def.category == OrbParamCategory::Bar) {
+            const Bar bar = barOf(p.get());
+            if (!bar.valid) {
+                debug(bar.error);
+                continue;
+            }
+            debug(tr("%1: %2 直径 %3 长 %4 根数 %5 重 %6 kg")
+                      .arg(p->m_def.code, bar.grade)
+                      .arg(bar.diameter)
+                      .arg(formatNumber(bar.length, 0))
+                      .arg(bar.count)
+                      .arg(formatNumber(bar.weight, 3)));
+            debug(QStringLiteral("\u0001%1\t%2\t%3\t%4:%5")
+                      .arg(tr("钢筋"), QLatin1String(kBarTable), p->m_def.code, tr("钢筋"))
+                      .arg(p->m_def.id));
+        } else if (p->m_def.category == OrbParamCategory::Quantity && !p->m_value.isEmpty()) {
+            debug(QStringLiteral("\u0001%1\t%2\t%3\t%4:%5")
+                      .arg(tr("工程量"), QLatin1String(kQuantityTable), p->m_def.code, tr("工程量"))
+                      .arg(p->m_def.id));
+        }
+    }
+    debug(tr("计算完成: %1 个公式，%2 个无法计算").arg(formulas).arg(failures));
+    emit onAfterCalculate();
+}
+
+QStringList OrbFormulaProcessor::tableNames() const
+{
+    QStringList names{QLatin1String(kParamTable), QLatin1String(kBarTable)};
+    for (const OrbFilterTableDef& f : m_filterTables)
+        names.append(f.name);
+    names << QLatin1String(kQuantityTable) << QLatin1String(kAttributeTable);
+    return names;
+}
+
+QSharedPointer<LumMemTable> OrbFormulaProcessor::table(const QString& tableName)
+{
+    if (!m_drawset)
+        return {};
+    const int drawsetId = m_drawset->id();
+    QSharedPointer<LumMemTable> t(new LumMemTable(tableName));
+    LumMemFields* f = t->fields();
+    auto addBase = [f] {
+        f->add(QStringLiteral("ID"), QMetaType::Int);
+        f->add(QStringLiteral("DrawSetID"), QMetaType::Int);
+    };
+    if (tableName == QLatin1String(kParamTable)) {
+        addBase();
+        f->add(QStringLiteral("Code"), QMetaType::QString, tr("代码"));
+        f->add(QStringLiteral("Name"), QMetaType::QString, tr("名称"));
+        f->add(QStringLiteral("Value"), QMetaType::QString, tr("值"));
+        f->add(QStringLiteral("Unit"), QMetaType::QString, tr("单位"));
+        f->add(QStringLiteral("InfoCode"), QMetaType::QString, tr("图集信息代码"));
+        f->add(QStringLiteral("Formula"), QMetaType::QString, tr("公式"));
+        for (const auto& p : m_props.m_props) {
+            LumMemRecord* r = t->appendRecord();
+            r->setValue(0, p->m_def.id);
+            r->setValue(1, drawsetId);
+            r->setValue(2, p->m_def.code);
+            r->setValue(3, p->m_def.name);
+            r->setValue(4, p->m_value);
+            r->setValue(5, p->m_def.unit);
+            r->setValue(6, p->m_def.infoCode);
+            r->setValue(7, p->m_def.formula);
+        }
+        return t;
+    }
+    if (tableName == QLatin1String(kBarTable)) {
+        addBase();
+        f->add(QStringLiteral("BarCode"), QMetaType::QString, tr("钢筋代码"));
+        f->add(QStringLiteral("BarName"), QMetaType::QString, tr("钢筋名称"));
+        f->add(QStringLiteral("Grade"), QMetaType::QString, tr("级别"));
+        f->add(QStringLiteral("Diameter"), QMetaType::Int, tr("直径"));
+        f->add(QStringLiteral("Length"), QMetaType::Double, tr("单根长度(mm)"));
+        f->add(QStringLiteral("Count"), QMetaType::Int, tr("根数"));
+        f->add(QStringLiteral("Weight"), QMetaType::Double, tr("重量(kg)"));
+        for (const auto& p : m_props.m_props) {
+            if (p->m_def.category != OrbParamCategory::Bar)
+                continue;
+            const Bar bar = barOf(p.get());
+            LumMemRecord* r = t->appendRecord();
+            r->setValue(0, p->m_def.id);
+            r->setValue(1, drawsetId);
+            r->setValue(2, p->m_def.code);
+            r->setValue(3, p->m_def.name);
+            if (bar.valid) {
+                r->setValue(4, bar.grade);
+                r->setValue(5, bar.diameter);
+                r->setValue(6, fRound(bar.length, 0, 1e-12));
+                r->setValue(7, bar.count);
+                r->setValue(8, bar.weight);
+            }
+        }
+        return t;
+    }
+    if (tableName == QLatin1String(kQuantityTable)) {
+        addBase();
+        f->add(QStringLiteral("Code"), QMetaType::QString, tr("代码"));
+        f->add(QStringLiteral("Name"), QMetaType::QString, tr("名称"));
+        f->add(QStringLiteral("Quantity"), QMetaType::QString, tr("工程量"));
+        f->add(QStringLiteral("Unit"), QMetaType::QString, tr("单位"));
+        f->add(QStringLiteral("Formula"), QMetaType::QString, tr("公式"));
+        for (const auto& p : m_props.m_props) {
+            if (p->m_def.category != OrbParamCategory::Quantity)
+                continue;
+            LumMemRecord* r = t->appendRecord();
+            r->setValue(0, p->m_def.id);
+            r->setValue(1, drawsetId);
+            r->setValue(2, p->m_def.code);
+            r->setValue(3, p->m_def.name);
+            r->setValue(4, p->m_value);
+            r->setValue(5, p->m_def.unit);
+            r->setValue(6, p->m_def.formula);
+        }
+        return t;
+    }
+    if (tableName == QLatin1String(kAttributeTable)) {
+        addBase();
+        f->add(QStringLiteral("Code"), QMetaType::QString, tr("代码"));
+        f->add(QStringLiteral("Name"), QMetaType::QString, tr("名称"));
+        f->add(QStringLiteral("Value"), QMetaType::QString, tr("值"));
+        for (const auto& p : m_props.m_props) {
+            if (p->m_def.category != OrbParamCategory::Attribute)
+                continue;
+            LumMemRecord* r = t->appendRecord();
+            r->setValue(0, p->m_def.id);
+            r->setValue(1, drawsetId);
+            r->setValue(2, p->m_def.code);
+            r->setValue(3, p->m_def.name);
+            r->setValue(4, p->m_value);
+        }
+        return t;
+    }
+    for (const OrbFilterTableDef& filter : m_filterTables) {
+        if (filter.name != tableName)
+            continue;
+        addBase();
+        for (const QString& column : filter.columns)
+            f->add(column, QMetaType::QString);
+        int id = 0;
+        for (const QStringList& row : filter.rows) {
+            LumMemRecord* r = t->appendRecord();
+            r->setValue(0, ++id);
+            r->setValue(1, drawsetId);
+            for (int c = 0; c < filter.columns.size() && c < row.size(); ++c)
+                r->setValue(2 + c, row.at(c));
+        }
+        return t;
+    }
+    return {};
+}

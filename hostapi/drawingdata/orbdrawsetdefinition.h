@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What a drawing file stores about one drawset beyond its name: the parameter definitions the
+// processor builds its properties from, the filter tables, and the code and field catalogues.
+
+enum class OrbParamCategory
+{
+    Param = 0,     // an ordinary parameter (dimension, count, ...)
+    Bar = 1,       // a rebar parameter: value like "C12@200" or "4C12"
+    Quantity = 2,  // a calculated quantity, listed in the quantity table
+    Attribute = 3, // an extended attribute, listed in the attribute table
+};
+
+enum class OrbParamDataType
+{
+    Number = 0,
+    Text = 1,
+    Rebar = 2,
+};
+
+struct OrbParamDef
+{
+    int id = 0; // assigned by the file
+    QString code;
+    QString name;
+    QString infoCode; // empty: same as code
+    QString infoName; // empty: same as name
+    OrbParamCategory category = OrbParamCategory::Param;
+    OrbParamDataType dataType = OrbParamDataType::Number;
+    int decimals = 0;
+    int vdId = -1;
+    bool readOnly = false;
+    bool defaultExcluded = false;
+    bool drawingInfo = true;
+    bool hasMin = false;
+    bool hasMax = false;
+    double minValue = 0;
+    double maxValue = 0;
+    QString formula;      // over other codes; makes the property derived and read-only
+    QString defaultValue; // used when the drawing gives none
+    QString unit;
+    QString barLength;    // rebar: length of one bar in mm, a formula over codes
+    QString barSpan;      // rebar: the width the bars are spread over in mm, a formula over codes
+};
+
+struct OrbFilterTableDef
+{
+    QString name;
+    QString caption;
+    QStringList columns;    // drawing-info codes
+    QList<QStringList> rows; // one value per column
+};
+
+struct OrbCodeDef
+{
+    QString code;
+    QString alias;
+    QString displayName;
+};
+
+struct OrbFieldDef
+{
+    QString fieldName;
+    QString displayName;
+};
+
+struct OrbDrawsetDef
+{
+    int id = 0; // 0: assigned by the file
+    QString name;
+    int orderNum = 0;
+    bool visible = true;
+    QString keyValues; // "key=value" items joined by ";"
+    QByteArray drawing;
+    QList<OrbParamDef> params;
+    QList<OrbFilterTableDef> filterTables;
+    QList<OrbCodeDef> codes;
+    QList<OrbFieldDef> fields;
+};

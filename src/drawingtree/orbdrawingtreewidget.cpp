@@ -1,0 +1,450 @@
+#include "drawingtree/orbdrawingtreewidget.h"
+
+#include "drawingtree/orbdrawingtreemodel.h"
+#include "drawingtree/orbdrawingtreenode.h"
+
+#include "common/orbappcmdline.h"
+#include "drawingdata/iorbdatastore.h"
+#include "drawingdata/iorbdrawingfile.h"
+#include "drawingdata/iorbdrawset.h"
+#include "drawingdata/iorbdrawsettype.h"
+#include "drawingdata/orbkeyvaluelist.h"
+
+#include <QHeaderView>
+#include <QStringList>
+
+namespace {
+// Closes the data store's batch on every way out of a renumbering, exceptions included.
+class StoreBatch
+{
+public:
+    explicit StoreBatch(const QSharedPointer<IOrbDrawingFile>& file) : m_file(file)
+    {
+        if (QSharedPointer<IOrbDataStore> store = m_file->dataStore())
+            store->beginUpdate();
+    }
+    ~StoreBatch()
+    {
+        if (QSharedPointer<IOrbDataStore> store = m_file->dataStore())
+            store->endUpdate();
+    }
+    StoreBatch(const StoreBatch&) = delete;
+    StoreBatch& operator=(const StoreBatch&) = delete;
+
+private:
+    QSharedPointer<IOrbDrawingFile> m_file;
+};
+
+void writeOrderNum(IOrbDrawsetType* type, int value)
+{
+    type->beginUpdate();
+    type->setOrderNum(value);
+    type->endUpdate();
+}
+
+void writeOrderNum(IOrbDrawset* drawset, int value)
+{
+    drawset->beginUpdate();
+    drawset->setOrderNum(value);
+    drawset->endUpdate();
+}
+} // namespace
+
+OrbDrawingTreeWidget::OrbDrawingTreeWidget(QWidget* parent)
+    : VantroCustomTreeView(parent)
+{
+    setHeaderHidden(true);
+    setEditTriggers(QAbstractItemView::SelectedClicked);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragDropMode(QAbstractItemView::NoDragDrop);
+    setDefaultDropAction(Qt::IgnoreAction);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_model = new OrbDrawingTreeModel(this);
+    m_model->setColumnCount(1);
+    setModel(m_model);
+}
+
+OrbDrawingTreeWidget::~OrbDrawingTreeWidget() = default;
+
+void OrbDrawingTreeWidget::setDrawingFile(QSharedPointer<IOrbDrawingFile> file)
+{
+    if (file.data() == m_drawingFile.data())
+        return;
+    m_drawingFile = file;
+    refreshData();
+}
+
+void OrbDrawingTreeWidget::refreshData()
+{
+    // The index points into the rows about to go.
+    m_nodeIndex.clear();
+    m_model->removeRows(0, m_model->rowCount());
+    if (!m_drawingFile)
+        return;
+    m_readOnly = !m_drawingFile->isEditable();
+
+    IOrbDrawsetTypes* typeCollection = m_drawingFile->drawsetTypes();
+    IOrbDrawsets* drawsetCollection = m_drawingFile->drawsets();
+    if (!typeCollection || !drawsetCollection)
+        return;
+
+    QList<IOrbDrawsetType*> types;
+    typeCollection->getAll(types, true);
+    QList<IOrbDrawset*> drawsets;
+    for (IOrbDrawsetType* type : qAsConst(types)) {
+        if (!type)
+            continue;
+        if (!m_visibleEntSet.isEmpty() && !m_visibleEntSet.contains(static_cast<long long>(type->elementType())))
+            continue;
+        drawsets.clear();
+        drawsetCollection->getByType(drawsets, type);
+        OrbDrawingTreeNode* typeNode = nullptr;
+        for (IOrbDrawset* drawset : qAsConst(drawsets)) {
+            if (!drawset || !isDrawsetShown(drawset))
+                continue;
+            if (!typeNode)
+                typeNode = insertType(type, -1);
+            insertDrawset(typeNode, drawset, -1);
+        }
+    }
+}
+
+bool OrbDrawingTreeWidget::isDrawsetShown(IOrbDrawset* drawset) const
+{
+    if (m_showAllDrawset)
+        return true;
+    if (!OrbAppCmdLine::instance()->isAutomation() && !drawset->isVisible())
+        return false;
+    if (m_wellIsSewageType.isNull())
+        return true;
+    // A drawset without settings has neither key: it serves both kinds of well.
+    static const OrbKeyValueList noSettings;
+    const OrbKeyValueList* settings = drawset->keyValues();
+    if (!settings)
+        settings = &noSettings;
+    const bool sewage = m_wellIsSewageType.toBool();
+    if (sewage && settings->asInteger(QStringLiteral("WSJ"), 1) == 1)
+        return true;
+    if (!sewage && settings->asInteger(QStringLiteral("YSJ"), 1) == 1)
+        return true;
+    return false;
+}
+
+void OrbDrawingTreeWidget::addDrawsets(QList<IOrbDrawset*> drawsets)
+{
+    if (!m_drawingFile)
+        return;
+    for (IOrbDrawset* drawset : qAsConst(drawsets)) {
+        if (!drawset)
+            continue;
+        IOrbDrawsetType* type = drawset->drawsetType();
+        OrbDrawingTreeNode* typeNode = findTypeNode(type);
+        if (!typeNode)
+            typeNode = insertType(type, -1);
+        if (typeNode)
+            insertDrawset(typeNode, drawset, -1);
+    }
+}
+
+OrbDrawingTreeNode* OrbDrawingTreeWidget::newNode()
+{
+    auto* node = new OrbDrawingTreeNode();
+    if (m_readOnly)
+        node->setEditable(false);
+    return node;
+}
+
+void OrbDrawingTreeWidget::placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, int index)
+{
+    // A row outside the parent's rows appends rather than losing the node.
+    if (index < 0 || index > parent->rowCount())
+        parent->appendRow(node);
+    else
+        parent->insertRow(index, node);
+}
+
+void OrbDrawingTreeWidget::indexNode(void* key, OrbDrawingTreeNode* node)
+{
+    if (!m_drawingFile->isEditable())
+        m_nodeIndex.insert(key, node);
+}
+
+OrbDrawingTreeNode* OrbDrawingTreeWidget::insertType(IOrbDrawsetType* type, int index)
+{
+    if (!m_drawingFile || !type)
+        return nullptr;
+    OrbDrawingTreeNode* node = newNode();
+    node->setDrawsetType(type);
+    QString name;
+    type->name(name);
+    node->setData(getDisplayName(name), OrbDrawingTreeNode::NameRole);
+    QString text = node->getDisplayText();
+    node->setData(getDisplayName(text), Qt::DisplayRole);
+    placeNode(m_model->invisibleRootItem(), node, index);
+    indexNode(type, node);
+    return node;
+}
+
+OrbDrawingTreeNode* OrbDrawingTreeWidget::insertDrawset(OrbDrawingTreeNode* typeNode, IOrbDrawset* drawset, int index)
+{
+    if (!m_drawingFile || !typeNode || !drawset)
+        return nullptr;
+    OrbDrawingTreeNode* node = newNode();
+    node->setDrawset(drawset);
+    QString name;
+    drawset->name(name);
+    node->setData(getDisplayName(name), OrbDrawingTreeNode::NameRole);
+    QString text = node->getDisplayText();
+    node->setData(getDisplayName(text), Qt::DisplayRole);
+    placeNode(typeNode, node, index);
+    indexNode(drawset, node);
+    return node;
+}
+
+OrbDrawingTreeNode* OrbDrawingTreeWidget::findTypeNode(IOrbDrawsetType* type)
+{
+    if (!m_nodeIndex.isEmpty())
+        return m_nodeIndex.value(type, nullptr);
+    if (!type)
+        return nullptr;
+    QStandardItem* root = m_model->invisibleRootItem();
+    const int rows = root->rowCount();
+    for (int i = 0; i < rows; ++i) {
+        OrbDrawingTreeNode* node = OrbDrawingTreeNode::cast(root->child(i));
+        if (node && node->drawsetType() && node->drawsetType() == type)
+            return node;
+    }
+    return nullptr;
+}
+
+OrbDrawingTreeNode* OrbDrawingTreeWidget::findDrawsetNode(IOrbDrawset* drawset)
+{
+    if (!m_nodeIndex.isEmpty())
+        return m_nodeIndex.value(drawset, nullptr);
+    if (!drawset)
+        return nullptr;
+    QStandardItem* root = m_model->invisibleRootItem();
+    const int rows = root->rowCount();
+    for (int i = 0; i < rows; ++i) {
+        QStandardItem* typeItem = root->child(i);
+        if (!typeItem)
+            continue;
+        const int children = typeItem->rowCount();
+        for (int j = 0; j < children; ++j) {
+            OrbDrawingTreeNode* node = OrbDrawingTreeNode::cast(typeItem->child(j));
+            if (node && node->drawset() == drawset)
+                return node;
+        }
+    }
+    return nullptr;
+}
+
+OrbDrawingTreeNode* OrbDrawingTreeWidget::getTypeNode(IOrbDrawsetType* type)
+{
+    if (OrbDrawingTreeNode* node = findTypeNode(type))
+        return node;
+    return insertType(type, -1);
+}
+
+OrbDrawingTreeNode* OrbDrawingTreeWidget::getFirstNode(QStandardItem* parent)
+{
+    if (!parent)
+        parent = m_model->invisibleRootItem();
+    if (parent->rowCount() == 0)
+        return nullptr;
+    return OrbDrawingTreeNode::cast(parent->child(0));
+}
+
+bool OrbDrawingTreeWidget::hasData() const
+{
+    return m_model && m_model->invisibleRootItem()->rowCount() > 0;
+}
+
+OrbDrawingTreeNode* OrbDrawingTreeWidget::currentTreeNode() const
+{
+    const QModelIndex index = currentIndex();
+    if (!index.isValid())
+        return nullptr;
+    return OrbDrawingTreeNode::cast(m_model->itemFromIndex(index));
+}
+
+IOrbDrawset* OrbDrawingTreeWidget::currentDrawset() const
+{
+    OrbDrawingTreeNode* node = currentTreeNode();
+    return node ? node->drawset() : nullptr;
+}
+
+IOrbDrawsetType* OrbDrawingTreeWidget::currentDrawsetType() const
+{
+    OrbDrawingTreeNode* node = currentTreeNode();
+    if (!node)
+        return nullptr;
+    if (IOrbDrawset* drawset = node->drawset())
+        return drawset->drawsetType();
+    return node->drawsetType();
+}
+
+void OrbDrawingTreeWidget::unindexNode(OrbDrawingTreeNode* node)
+{
+    // Drop only entries that still point at this node: a later insertion for the same host
+    // object may have replaced it.
+    void* key = node->drawset() ? static_cast<void*>(node->drawset()) : static_cast<void*>(node->drawsetType());
+    if (key) {
+        auto it = m_nodeIndex.find(key);
+        if (it != m_nodeIndex.end() && it.value() == node)
+            m_nodeIndex.erase(it);
+    }
+    const int rows = node->rowCount();
+    for (int i = 0; i < rows; ++i) {
+        if (OrbDrawingTreeNode* child = OrbDrawingTreeNode::cast(node->child(i)))
+            unindexNode(child);
+    }
+}
+
+void OrbDrawingTreeWidget::deleteNode(OrbDrawingTreeNode* node)
+{
+    // A node of another model (or of none) has no row here to remove.
+    if (!node || node->model() != m_model)
+        return;
+    if (!m_nodeIndex.isEmpty())
+        unindexNode(node);
+    QStandardItem* parentItem = node->parent();
+    m_model->removeRow(node->row(), parentItem ? parentItem->index() : QModelIndex());
+}
+
+void OrbDrawingTreeWidget::updateNode(OrbDrawingTreeNode* node)
+{
+    if (!node)
+        return;
+    QString name;
+    if (IOrbDrawset* drawset = node->drawset())
+        drawset->name(name);
+    else if (IOrbDrawsetType* type = node->drawsetType())
+        type->name(name);
+    else
+        return;
+    node->setData(name, OrbDrawingTreeNode::NameRole);
+    node->setData(node->getDisplayText(), Qt::DisplayRole);
+}
+
+void OrbDrawingTreeWidget::setFocusNode(OrbDrawingTreeNode* node)
+{
+    if (!node || node->model() != m_model)
+        return;
+    setCurrentIndex(node->index());
+}
+
+bool OrbDrawingTreeWidget::canMoveUp(OrbDrawingTreeNode* node) const
+{
+    return node && node->prevNode();
+}
+
+bool OrbDrawingTreeWidget::canMoveDown(OrbDrawingTreeNode* node) const
+{
+    return node && node->nextNode();
+}
+
+void OrbDrawingTreeWidget::moveUpNode(OrbDrawingTreeNode* node)
+{
+    if (!node)
+        return;
+    OrbDrawingTreeNode* prev = node->prevNode();
+    if (!prev)
+        return;
+    const int row = node->row();
+    QStandardItem* parentItem = node->internalParent();
+    const QList<QStandardItem*> items = parentItem->takeRow(row);
+    parentItem->insertRow(row - 1, items);
+    switchNodeOrderNum(prev, node);
+}
+
+void OrbDrawingTreeWidget::moveDownNode(OrbDrawingTreeNode* node)
+{
+    if (!node)
+        return;
+    OrbDrawingTreeNode* next = node->nextNode();
+    if (!next)
+        return;
+    const int row = node->row();
+    QStandardItem* parentItem = node->internalParent();
+    const QList<QStandardItem*> items = parentItem->takeRow(row);
+    parentItem->insertRow(row + 1, items);
+    switchNodeOrderNum(next, node);
+}
+
+void OrbDrawingTreeWidget::switchNodeOrderNum(OrbDrawingTreeNode* a, OrbDrawingTreeNode* b)
+{
+    if (!a || !b)
+        return;
+    if (IOrbDrawset* da = a->drawset()) {
+        IOrbDrawset* db = b->drawset();
+        if (!db)
+            return;
+        const int bNum = db->orderNum();
+        writeOrderNum(db, da->orderNum());
+        writeOrderNum(da, bNum);
+        return;
+    }
+    IOrbDrawsetType* ta = a->drawsetType();
+    IOrbDrawsetType* tb = b->drawsetType();
+    if (!ta || !tb)
+        return;
+    const int bNum = tb->orderNum();
+    writeOrderNum(tb, ta->orderNum());
+    writeOrderNum(ta, bNum);
+}
+
+void OrbDrawingTreeWidget::fixNodeOrderNum()
+{
+    if (!m_drawingFile)
+        return;
+    StoreBatch batch(m_drawingFile);
+    QStandardItem* root = m_model->invisibleRootItem();
+    const int rows = root->rowCount();
+    for (int i = 0; i < rows; ++i) {
+        OrbDrawingTreeNode* typeNode = OrbDrawingTreeNode::cast(root->child(i));
+        if (!typeNode)
+            continue;
+        if (IOrbDrawsetType* type = typeNode->drawsetType())
+            writeOrderNum(type, i);
+        const int children = typeNode->rowCount();
+        for (int j = 0; j < children; ++j) {
+            OrbDrawingTreeNode* node = OrbDrawingTreeNode::cast(typeNode->child(j));
+            if (node && node->drawset())
+                writeOrderNum(node->drawset(), j);
+        }
+    }
+}
+
+void OrbDrawingTreeWidget::setDisplayParams(QMap<QString, QString>& params)
+{
+    m_displayParams.swap(params);
+}
+
+QString OrbDrawingTreeWidget::getDisplayName(QString& name)
+{
+    // Names without a placeholder are the common case: one scan each for the braces.
+    const int open = name.indexOf(QLatin1Char('{'));
+    if (open < 0)
+        return name;
+    const int close = name.indexOf(QLatin1Char('}'));
+    if (close < 0)
+        return name;
+    const QString key = name.mid(open + 1, close - open - 1);
+    const QString token = name.mid(open, close - open + 1);
+    const QString value = m_displayParams.value(key);
+    if (!value.isEmpty())
+        name.replace(token, value);
+    return name;
+}
+
+QString OrbDrawingTreeWidget::getOptionValue(const QString& options, const QString& key)
+{
+    const QStringList items = options.split(QLatin1Char(','));
+    for (const QString& item : items) {
+        const QStringList parts = item.split(QLatin1Char(':'));
+        if (parts.size() == 2 && parts.at(0) == key)
+            return parts.at(1);
+    }
+    return QString();
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "orbdrawingwidgets_export.h"
+
+#include "controls/vantrocustomtreeview.h"
+
+#include <QList>
+#include <QMap>
+#include <QSet>
+#include <QSharedPointer>
+#include <QString>
+#include <QVariant>
+
+class IOrbDrawingFile;
+class IOrbDrawset;
+class IOrbDrawsetType;
+class OrbDrawingTreeModel;
+class OrbDrawingTreeNode;
+class QStandardItem;
+
+// The drawset types and drawsets of one drawing file as a two-level tree. Filters which
+// drawsets appear, fills {key} placeholders of names from display parameters, renames nodes in
+// place when the file may be edited and keeps the host's order numbers in step with moves.
+class ORBDRAWINGWIDGETS_EXPORT OrbDrawingTreeWidget : public VantroCustomTreeView
+{
+    Q_OBJECT
+public:
+    explicit OrbDrawingTreeWidget(QWidget* parent = nullptr);
+    ~OrbDrawingTreeWidget() override;
+
+    QSharedPointer<IOrbDrawingFile> drawingFile() const { return m_drawingFile; }
+    // Rebuilds only when file is another object than the one shown.
+    void setDrawingFile(QSharedPointer<IOrbDrawingFile> file);
+    void refreshData();
+
+    // Adds the drawsets unfiltered, each under its type's node (created when missing).
+    void addDrawsets(QList<IOrbDrawset*> drawsets);
+    // index -1 (or a row out of range) appends. Null without a drawing file.
+    OrbDrawingTreeNode* insertType(IOrbDrawsetType* type, int index);
+    OrbDrawingTreeNode* insertDrawset(OrbDrawingTreeNode* typeNode, IOrbDrawset* drawset, int index);
+
+    OrbDrawingTreeNode* findTypeNode(IOrbDrawsetType* type);
+    OrbDrawingTreeNode* findDrawsetNode(IOrbDrawset* drawset);
+    OrbDrawingTreeNode* getTypeNode(IOrbDrawsetType* type);
+    // The node in row 0 of parent (of the top level when parent is null).
+    OrbDrawingTreeNode* getFirstNode(QStandardItem* parent);
+    bool hasData() const;
+
+    OrbDrawingTreeNode* currentTreeNode() const;
+    IOrbDrawset* currentDrawset() const;
+    IOrbDrawsetType* currentDrawsetType() const;
+
+    // Removes the node and its children from the tree; the host objects are not touched.
+    void deleteNode(OrbDrawingTreeNode* node);
+    // Re-reads the node's name and display text from its host object.
+    void updateNode(OrbDrawingTreeNode* node);
+    void setFocusNode(OrbDrawingTreeNode* node);
+
+    bool canMoveUp(OrbDrawingTreeNode* node) const;
+    bool canMoveDown(OrbDrawingTreeNode* node) const;
+    void moveUpNode(OrbDrawingTreeNode* node);
+    void moveDownNode(OrbDrawingTreeNode* node);
+    // Sets every order number to its node's row, in one batch of the file's data store.
+    void fixNodeOrderNum();
+
+    // Swaps params with the widget's display parameters; they apply to nodes inserted later.
+    void setDisplayParams(QMap<QString, QString>& params);
+    // Filters; they apply at the next refreshData.
+    void setVisibleEntSet(QSet<long long> entSet) { m_visibleEntSet = entSet; }
+    void setShowAllDrawset(bool showAll) { m_showAllDrawset = showAll; }
+    void setWellIsSewageType(const QVariant& isSewage) { m_wellIsSewageType = isSewage; }
+
+protected:
+    // Exchanges the order numbers of the host objects of two sibling nodes.
+    void switchNodeOrderNum(OrbDrawingTreeNode* a, OrbDrawingTreeNode* b);
+
+private:
+    friend class tst_OrbDrawingTreeWidget;
+
+    bool isDrawsetShown(IOrbDrawset* drawset) const;
+    OrbDrawingTreeNode* newNode();
+    void placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, int index);
+    void indexNode(void* key, OrbDrawingTreeNode* node);
+    void unindexNode(OrbDrawingTreeNode* node);
+
+    QString getDisplayName(QString& name);
+    QString getOptionValue(const QString& options, const QString& key);
+
+    OrbDrawingTreeModel* m_model = nullptr;
+    QSharedPointer<IOrbDrawingFile> m_drawingFile;
+    bool m_readOnly = false;
+    QSet<long long> m_visibleEntSet;
+    // Nodes by host object address; filled only for read-only files.
+    QMap<void*, OrbDrawingTreeNode*> m_nodeIndex;
+    QVariant m_wellIsSewageType;
+    bool m_showAllDrawset = false;
+    QMap<QString, QString> m_displayParams;
+};

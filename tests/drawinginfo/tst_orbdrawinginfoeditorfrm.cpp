@@ -1,0 +1,476 @@
+// The editor form against recording fakes of the processor and its properties. The drawing is a
+// real engine drawing read from bytes, so binding, text writes and lookups run on real entities;
+// host calls are asserted through the fakes' log, which a wrong order or a missing call fails.
+
+#include "fakedrawingdata.h"
+
+#include "common/lumcoreunittest.h"
+#include "drawinginfo/orbdrawinginfoeditorfrm.h"
+#include "drawinginfo/orbdrawinginfoparamsvdeditor.h"
+#include "engine/zvdentity.h"
+#include "engine/zvectordrawing.h"
+#include "vectordrawing/orbvectordrawingutils.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// The application's own argument list, rewritten by tests to switch "-e" on and off.
+int g_appArgc = 1;
+char* g_appArgv[8];
+QList<QByteArray> g_appArgs;
+void setAppArguments(const QStringList& args)
+{
+    g_appArgs.clear();
+    for (const QString& a : args)
+        g_appArgs.append(a.toLocal8Bit());
+    for (int i = 0; i < g_appArgs.size(); ++i)
+        g_appArgv[i + 1] = g_appArgs[i].data();
+    g_appArgc = g_appArgs.size() + 1;
+}
+
+QStringList g_messages;
+void collect(QtMsgType, const QMessageLogContext&, const QString& msg) { g_messages << msg; }
+
+// A text that logs its writes, to count and order them.
+class LoggingText : public ZVDText
+{
+public:
+    LoggingText(FakeLog* log, const ZVDText& from) : ZVDText(from.id(), from.position, from.height, from.text()), m_log(log) {}
+    void setText(const std::wstring& text) override
+    {
+        m_log->add(QStringLiteral("text%1.setText(%2)").arg(id()).arg(QString::fromStdWString(text)));
+        ZVDText::setText(text);
+    }
+    FakeLog* m_log;
+};
+
+struct FormProbe : OrbDrawingInfoEditorFrm
+{
+    using OrbDrawingInfoEditorFrm::preferredDefaultFont;
+};
+
+// Texts 10 to 13 ("@@200" on 11) and a line 20.
+struct Fixture
+{
+    FakeLog log;
+    FakeDrawingFile file{&log};
+    FakeProcessor processor{&log};
+    OrbDrawingInfoEditorFrm form{nullptr};
+
+    Fixture()
+    {
+        FakeDrawset* drawset = file.addDrawset(file.addType(QStringLiteral("T"), 1), QStringLiteral("D"));
+        ZVectorDrawing d;
+        for (auto [id, text] : {std::pair{10, L"100"}, {11, L"@@200"}, {12, L"300"}, {13, L"400"}})
+            d.add(new ZVDText(id, QPointF(0, id * 10), 2.5, text));
+        d.add(new ZVDLine(20, QPointF(0, 0), QPointF(10, 0)));
+        OrbVectorDrawingUtils::saveData(&d, drawset->m_drawing, vdsfStream, false);
+        processor.m_drawset = drawset;
+    }
+    FakeProp* add(const QString& code, int id, const QString& value = QStringLiteral("1"))
+    {
+        return processor.m_props.add(code, id, value);
+    }
+    void show()
+    {
+        form.setProcessor(&processor);
+        form.refreshProcessor();
+    }
+    OrbDrawingInfoParamsVDEditor* editor() { return form.findChild<OrbDrawingInfoParamsVDEditor*>(); }
+    QString text(int id)
+    {
+        auto* t = dynamic_cast<ZVDText*>(form.vectorDrawing()->find(id));
+        return t ? QString::fromStdWString(t->text()) : QStringLiteral("<none>");
+    }
+};
+} // namespace
+
+class TestDrawingInfoEditorFrm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        setAppArguments({});
+        LumCoreUnitTest::instance()->clear();
+        LumCoreUnitTest::instance()->setActive(false);
+    }
+    void binding_data();
+    void binding();
+    void processorSwitch();
+    void sharedText();
+    void refusedChanges_data();
+    void refusedChanges();
+    void recording_data();
+    void recording();
+    void fontRule_data();
+    void fontRule();
+    void answers_data();
+    void answers();
+    void nextParam_data();
+    void nextParam();
+    void valueAndQuery();
+    void parserKeyValue_data();
+    void parserKeyValue();
+    void automationSwitch_data();
+    void automationSwitch();
+};
+
+void TestDrawingInfoEditorFrm::binding_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("bound");
+    QTest::newRow("text") << "A" << true;
+    QTest::newRow("id -1") << "B" << false;
+    QTest::newRow("missing id") << "C" << false;
+    QTest::newRow("not a text") << "D" << false;
+    QTest::newRow("default excluded") << "X" << true;
+}
+
+void TestDrawingInfoEditorFrm::binding()
+{
+    QFETCH(QString, code);
+    QFETCH(bool, bound);
+    Fixture f;
+    f.add("A", 10, "7");
+    f.add("B", -1);
+    f.add("C", 99);
+    f.add("D", 20);
+    f.add("X", 12, "5")->m_defaultExcluded = true;
+    f.form.setProcessor(&f.processor);
+    QCOMPARE(f.text(10), QStringLiteral("100")); // the stored default until the processor ran
+    f.log.clear();
+    f.form.refreshProcessor();
+    QCOMPARE(f.log.calls(), (QStringList{"processor.initDefValues(1)", "processor.open", "processor.calculate"}));
+    // Only A hands its drawing text over: X is excluded, the others are unbound.
+    QCOMPARE(f.processor.m_lastDefValues.value(0).second, QStringLiteral("100"));
+    OrbDrawsetProp* prop = f.form.findProp(code);
+    QCOMPARE(f.form.findVDText(prop) != nullptr, bound);
+    QCOMPARE(f.form.isParam(prop->vdID()), bound);
+    if (bound)
+        QCOMPARE(f.text(prop->vdID()), prop->value(false));
+    QCOMPARE(f.form.getProp(1), f.form.findProp(QStringLiteral("X")));
+}
+
+void TestDrawingInfoEditorFrm::processorSwitch()
+{
+    Fixture f;
+    f.add("A", 10);
+    f.form.setProcessor(&f.processor);
+    f.form.vectorDrawing()->add(new ZVDLine(77, QPointF(0, 0), QPointF(1, 1)));
+    f.log.clear();
+    f.form.setProcessor(&f.processor); // the same processor: nothing, not even a reload
+    QVERIFY(f.log.calls().isEmpty());
+    QVERIFY(f.form.vectorDrawing()->find(77));
+    f.form.setProcessor(nullptr);
+    QCOMPARE(f.form.vectorDrawing()->count(), 0);
+    QVERIFY(!f.form.isParam(10));
+    // A drawset without drawing data: the drawing is emptied and nothing is bound.
+    static_cast<FakeDrawset*>(f.processor.m_drawset)->m_drawing.clear();
+    f.form.setProcessor(&f.processor);
+    QCOMPARE(f.form.vectorDrawing()->count(), 0);
+    QVERIFY(!f.form.isParam(10));
+}
+
+void TestDrawingInfoEditorFrm::sharedText()
+{
+    Fixture f;
+    f.add("P1", 10, "1");
+    f.add("P2", 10, "2");
+    f.form.setProcessor(&f.processor);
+    // Swap the bound text for one that logs its writes, and bind again.
+    auto* original = static_cast<ZVDText*>(f.form.vectorDrawing()->find(10));
+    f.form.vectorDrawing()->add(new LoggingText(&f.log, *original));
+    f.form.clearVDPropList();
+    f.form.initVDPropList();
+    f.log.clear();
+    f.form.readPropValues();
+    QCOMPARE(f.log.calls(), (QStringList{"text10.setText(1)", "text10.setText(2)"}));
+    QCOMPARE(f.form.findProp(qint64(10))->code(), QStringLiteral("P2"));
+
+    LumCoreUnitTest::instance()->setActive(true);
+    std::vector<qint64> ids;
+    QVERIFY(f.form.saveEditorValue(ids, 10, QStringLiteral("5")));
+    QCOMPARE(f.log.filtered("props."), QStringList{"props.saveEditorValue(P2,P1=5)"});
+    QCOMPARE(f.text(10), QStringLiteral("5"));
+    const auto cases = LumCoreUnitTest::instance()->committedCases();
+    QCOMPARE(cases.size(), 1);
+    QCOMPARE(cases[0]->name(), QStringLiteral("Orb_Drawing_Set_Edit"));
+    QCOMPARE(cases[0]->data(), QByteArray("DRAWING-1|P2|5"));
+}
+
+void TestDrawingInfoEditorFrm::refusedChanges_data()
+{
+    QTest::addColumn<bool>("restore");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("save accepted") << false << true;
+    QTest::newRow("save refused") << false << false;
+    QTest::newRow("restore accepted") << true << true;
+    QTest::newRow("restore declined") << true << false;
+}
+
+// A refused save or a declined reset leaves the open editor and the texts as they were.
+void TestDrawingInfoEditorFrm::refusedChanges()
+{
+    QFETCH(bool, restore);
+    QFETCH(bool, accepted);
+    Fixture f;
+    FakeProp* a = f.add("A", 10, "1");
+    f.add("B", 12, "3");
+    f.show();
+    f.processor.m_props.m_saveResult = f.processor.m_restoreResult = accepted;
+    f.form.openEditor(a);
+    QVERIFY(f.editor()->isEditorOpen());
+    if (restore) {
+        a->m_value = QStringLiteral("9");
+        f.form.restoreDefValues();
+        QVERIFY(f.log.calls().contains("processor.restoreDefValues(2)"));
+    } else {
+        std::vector<qint64> ids;
+        QCOMPARE(f.form.saveEditorValue(ids, 10, QStringLiteral("9")), accepted);
+    }
+    QCOMPARE(f.editor()->isEditorOpen(), !accepted);
+    QCOMPARE(f.text(10), accepted ? QStringLiteral("9") : QStringLiteral("1"));
+    QCOMPARE(f.text(12), QStringLiteral("3"));
+}
+
+void TestDrawingInfoEditorFrm::recording_data()
+{
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<bool>("testing");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<int>("vdid");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("recorded");
+    QTest::newRow("recording") << true << false << "" << 10 << true << true;
+    QTest::newRow("refused save") << true << false << "" << 10 << false << true;
+    QTest::newRow("matching filter") << true << false << "Orb_Model_*" << 10 << true << true;
+    QTest::newRow("inactive") << false << false << "" << 10 << true << false;
+    QTest::newRow("replaying") << true << true << "" << 10 << true << false;
+    QTest::newRow("filtered out") << true << false << "Other_*" << 10 << true << false;
+    QTest::newRow("no bound property") << true << false << "" << 99 << true << false;
+}
+
+void TestDrawingInfoEditorFrm::recording()
+{
+    QFETCH(bool, active);
+    QFETCH(bool, testing);
+    QFETCH(QString, filter);
+    QFETCH(int, vdid);
+    QFETCH(bool, saved);
+    QFETCH(bool, recorded);
+    Fixture f;
+    f.add("A", 10);
+    f.show();
+    f.processor.m_props.m_saveResult = saved;
+    LumCoreUnitTest* r = LumCoreUnitTest::instance();
+    r->setActive(active);
+    r->setTesting(testing);
+    r->setCaseFilter(filter.isEmpty() ? QStringList() : QStringList{filter});
+    auto session = r->startTestCase(QStringLiteral("Session"), {}, {}, {}, {});
+    std::vector<qint64> ids;
+    f.form.saveEditorValue(ids, vdid, QStringLiteral("8"));
+    r->setTesting(false);
+    r->setCaseFilter({});
+    QCOMPARE(r->committedCases().size(), recorded ? 1 : 0);
+    QCOMPARE(r->currentTestCase(), session); // back under the case that was open
+    if (recorded) {
+        QCOMPARE(r->committedCases()[0]->data(), QByteArray("DRAWING-1|A|8"));
+        QCOMPARE(r->committedCases()[0]->parentName(), QStringLiteral("Session"));
+    }
+}
+
+void TestDrawingInfoEditorFrm::fontRule_data()
+{
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<bool>("simsunBeside");
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("simsun beside") << "other.ttf" << true << true;
+    QTest::newRow("no simsun") << "other.ttf" << false << false;
+    QTest::newRow("already simsun, other case") << "SimSun.TTC" << true << false;
+}
+
+void TestDrawingInfoEditorFrm::fontRule()
+{
+    QFETCH(QString, font);
+    QFETCH(bool, simsunBeside);
+    QFETCH(bool, changed);
+    QTemporaryDir dir;
+    QFile simsun(dir.filePath("simsun.ttc"));
+    QVERIFY(!simsunBeside || simsun.open(QIODevice::WriteOnly));
+    const QString path = dir.filePath(font);
+    QCOMPARE(FormProbe::preferredDefaultFont(path), changed ? dir.path() + "//simsun.ttc" : path);
+}
+
+void TestDrawingInfoEditorFrm::answers_data()
+{
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<int>("vdid");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QString>("output");
+    // A(10): 2 decimals; R(12): read-only; I(13): integer. validate refuses "" and "bad".
+    QTest::newRow("hide: trimmed") << "hide" << 10 << " 12 " << true << "12";
+    QTest::newRow("hide: spaces validate empty") << "hide" << 10 << "   " << false << "invalid";
+    QTest::newRow("hide: refused") << "hide" << 10 << "bad" << false << "invalid";
+    QTest::newRow("hide: empty restores value") << "hide" << 10 << "" << true << "1";
+    QTest::newRow("hide: read-only") << "hide" << 12 << "bad" << true << "old";
+    QTest::newRow("hide: not a parameter") << "hide" << 99 << "bad" << true << "old";
+    QTest::newRow("adjust: rounds half up") << "adjust" << 10 << "12.345" << true << "12.35";
+    QTest::newRow("adjust: pads decimals") << "adjust" << 10 << "7" << true << "7.00";
+    QTest::newRow("adjust: no negative zero") << "adjust" << 10 << "-0.004" << true << "0.00";
+    QTest::newRow("adjust: not a number") << "adjust" << 10 << "abc" << false << "abc";
+    QTest::newRow("adjust: integer") << "adjust" << 13 << "12.5" << false << "12.5";
+    QTest::newRow("adjust: read-only") << "adjust" << 12 << "12.345" << false << "12.345";
+    QTest::newRow("adjust: not a parameter") << "adjust" << 99 << "1.5" << false << "1.5";
+    QTest::newRow("tip: code alone") << "tip" << 10 << "" << true << "A";
+    QTest::newRow("tip: tip and code") << "tip" << 10 << "Depth" << true << "Depth A";
+    QTest::newRow("tip: not a parameter") << "tip" << 99 << "Depth" << false << "Depth";
+}
+
+void TestDrawingInfoEditorFrm::answers()
+{
+    QFETCH(QString, op);
+    QFETCH(int, vdid);
+    QFETCH(QString, input);
+    QFETCH(bool, result);
+    QFETCH(QString, output);
+    Fixture f;
+    f.add("A", 10)->m_decimals = 2;
+    FakeProp* r = f.add("R", 12);
+    r->m_readOnly = true;
+    r->m_decimals = 2;
+    f.add("I", 13);
+    f.show();
+    f.processor.m_props.m_invalidValues = {QString(""), QStringLiteral("bad")};
+    QString value = input;
+    if (op == "hide") {
+        value = QStringLiteral("old");
+        QCOMPARE(f.form.canEditorHide(vdid, input, value), result);
+    } else if (op == "adjust") {
+        QCOMPARE(f.form.adjustEditorValue(vdid, value), result);
+    } else {
+        QCOMPARE(f.form.queryToolTip(vdid, value), result);
+    }
+    QCOMPARE(value, output);
+}
+
+void TestDrawingInfoEditorFrm::nextParam_data()
+{
+    QTest::addColumn<QString>("readOnly");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("next");
+    // Binding order: A(10) B(11) C(-1, unbound) D(12) E(13).
+    QTest::newRow("skips read-only") << "B" << 10 << 12;
+    QTest::newRow("wraps to the first") << "B" << 13 << 10;
+    QTest::newRow("from a read-only one") << "B" << 11 << 12;
+    QTest::newRow("wrap skips read-only") << "A" << 13 << 11;
+    QTest::newRow("only one editable") << "ABE" << 12 << -1;
+    QTest::newRow("not a parameter") << "" << 99 << -1;
+}
+
+void TestDrawingInfoEditorFrm::nextParam()
+{
+    QFETCH(QString, readOnly);
+    QFETCH(int, from);
+    QFETCH(int, next);
+    Fixture f;
+    for (auto [code, id] : {std::pair{"A", 10}, {"B", 11}, {"C", -1}, {"D", 12}, {"E", 13}})
+        f.add(code, id)->m_readOnly = readOnly.contains(QLatin1String(code));
+    f.show();
+    QCOMPARE(f.form.getNextParamVDID(from), qint64(next));
+}
+
+void TestDrawingInfoEditorFrm::valueAndQuery()
+{
+    Fixture f;
+    f.add("A", 10, "1");
+    f.add("E", 11, "@@200");
+    f.show();
+    QString value;
+    QString other = QStringLiteral("other");
+    f.form.queryParamValue(11, value, other);
+    QCOMPARE(value, QStringLiteral("@200")); // one "@" removed
+    QCOMPARE(other, QStringLiteral("other"));
+
+    g_messages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collect);
+    const auto query = f.form.getAttributes(QStringLiteral("query"));
+    const auto byValue = f.form.getAttributes(QStringLiteral("value=E"));
+    const auto noCode = f.form.getAttributes(QStringLiteral("open="));
+    qInstallMessageHandler(previous);
+    QCOMPARE(query, (QHash<QString, QString>{{"A", "1"}, {"E", "@@200"}}));
+    QCOMPARE(byValue, (QHash<QString, QString>{{"E", "@200"}}));
+    QVERIFY(noCode.isEmpty());
+    QVERIFY(!f.editor()->isEditorOpen());
+    QCOMPARE(g_messages.value(0), QString::fromUtf8("OrbDrawingInfoEditorFrm::getAttributes\xEF\xBC\x9A \"query\""));
+}
+
+void TestDrawingInfoEditorFrm::parserKeyValue_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("plain") << "open=H1" << "open" << true << "H1";
+    QTest::newRow("letters before =") << "openX=H1" << "open" << true << "H1";
+    QTest::newRow("first = splits") << "value=a=b" << "value" << true << "a=b";
+    QTest::newRow("empty code") << "open=" << "open" << true << "";
+    QTest::newRow("no =") << "open" << "open" << false << "old";
+    QTest::newRow("= first") << "=H1" << "" << false << "old";
+    QTest::newRow("case-sensitive") << "Open=H1" << "open" << false << "old";
+}
+
+void TestDrawingInfoEditorFrm::parserKeyValue()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, key);
+    QFETCH(bool, result);
+    QFETCH(QString, value);
+    QString out = QStringLiteral("old");
+    QCOMPARE(OrbDrawingInfoEditorFrm::parserKeyValue(text, key, out), result);
+    QCOMPARE(out, value);
+}
+
+void TestDrawingInfoEditorFrm::automationSwitch_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("answers");
+    QTest::newRow("-e") << QStringList{"-e"} << true;
+    QTest::newRow("-e later") << QStringList{"-x", "-e"} << true;
+    QTest::newRow("none") << QStringList() << false;
+    QTest::newRow("-E") << QStringList{"-E"} << false;
+    QTest::newRow("-ex") << QStringList{"-ex"} << false;
+}
+
+void TestDrawingInfoEditorFrm::automationSwitch()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, answers);
+    Fixture f;
+    f.add("A", 10, "1");
+    f.add("B", 12, "3");
+    f.show();
+    setAppArguments(args);
+    QCOMPARE(QCoreApplication::arguments().mid(1), args);
+    QList<ZVDEntity*> clicks;
+    connect(&f.form, &OrbDrawingInfoEditorFrm::onDrawingItemClick, this, [&](ZVDEntity* e) { clicks << e; });
+    const auto result = f.editor()->getAttributes(QStringLiteral("open=B"));
+    QCOMPARE(result.value(QStringLiteral("B"), QStringLiteral("<none>")), answers ? "3" : "<none>");
+    QCOMPARE(f.editor()->editingVDID(), answers ? qint64(12) : qint64(-1));
+    // Opening an editor is reported as a click on its text.
+    QCOMPARE(clicks, answers ? QList<ZVDEntity*>{f.form.vectorDrawing()->find(12)} : QList<ZVDEntity*>());
+}
+
+int main(int argc, char** argv)
+{
+    g_appArgv[0] = argv[0];
+    QApplication app(g_appArgc, g_appArgv);
+    TestDrawingInfoEditorFrm test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_orbdrawinginfoeditorfrm.moc"

@@ -1,0 +1,465 @@
+// The drawing tree widget on recording fakes. Guards against filters that show the wrong
+// drawsets, renames and order numbers that reach the host wrongly or not at all, moves across
+// parents, and node lookups that hand out nodes of an earlier file or of deleted rows (the
+// sanitizer run turns such a stale node into a use-after-free report).
+
+#include "drawingtree/orbdrawingtreemodel.h"
+#include "drawingtree/orbdrawingtreenode.h"
+#include "drawingtree/orbdrawingtreewidget.h"
+
+#include "common/orbappcmdline.h"
+#include "fakedrawingdata.h"
+
+#include <QLineEdit>
+#include <QtTest>
+
+using Params = QMap<QString, QString>;
+Q_DECLARE_METATYPE(Params)
+using EntSet = QSet<long long>;
+Q_DECLARE_METATYPE(EntSet)
+
+namespace {
+// "Type(drawset,drawset) Type(...)" from the display texts of the tree.
+QString treeText(OrbDrawingTreeWidget& tree)
+{
+    QStringList types;
+    QStandardItemModel* model = qobject_cast<QStandardItemModel*>(tree.model());
+    for (int i = 0; i < model->rowCount(); ++i) {
+        QStandardItem* type = model->item(i);
+        QStringList children;
+        for (int j = 0; j < type->rowCount(); ++j)
+            children << type->child(j)->text();
+        types << type->text() + QLatin1Char('(') + children.join(QLatin1Char(',')) + QLatin1Char(')');
+    }
+    return types.join(QLatin1Char(' '));
+}
+
+// Two types of three and two drawsets, with order numbers that do not match the rows.
+QSharedPointer<FakeDrawingFile> orderFile(FakeLog* log)
+{
+    auto file = QSharedPointer<FakeDrawingFile>::create(log);
+    FakeDrawsetType* a = file->addType(QStringLiteral("A"), 5);
+    FakeDrawsetType* b = file->addType(QStringLiteral("B"), 5);
+    for (const char* n : {"a1", "a2", "a3"})
+        file->addDrawset(a, QString::fromLatin1(n));
+    for (const char* n : {"b1", "b2"})
+        file->addDrawset(b, QString::fromLatin1(n));
+    a->m_orderNum = 10;
+    b->m_orderNum = 20;
+    return file;
+}
+} // namespace
+
+class tst_OrbDrawingTreeWidget : public QObject
+{
+    Q_OBJECT
+private slots:
+    void filters_data();
+    void filters();
+    void getDisplayName_data();
+    void getDisplayName();
+    void displayParamsApplyToInsertedNodes();
+    void getOptionValue_data();
+    void getOptionValue();
+    void renameInPlace_data();
+    void renameInPlace();
+    void moves_data();
+    void moves();
+    void fixNodeOrderNum();
+    void insertPositionsAndNoFile();
+    void readOnlyFile();
+    void sameFileDoesNotRebuild();
+    void lookupsNeverHandOutDeletedNodes();
+};
+
+void tst_OrbDrawingTreeWidget::filters_data()
+{
+    QTest::addColumn<EntSet>("entSet");
+    QTest::addColumn<bool>("showAll");
+    QTest::addColumn<bool>("automation");
+    QTest::addColumn<QVariant>("well");
+    QTest::addColumn<QString>("expected");
+
+    const QVariant noFilter;
+    QTest::newRow("defaults") << EntSet() << false << false << noFilter
+                              << "Beam(B1) Slab(S1) Well(Ws,Wr,Wn,W00,Wx)";
+    QTest::newRow("element types, even with show all") << EntSet{5} << true << false << noFilter
+                              << "Beam(B1,B2) Hidden(H1) Well(Ws,Wr,Wn,W00,Wx)";
+    QTest::newRow("automation shows invisible") << EntSet() << false << true << noFilter
+                              << "Beam(B1,B2) Hidden(H1) Slab(S1) Well(Ws,Wr,Wn,W00,Wx)";
+    QTest::newRow("sewage wells") << EntSet() << false << false << QVariant(true)
+                              << "Beam(B1) Slab(S1) Well(Ws,Wn)";
+    QTest::newRow("rain-water wells") << EntSet() << false << false << QVariant(false)
+                              << "Beam(B1) Slab(S1) Well(Wr,Wn,Wx)";
+    QTest::newRow("show all ignores the well filter") << EntSet{5} << true << false << QVariant(true)
+                              << "Beam(B1,B2) Hidden(H1) Well(Ws,Wr,Wn,W00,Wx)";
+    QTest::newRow("automation with well filter") << EntSet{7} << false << true << QVariant(false)
+                              << "Slab(S1)";
+}
+
+void tst_OrbDrawingTreeWidget::filters()
+{
+    QFETCH(EntSet, entSet);
+    QFETCH(bool, showAll);
+    QFETCH(bool, automation);
+    QFETCH(QVariant, well);
+    QFETCH(QString, expected);
+
+    FakeLog log;
+    auto file = QSharedPointer<FakeDrawingFile>::create(&log);
+    FakeDrawsetType* beam = file->addType(QStringLiteral("Beam"), 5);
+    file->addDrawset(beam, QStringLiteral("B1"));
+    file->addDrawset(beam, QStringLiteral("B2"))->m_visible = false;
+    file->addType(QStringLiteral("Empty"), 5);
+    FakeDrawsetType* hidden = file->addType(QStringLiteral("Hidden"), 5);
+    file->addDrawset(hidden, QStringLiteral("H1"))->m_visible = false;
+    FakeDrawsetType* slab = file->addType(QStringLiteral("Slab"), 7);
+    file->addDrawset(slab, QStringLiteral("S1"));
+    FakeDrawsetType* wellType = file->addType(QStringLiteral("Well"), 5);
+    const struct { const char* name; int wsj; int ysj; } wells[] = {
+        {"Ws", 1, 0}, {"Wr", 0, 1}, {"Wn", -1, -1}, {"W00", 0, 0}, {"Wx", 0, -1}}; // -1: key missing
+    for (const auto& w : wells) {
+        FakeDrawset* d = file->addDrawset(wellType, QString::fromLatin1(w.name));
+        if (w.wsj >= 0)
+            d->m_keyValues.setValue(QStringLiteral("WSJ"), w.wsj);
+        if (w.ysj >= 0)
+            d->m_keyValues.setValue(QStringLiteral("YSJ"), w.ysj);
+    }
+
+    // The host sets automation mode from its command line.
+    OrbAppCmdLine::instance()->parse(automation ? QStringList{"app", "--automation"} : QStringList{"app"});
+    OrbDrawingTreeWidget tree;
+    tree.setVisibleEntSet(entSet);
+    tree.setShowAllDrawset(showAll);
+    tree.setWellIsSewageType(well);
+    tree.setDrawingFile(file);
+    OrbAppCmdLine::instance()->setAutomation(false);
+    QCOMPARE(treeText(tree), expected);
+}
+
+void tst_OrbDrawingTreeWidget::getDisplayName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Params>("params");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("substituted") << "Beam {grade}" << Params{{"grade", "C30"}} << "Beam C30";
+    QTest::newRow("empty value") << "Beam {grade}" << Params{{"grade", ""}} << "Beam {grade}";
+    QTest::newRow("missing key") << "Beam {grade}" << Params{{"other", "x"}} << "Beam {grade}";
+    QTest::newRow("first placeholder only") << "Beam {a} {b}" << Params{{"a", "1"}, {"b", "2"}} << "Beam 1 {b}";
+    QTest::newRow("every occurrence") << "{a}-{a}" << Params{{"a", "Z"}} << "Z-Z";
+    QTest::newRow("case-sensitive key") << "Beam {Grade}" << Params{{"grade", "C30"}} << "Beam {Grade}";
+    QTest::newRow("unclosed") << "Beam {grade" << Params{{"grade", "C30"}} << "Beam {grade";
+    QTest::newRow("empty") << "" << Params{{"", "x"}} << "";
+}
+
+void tst_OrbDrawingTreeWidget::getDisplayName()
+{
+    QFETCH(QString, name);
+    QFETCH(Params, params);
+    QFETCH(QString, expected);
+    OrbDrawingTreeWidget tree;
+    tree.setDisplayParams(params);
+    QCOMPARE(tree.getDisplayName(name), expected);
+    QCOMPARE(name, expected); // changed in place
+}
+
+void tst_OrbDrawingTreeWidget::displayParamsApplyToInsertedNodes()
+{
+    FakeLog log;
+    auto file = QSharedPointer<FakeDrawingFile>::create(&log);
+    FakeDrawsetType* type = file->addType(QStringLiteral("Beam {grade}"), 5);
+    file->addDrawset(type, QStringLiteral("B {grade}"));
+
+    OrbDrawingTreeWidget tree;
+    Params params{{"grade", "C30"}};
+    tree.setDisplayParams(params);
+    QVERIFY(params.isEmpty()); // the caller gets the previous parameters back
+    tree.setDrawingFile(file);
+    OrbDrawingTreeNode* node = tree.findTypeNode(type);
+    QCOMPARE(node->text(), QStringLiteral("Beam C30"));
+    QCOMPARE(node->data(Qt::EditRole).toString(), QStringLiteral("Beam C30"));
+    QCOMPARE(tree.getFirstNode(node)->data(OrbDrawingTreeNode::NameRole).toString(), QStringLiteral("B C30"));
+
+    // Re-reading from the host shows the plain name.
+    tree.updateNode(node);
+    QCOMPARE(node->text(), QStringLiteral("Beam {grade}"));
+    QVERIFY(log.filtered(QStringLiteral("type:")).isEmpty());
+}
+
+void tst_OrbDrawingTreeWidget::getOptionValue_data()
+{
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("second item") << "a:1,b:2" << "b" << "2";
+    QTest::newRow("two colons never match") << "a:1:x" << "a" << "";
+    QTest::newRow("items are not trimmed") << " a:1" << "a" << "";
+    QTest::newRow("first match wins") << "a:1,a:2" << "a" << "1";
+    QTest::newRow("empty value") << "a:,b:2" << "a" << "";
+    QTest::newRow("case-sensitive") << "A:1" << "a" << "";
+    QTest::newRow("empty options") << "" << "a" << "";
+}
+
+void tst_OrbDrawingTreeWidget::getOptionValue()
+{
+    QFETCH(QString, options);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    OrbDrawingTreeWidget tree;
+    QCOMPARE(tree.getOptionValue(options, key), expected);
+}
+
+void tst_OrbDrawingTreeWidget::renameInPlace_data()
+{
+    QTest::addColumn<bool>("typeNode");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("drawset") << false << "New"
+        << QStringList{"drawset:Old.beginUpdate", "drawset:Old.setName(New)", "drawset:New.endUpdate"} << "New";
+    QTest::newRow("drawset, empty name") << false << "" << QStringList() << "Old";
+    QTest::newRow("type") << true << "Walls"
+        << QStringList{"type:Beams.beginUpdate", "type:Beams.setName(Walls)", "type:Walls.endUpdate"} << "Walls";
+}
+
+void tst_OrbDrawingTreeWidget::renameInPlace()
+{
+    QFETCH(bool, typeNode);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, calls);
+    QFETCH(QString, name);
+
+    FakeLog log;
+    auto file = QSharedPointer<FakeDrawingFile>::create(&log);
+    FakeDrawsetType* type = file->addType(QStringLiteral("Beams"), 5);
+    FakeDrawset* drawset = file->addDrawset(type, QStringLiteral("Old"));
+    file->addDrawset(type, QStringLiteral("Other"));
+
+    OrbDrawingTreeWidget tree;
+    tree.resize(300, 300);
+    tree.setDrawingFile(file);
+    tree.expandAll();
+    tree.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tree));
+
+    OrbDrawingTreeNode* node = typeNode ? tree.findTypeNode(type) : tree.findDrawsetNode(drawset);
+    tree.setFocusNode(node);
+    QCOMPARE(tree.currentDrawsetType(), type);
+    log.clear();
+
+    // Click the selected node: the editor opens on the plain name.
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(node->index()).center());
+    QLineEdit* editor = nullptr;
+    QTRY_VERIFY((editor = tree.findChild<QLineEdit*>()) != nullptr);
+    QCOMPARE(editor->text(), typeNode ? QStringLiteral("Beams") : QStringLiteral("Old"));
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClicks(editor, typed);
+    QTest::keyClick(editor, Qt::Key_Return);
+
+    QTRY_VERIFY(!tree.findChild<QLineEdit*>() || !tree.findChild<QLineEdit*>()->isVisible());
+    QCOMPARE(log.calls(), calls);
+    QCOMPARE(node->data(OrbDrawingTreeNode::NameRole).toString(), name);
+    QCOMPARE(node->text(), node->getDisplayText());
+    QCOMPARE(typeNode ? type->m_name : drawset->m_name, typeNode ? QStringLiteral("Walls") : name);
+}
+
+void tst_OrbDrawingTreeWidget::moves_data()
+{
+    QTest::addColumn<QString>("node"); // type name, or drawset name
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<QString>("tree");
+    QTest::addColumn<QStringList>("calls");
+
+    const QString unchanged = QStringLiteral("A(a1,a2,a3) B(b1,b2)");
+    QTest::newRow("first drawset up") << "a1" << true << unchanged << QStringList();
+    QTest::newRow("last drawset of a type down") << "a3" << false << unchanged << QStringList();
+    QTest::newRow("first type up") << "A" << true << unchanged << QStringList();
+    QTest::newRow("second drawset up") << "a2" << true << "A(a2,a1,a3) B(b1,b2)"
+        << QStringList{"drawset:a2.beginUpdate", "drawset:a2.setOrderNum(1)", "drawset:a2.endUpdate",
+                       "drawset:a1.beginUpdate", "drawset:a1.setOrderNum(2)", "drawset:a1.endUpdate"};
+    QTest::newRow("drawset down") << "b1" << false << "A(a1,a2,a3) B(b2,b1)"
+        << QStringList{"drawset:b1.beginUpdate", "drawset:b1.setOrderNum(5)", "drawset:b1.endUpdate",
+                       "drawset:b2.beginUpdate", "drawset:b2.setOrderNum(4)", "drawset:b2.endUpdate"};
+    QTest::newRow("type down takes its drawsets") << "A" << false << "B(b1,b2) A(a1,a2,a3)"
+        << QStringList{"type:A.beginUpdate", "type:A.setOrderNum(20)", "type:A.endUpdate",
+                       "type:B.beginUpdate", "type:B.setOrderNum(10)", "type:B.endUpdate"};
+}
+
+void tst_OrbDrawingTreeWidget::moves()
+{
+    QFETCH(QString, node);
+    QFETCH(bool, up);
+    QFETCH(QString, tree);
+    QFETCH(QStringList, calls);
+
+    FakeLog log;
+    auto file = orderFile(&log);
+    OrbDrawingTreeWidget widget;
+    widget.setDrawingFile(file);
+    OrbDrawingTreeNode* target = nullptr;
+    for (const auto& t : file->m_types)
+        if (t->m_name == node)
+            target = widget.findTypeNode(t.get());
+    for (const auto& d : file->m_drawsets)
+        if (d->m_name == node)
+            target = widget.findDrawsetNode(d.get());
+    QVERIFY(target);
+    QCOMPARE(up ? widget.canMoveUp(target) : widget.canMoveDown(target), !calls.isEmpty());
+    log.clear();
+
+    up ? widget.moveUpNode(target) : widget.moveDownNode(target);
+    QCOMPARE(treeText(widget), tree);
+    QCOMPARE(log.calls(), calls);
+    if (!calls.isEmpty())
+        QCOMPARE(target->rowCount(), node == QLatin1String("A") ? 3 : 0);
+}
+
+void tst_OrbDrawingTreeWidget::fixNodeOrderNum()
+{
+    FakeLog log;
+    auto file = orderFile(&log);
+    OrbDrawingTreeWidget tree;
+    tree.setDrawingFile(file);
+    tree.moveDownNode(tree.findTypeNode(file->m_types[0].get()));
+    tree.moveUpNode(tree.findDrawsetNode(file->m_drawsets[2].get()));
+    QCOMPARE(treeText(tree), QStringLiteral("B(b1,b2) A(a1,a3,a2)"));
+    log.clear();
+
+    tree.fixNodeOrderNum();
+    QCOMPARE(log.count("store.beginUpdate"), 1);
+    QCOMPARE(log.count("store.endUpdate"), 1);
+    QCOMPARE(log.calls().first(), QStringLiteral("store.beginUpdate"));
+    QCOMPARE(log.calls().last(), QStringLiteral("store.endUpdate"));
+    QStringList numbers;
+    for (const auto& t : file->m_types)
+        numbers << QStringLiteral("%1=%2").arg(t->m_name).arg(t->m_orderNum);
+    for (const auto& d : file->m_drawsets)
+        numbers << QStringLiteral("%1=%2").arg(d->m_name).arg(d->m_orderNum);
+    QCOMPARE(numbers.join(QLatin1Char(' ')), QStringLiteral("A=1 B=0 a1=0 a2=2 a3=1 b1=0 b2=1"));
+    // Every write is bracketed by its object.
+    QCOMPARE(log.filtered(QStringLiteral("drawset:a3.")),
+             (QStringList{"drawset:a3.beginUpdate", "drawset:a3.setOrderNum(1)", "drawset:a3.endUpdate"}));
+}
+
+void tst_OrbDrawingTreeWidget::insertPositionsAndNoFile()
+{
+    FakeLog log;
+    auto file = QSharedPointer<FakeDrawingFile>::create(&log);
+    FakeDrawsetType* type = file->addType(QStringLiteral("T"), 5);
+    FakeDrawsetType* other = file->addType(QStringLiteral("U"), 5);
+    FakeDrawset* d1 = file->addDrawset(type, QStringLiteral("d1"));
+    FakeDrawset* d2 = file->addDrawset(type, QStringLiteral("d2"));
+    FakeDrawset* d3 = file->addDrawset(type, QStringLiteral("d3"));
+    FakeDrawset* u1 = file->addDrawset(other, QStringLiteral("u1"));
+
+    OrbDrawingTreeWidget tree;
+    QCOMPARE(tree.insertType(type, -1), nullptr);
+    tree.addDrawsets({d1, u1});
+    QVERIFY(!tree.hasData());
+
+    file->m_drawsets.back()->m_visible = false; // u1 is hidden from refreshData only
+    tree.setDrawingFile(file);
+    OrbDrawingTreeNode* typeNode = tree.findTypeNode(type);
+    QVERIFY(tree.insertDrawset(typeNode, d2, 0));
+    QVERIFY(tree.insertDrawset(typeNode, d3, -1));
+    QVERIFY(tree.insertDrawset(typeNode, d3, 99)); // out of range appends
+    tree.addDrawsets({u1, nullptr, d1});
+    QCOMPARE(treeText(tree), QStringLiteral("T(d2,d1,d2,d3,d3,d3,d1) U(u1)"));
+    QCOMPARE(tree.getTypeNode(type), typeNode);
+}
+
+void tst_OrbDrawingTreeWidget::readOnlyFile()
+{
+    FakeLog log;
+    auto file = orderFile(&log);
+    file->m_editable = false;
+    OrbDrawingTreeWidget tree;
+    tree.setDrawingFile(file);
+    tree.expandAll();
+    FakeDrawset* a1 = file->m_drawsets[0].get();
+    OrbDrawingTreeNode* first = tree.findDrawsetNode(a1);
+    QVERIFY(first);
+    QVERIFY(!(first->flags() & Qt::ItemIsEditable));
+    QVERIFY(!(tree.findTypeNode(file->m_types[0].get())->flags() & Qt::ItemIsEditable));
+    QTest::ignoreMessage(QtWarningMsg, "edit: editing failed");
+    tree.edit(first->index());
+    QCOMPARE(tree.findChild<QLineEdit*>(), nullptr);
+
+    // The index answers with the latest node of the object; a scan would find the first one.
+    tree.addDrawsets({a1});
+    OrbDrawingTreeNode* latest = tree.findDrawsetNode(a1);
+    QVERIFY(latest && latest != first);
+    QCOMPARE(latest->row(), 3);
+
+    // An editable file scans the tree.
+    file->m_editable = true;
+    tree.refreshData();
+    tree.addDrawsets({a1});
+    QCOMPARE(tree.findDrawsetNode(a1)->row(), 0);
+    QVERIFY(tree.findDrawsetNode(a1)->flags() & Qt::ItemIsEditable);
+}
+
+void tst_OrbDrawingTreeWidget::sameFileDoesNotRebuild()
+{
+    FakeLog log;
+    auto file = orderFile(&log);
+    OrbDrawingTreeWidget tree;
+    tree.setDrawingFile(file);
+    tree.setDrawingFile(QSharedPointer<FakeDrawingFile>(file));
+    QCOMPARE(log.count("file.getAll(true)"), 1);
+
+    auto other = QSharedPointer<FakeDrawingFile>::create(&log);
+    other->addDrawset(other->addType(QStringLiteral("X"), 5), QStringLiteral("x1"));
+    tree.setDrawingFile(other);
+    QCOMPARE(log.count("file.getAll(true)"), 2);
+    QCOMPARE(treeText(tree), QStringLiteral("X(x1)"));
+    tree.setDrawingFile({});
+    QVERIFY(!tree.hasData());
+}
+
+void tst_OrbDrawingTreeWidget::lookupsNeverHandOutDeletedNodes()
+{
+    FakeLog log;
+    auto readOnly = orderFile(&log);
+    readOnly->m_editable = false;
+    FakeDrawsetType* a = readOnly->m_types[0].get();
+    FakeDrawsetType* b = readOnly->m_types[1].get();
+    FakeDrawset* a1 = readOnly->m_drawsets[0].get();
+    FakeDrawset* a2 = readOnly->m_drawsets[1].get();
+    FakeDrawset* b1 = readOnly->m_drawsets[3].get();
+
+    OrbDrawingTreeWidget tree;
+    tree.setDrawingFile(readOnly);
+    tree.deleteNode(tree.findDrawsetNode(a2));
+    QCOMPARE(tree.findDrawsetNode(a2), nullptr);
+    QCOMPARE(tree.findDrawsetNode(a1)->drawset(), a1);
+
+    tree.deleteNode(tree.findTypeNode(b)); // with its drawsets
+    QCOMPARE(tree.findTypeNode(b), nullptr);
+    QCOMPARE(tree.findDrawsetNode(b1), nullptr);
+    QCOMPARE(treeText(tree), QStringLiteral("A(a1,a3)"));
+    tree.addDrawsets({b1}); // a new type node, not the deleted one
+    QCOMPARE(tree.findDrawsetNode(b1)->parent()->text(), QStringLiteral("B"));
+
+    // Another file: nothing of the first one is found, and the new one is scanned.
+    auto editable = orderFile(&log);
+    tree.setDrawingFile(editable);
+    QCOMPARE(tree.findDrawsetNode(a1), nullptr);
+    QCOMPARE(tree.findTypeNode(a), nullptr);
+    QCOMPARE(tree.findDrawsetNode(editable->m_drawsets[4].get())->drawset(), editable->m_drawsets[4].get());
+
+    // And back to a read-only file after deleting everything.
+    tree.setDrawingFile(readOnly);
+    while (OrbDrawingTreeNode* first = tree.getFirstNode(nullptr))
+        tree.deleteNode(first);
+    QCOMPARE(tree.findDrawsetNode(a1), nullptr);
+    QCOMPARE(tree.findDrawsetNode(b1), nullptr);
+    tree.deleteNode(nullptr);
+}
+
+QTEST_MAIN(tst_OrbDrawingTreeWidget)
+#include "tst_orbdrawingtreewidget.moc"

@@ -1,0 +1,399 @@
+// Drawing files on disk: what is written must come back after a reopen, removals must hit the
+// records that match by content, and bad or read-only files must refuse cleanly. Every check
+// reads the file again (a new connection) or compares against the file's own listing, so an
+// implementation that only changes objects in memory fails here.
+
+#include "drawingdata/iorbcatalog.h"
+#include "drawingdata/iorbdatastore.h"
+#include "drawingdata/iorbdrawingfile.h"
+#include "drawingdata/iorbdrawingservice.h"
+#include "drawingdata/iorbdrawset.h"
+#include "drawingdata/iorbdrawsettype.h"
+#include "drawingdata/orbdatafaults.h"
+#include "drawingdata/orbdrawingdatautils.h"
+#include "drawingdata/orbdrawingfilebuilder.h"
+#include "drawingdata/orbdrawingservice.h"
+#include "drawingdata/orbkeyvaluelist.h"
+#include "drawingdata/orbsqldrawingfile.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// Two types (orders 1 and 0, so "B" lists first) with three and one drawsets.
+bool buildSample(const QString& path)
+{
+    OrbDrawingFileBuilder b(path);
+    if (!b.create({5020, 5021}, 3))
+        return false;
+    const int a = b.addType(5020, QStringLiteral("A"), 1);
+    const int bt = b.addType(5021, QStringLiteral("B"), 0);
+    auto drawset = [](const QString& name, int order, const QString& kv) {
+        OrbDrawsetDef d;
+        d.name = name;
+        d.orderNum = order;
+        d.keyValues = kv;
+        d.drawing = QByteArray("bytes of ") + name.toUtf8();
+        d.codes.append({QStringLiteral("D"), QStringLiteral("d1"), QStringLiteral("内径")});
+        d.fields.append({QStringLiteral("Weight"), QStringLiteral("重量")});
+        return d;
+    };
+    return b.addDrawset(a, drawset(QStringLiteral("a2"), 2, QStringLiteral("WSJ=1;YSJ=0"))) > 0
+           && b.addDrawset(a, drawset(QStringLiteral("a0"), 0, QString())) > 0
+           && b.addDrawset(a, drawset(QStringLiteral("a0bis"), 0, QStringLiteral("YSJ=1"))) > 0
+           && b.addDrawset(bt, drawset(QStringLiteral("b"), 0, QString())) > 0 && b.commit();
+}
+
+QStringList listing(IOrbDrawingFile* file)
+{
+    QStringList out;
+    QList<IOrbDrawsetType*> types;
+    file->drawsetTypes()->getAll(types, true);
+    for (IOrbDrawsetType* t : types) {
+        QString name;
+        t->name(name);
+        out.append(name + QLatin1Char(':') + QString::number(t->orderNum()));
+        QList<IOrbDrawset*> drawsets;
+        file->drawsets()->getByType(drawsets, t);
+        for (IOrbDrawset* s : drawsets) {
+            s->name(name);
+            out.append(QStringLiteral("  ") + name + QLatin1Char(':') + QString::number(s->orderNum()));
+        }
+    }
+    return out;
+}
+
+IOrbDrawset* drawsetNamed(IOrbDrawingFile* file, const QString& wanted)
+{
+    QList<IOrbDrawsetType*> types;
+    file->drawsetTypes()->getAll(types, true);
+    for (IOrbDrawsetType* t : types) {
+        QList<IOrbDrawset*> drawsets;
+        file->drawsets()->getByType(drawsets, t);
+        for (IOrbDrawset* s : drawsets) {
+            QString name;
+            s->name(name);
+            if (name == wanted)
+                return s;
+        }
+    }
+    return nullptr;
+}
+} // namespace
+
+class TstDrawingData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        orbdatafaults::reset();
+        QVERIFY(m_dir.isValid());
+        m_path = m_dir.filePath(QStringLiteral("sample%1.orbdwg").arg(++m_counter));
+        QVERIFY(buildSample(m_path));
+    }
+
+    void displayOrderAndContent()
+    {
+        bool ok = false;
+        auto file = OrbDrawingDataUtils::createDrawingFile(m_path, &ok);
+        QVERIFY(ok);
+        QVERIFY(file);
+        QCOMPARE(listing(file.data()), (QStringList{QStringLiteral("B:0"), QStringLiteral("  b:0"),
+                                                    QStringLiteral("A:1"), QStringLiteral("  a0:0"),
+                                                    QStringLiteral("  a0bis:0"), QStringLiteral("  a2:2")}));
+        QSet<int> types;
+        file->elementTypes(types);
+        QCOMPARE(types, (QSet<int>{5020, 5021}));
+        IOrbDrawset* a2 = drawsetNamed(file.data(), QStringLiteral("a2"));
+        QVERIFY(a2);
+        QCOMPARE(a2->drawingFile(), file.data());
+        QCOMPARE(a2->keyValues()->asInteger(QStringLiteral("WSJ"), 1), 1);
+        QCOMPARE(a2->keyValues()->asInteger(QStringLiteral("YSJ"), 1), 0);
+        QCOMPARE(a2->vectorDrawingData(), QByteArray("bytes of a2"));
+        QList<IOrbCodeEntry*> codes;
+        file->codeCatalog()->getByDrawset(codes, a2);
+        QCOMPARE(codes.size(), 1);
+        QCOMPARE(codes.first()->alias(), QStringLiteral("d1"));
+        QList<IOrbFieldEntry*> fields;
+        file->fieldCatalog()->getByDrawset(fields, a2);
+        QCOMPARE(fields.size(), 1);
+        QCOMPARE(fields.first()->displayName(), QStringLiteral("重量"));
+        QString path;
+        file->dataStore()->connection()->filePath(path);
+        QCOMPARE(QFileInfo(path).canonicalFilePath(), QFileInfo(m_path).canonicalFilePath());
+    }
+
+    // Rename and reorder inside nested brackets; only the outermost end commits, and a second
+    // connection on the same file sees nothing before that.
+    void renameReorderPersistAcrossReopen()
+    {
+        {
+            auto file = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+            QVERIFY(file);
+            IOrbDrawset* a2 = drawsetNamed(file.data(), QStringLiteral("a2"));
+            QList<IOrbDrawsetType*> types;
+            file->drawsetTypes()->getAll(types, true);
+            file->dataStore()->beginUpdate();
+            a2->beginUpdate();
+            a2->setName(QStringLiteral("renamed"));
+            a2->setOrderNum(-1);
+            a2->endUpdate();
+            types.at(1)->beginUpdate(); // "A" moves before "B"
+            types.at(1)->setOrderNum(-5);
+            types.at(1)->setName(QStringLiteral("A2"));
+            types.at(1)->endUpdate();
+            {
+                auto other = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+                QVERIFY(other);
+                QVERIFY(drawsetNamed(other.data(), QStringLiteral("a2")));
+            }
+            file->dataStore()->endUpdate();
+            QCOMPARE(listing(file.data()).first(), QStringLiteral("A2:-5"));
+        }
+        auto reopened = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+        QVERIFY(reopened);
+        QCOMPARE(listing(reopened.data()),
+                 (QStringList{QStringLiteral("A2:-5"), QStringLiteral("  renamed:-1"), QStringLiteral("  a0:0"),
+                              QStringLiteral("  a0bis:0"), QStringLiteral("B:0"), QStringLiteral("  b:0")}));
+    }
+
+    // A failed commit rolls the whole batch back, on disk and in the objects.
+    void failedCommitRestoresEverything()
+    {
+        {
+            auto file = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+            QVERIFY(file);
+            const QStringList before = listing(file.data());
+            IOrbDrawset* b = drawsetNamed(file.data(), QStringLiteral("b"));
+            orbdatafaults::failNextCommit();
+            file->dataStore()->beginUpdate();
+            b->setName(QStringLiteral("lost"));
+            QVERIFY(file->dataStore()->removeDrawset(drawsetNamed(file.data(), QStringLiteral("a0"))));
+            file->dataStore()->endUpdate();
+            QCOMPARE(listing(file.data()), before);
+        }
+        auto reopened = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+        QVERIFY(drawsetNamed(reopened.data(), QStringLiteral("b")));
+        QVERIFY(drawsetNamed(reopened.data(), QStringLiteral("a0")));
+    }
+
+    // The export path: a byte copy of the file, then removals given objects of the source.
+    void removalFromCopyMatchedByContent()
+    {
+        auto source = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+        const QString copyPath = m_dir.filePath(QStringLiteral("copy%1.orbdwg").arg(m_counter));
+        QVERIFY(QFile::copy(m_path, copyPath));
+        {
+            auto copy = OrbDrawingDataUtils::createDrawingFile(copyPath, nullptr);
+            QVERIFY(copy);
+            QList<IOrbDrawsetType*> types;
+            source->drawsetTypes()->getAll(types, true);
+            auto store = copy->dataStore();
+            store->beginUpdate();
+            QVERIFY(store->removeDrawsetType(types.at(0))); // "B" with its drawset
+            QVERIFY(store->removeDrawset(drawsetNamed(source.data(), QStringLiteral("a0bis"))));
+            // Already gone: nothing matches any more.
+            QVERIFY(!store->removeDrawset(drawsetNamed(source.data(), QStringLiteral("a0bis"))));
+            store->endUpdate();
+            QCOMPARE(drawsetNamed(copy.data(), QStringLiteral("a0bis")), nullptr);
+        }
+        auto reopened = OrbDrawingDataUtils::createDrawingFile(copyPath, nullptr);
+        QCOMPARE(listing(reopened.data()),
+                 (QStringList{QStringLiteral("A:1"), QStringLiteral("  a0:0"), QStringLiteral("  a2:2")}));
+        // The removed drawset's rows in the other tables went with it.
+        IOrbDrawset* a0 = drawsetNamed(reopened.data(), QStringLiteral("a0"));
+        QList<IOrbCodeEntry*> codes;
+        reopened->codeCatalog()->getByDrawset(codes, a0);
+        QCOMPARE(codes.size(), 1);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+            db.setDatabaseName(copyPath);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM code_catalog) + "
+                                          "(SELECT COUNT(*) FROM field_catalog) + "
+                                          "(SELECT COUNT(*) FROM drawset_drawing)")));
+            QVERIFY(q.next());
+            QCOMPARE(q.value(0).toInt(), 6); // two drawsets left, three rows each
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        // The source was not touched.
+        QCOMPARE(listing(source.data()).size(), 6);
+    }
+
+    void removalFaultAndMismatch_data()
+    {
+        QTest::addColumn<int>("failAt");
+        QTest::addColumn<QStringList>("expectedLeft");
+        QTest::newRow("first fails") << 1 << QStringList{QStringLiteral("a0")};
+        QTest::newRow("second fails") << 2 << QStringList{QStringLiteral("a2")};
+    }
+
+    void removalFaultAndMismatch()
+    {
+        QFETCH(int, failAt);
+        QFETCH(QStringList, expectedLeft);
+        auto file = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+        orbdatafaults::failRemoval(failAt);
+        auto store = file->dataStore();
+        const bool first = store->removeDrawset(drawsetNamed(file.data(), QStringLiteral("a0")));
+        const bool second = store->removeDrawset(drawsetNamed(file.data(), QStringLiteral("a2")));
+        QCOMPARE(first, failAt != 1);
+        QCOMPARE(second, failAt != 2);
+        QStringList left;
+        for (const QString& name : {QStringLiteral("a0"), QStringLiteral("a2")}) {
+            if (drawsetNamed(file.data(), name))
+                left.append(name);
+        }
+        QCOMPARE(left, expectedLeft);
+        QVERIFY(!store->removeDrawset(nullptr));
+        QVERIFY(!store->removeDrawsetType(nullptr));
+    }
+
+    void readOnlyRefusesWrites_data()
+    {
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("marked in the file") << true;
+        QTest::newRow("opened read-only") << false;
+    }
+
+    void readOnlyRefusesWrites()
+    {
+        QFETCH(bool, marked);
+        QSharedPointer<IOrbDrawingFile> file;
+        if (marked) {
+            QVERIFY(OrbDrawingFileBuilder::setReadOnlyMark(m_path, true));
+            file = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+        } else {
+            file = OrbSqlDrawingFile::open(m_path, OrbSqlDrawingFile::OpenMode::ReadOnly, nullptr);
+        }
+        QVERIFY(file);
+        QVERIFY(!file->isEditable());
+        const QStringList before = listing(file.data());
+        IOrbDrawset* b = drawsetNamed(file.data(), QStringLiteral("b"));
+        QList<IOrbDrawsetType*> types;
+        file->drawsetTypes()->getAll(types, true);
+        file->dataStore()->beginUpdate();
+        b->setName(QStringLiteral("x"));
+        b->setOrderNum(9);
+        types.first()->setName(QStringLiteral("y"));
+        QVERIFY(!file->dataStore()->removeDrawset(b));
+        QVERIFY(!file->dataStore()->removeDrawsetType(types.first()));
+        file->dataStore()->endUpdate();
+        QCOMPARE(listing(file.data()), before);
+        file.reset();
+        auto reopened = OrbSqlDrawingFile::open(m_path, OrbSqlDrawingFile::OpenMode::ReadOnly, nullptr);
+        QCOMPARE(listing(reopened.data()), before);
+    }
+
+    void badFilesGiveNull_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("not sqlite") << "text";
+        QTest::newRow("empty") << "empty";
+        QTest::newRow("other sqlite") << "foreign";
+        QTest::newRow("newer schema") << "newer";
+        QTest::newRow("truncated") << "truncated";
+        QTest::newRow("garbled pages") << "garbled";
+        QTest::newRow("injected") << "fault";
+    }
+
+    void badFilesGiveNull()
+    {
+        QFETCH(QString, kind);
+        QString path = m_dir.filePath(QStringLiteral("bad%1.orbdwg").arg(m_counter));
+        if (kind == QLatin1String("missing")) {
+            path = m_dir.filePath(QStringLiteral("nothing-here.orbdwg"));
+        } else if (kind == QLatin1String("text") || kind == QLatin1String("empty")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (kind == QLatin1String("text"))
+                f.write("D=1000;H=2000\n");
+        } else if (kind == QLatin1String("foreign")) {
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("foreign"));
+                db.setDatabaseName(path);
+                QVERIFY(db.open());
+                QSqlQuery(db).exec(QStringLiteral("CREATE TABLE t(x)"));
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("foreign"));
+        } else if (kind == QLatin1String("newer")) {
+            OrbDrawingFileBuilder b(m_dir.filePath(QStringLiteral("newer.orbdwg")));
+            QVERIFY(b.create({}));
+            QVERIFY(b.setMeta(QStringLiteral("schema_version"), QStringLiteral("99")));
+            QVERIFY(b.commit());
+            path = m_dir.filePath(QStringLiteral("newer.orbdwg"));
+        } else if (kind == QLatin1String("truncated") || kind == QLatin1String("garbled")) {
+            QFile f(m_path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const qint64 size = f.size();
+            QVERIFY(size > 4096);
+            if (kind == QLatin1String("truncated")) {
+                QVERIFY(f.resize(size / 2 + 100));
+            } else {
+                f.seek(4096 + 8);
+                f.write(QByteArray(int(size - 4096 - 8), '\xA5'));
+            }
+            path = m_path;
+        } else {
+            path = m_path;
+            orbdatafaults::failNextCreateDrawingFile(2);
+        }
+        bool ok = true;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot open drawing file")));
+        QVERIFY(OrbDrawingDataUtils::createDrawingFile(path, &ok).isNull());
+        QVERIFY(!ok);
+        // The flag pointer is optional.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot open drawing file")));
+        QVERIFY(OrbDrawingDataUtils::createDrawingFile(path, nullptr).isNull());
+    }
+
+    void serviceRegistry()
+    {
+        QTemporaryDir folder;
+        for (const auto& [name, order] : {std::pair<const char*, int>{"zeta", 1}, {"alpha", 2}, {"mid", 1}}) {
+            OrbDrawingFileBuilder b(folder.filePath(QString::fromLatin1(name) + QStringLiteral(".orbdwg")));
+            QVERIFY(b.create({}, order));
+            QVERIFY(b.commit());
+        }
+        QFile junk(folder.filePath(QStringLiteral("junk.orbdwg")));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not a drawing file");
+        junk.close();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("skipped .*junk")));
+        OrbDrawingService service(folder.path());
+        QStringList names;
+        service.drawingFiles()->fileNames(names);
+        QCOMPARE(names, (QStringList{QStringLiteral("mid"), QStringLiteral("zeta"), QStringLiteral("alpha")}));
+        QSharedPointer<IOrbDrawingFile> a, b;
+        service.drawingFiles()->openFile(a, QStringLiteral("zeta"));
+        service.drawingFiles()->openFile(b, QStringLiteral("zeta"));
+        QVERIFY(a);
+        QCOMPARE(a.data(), b.data());
+        QCOMPARE(service.drawingFiles()->findFile(QStringLiteral("zeta")), a.data());
+        QString name;
+        a->fileName(name);
+        QCOMPARE(name, QStringLiteral("zeta"));
+        service.drawingFiles()->openFile(b, QStringLiteral("junk"));
+        QVERIFY(b.isNull());
+        QCOMPARE(service.drawingFiles()->findFile(QStringLiteral("nope")), nullptr);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("skipped .*junk")));
+        service.refresh();
+        service.drawingFiles()->openFile(b, QStringLiteral("zeta"));
+        QCOMPARE(a.data(), b.data());
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    int m_counter = 0;
+};
+
+QTEST_GUILESS_MAIN(TstDrawingData)
+#include "tst_drawingdata.moc"

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "grid/vantroabstractitemview.h"
+#include "grid/vantroheaderview.h"
 
 #include <QPointer>
 
-class VantroHeaderView;
 class QMessageBox;
 
 // Table view of the grid library:

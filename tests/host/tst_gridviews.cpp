@@ -82,7 +82,7 @@ private slots:
         QTest::newRow("gaps stay empty, order follows the grid")
             << QList<QPoint>{{2, 3}, {0, 1}} << true << QStringLiteral("A\tC\na1\t\n\tc3\n");
         QTest::newRow("tab and line break inside a cell") << QList<QPoint>{{1, 2}} << true
-                                                          << QStringLiteral("B\nb\tx y\n");
+                                                          << QStringLiteral("B\nb x y\n");
         QTest::newRow("copying not allowed") << QList<QPoint>{{0, 0}} << false << QStringLiteral("unchanged");
     }
 
@@ -104,9 +104,7 @@ private slots:
 
         QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
 
-        QString expected = text;
-        expected.replace(QStringLiteral("b\tx y"), QStringLiteral("b x y"));
-        QCOMPARE(QApplication::clipboard()->text(), expected);
+        QCOMPARE(QApplication::clipboard()->text(), text);
     }
 
     void copyFollowsMovedColumns()
@@ -190,17 +188,14 @@ private slots:
     {
         NexTableView view;
         QStandardItemModel* model = makeModel(120, 2, &view);
-        model->setHeaderData(0, Qt::Vertical, QStringLiteral("x"));
+        model->setHeaderData(0, Qt::Vertical, QStringLiteral("*"));
         view.setModel(model);
         VantroHeaderView* header = view.verticalHeader();
-        QCOMPARE(header->sectionText(0), QStringLiteral("x"));
-        const int narrow = header->sizeHint().width();
+        QCOMPARE(header->sectionText(0), QStringLiteral("*"));
         header->setAutoSectionData(true);
         QCOMPARE(header->sectionText(0), QStringLiteral("1"));
         QCOMPARE(header->sectionText(119), QStringLiteral("120"));
-        // Room for three digits.
-        QVERIFY(header->sizeHint().width() >= header->fontMetrics().horizontalAdvance(QStringLiteral("120")));
-        QVERIFY(header->sizeHint().width() != narrow || narrow >= header->fontMetrics().horizontalAdvance("120"));
+        QVERIFY(header->sizeHint().width() > header->fontMetrics().horizontalAdvance(QStringLiteral("120")));
     }
 
     void checkBoxShowsTheValue()

@@ -113,7 +113,8 @@ bool OrbDrawingTreeWidget::isDrawsetShown(IOrbDrawset* drawset) const
 {
     if (m_showAllDrawset)
         return true;
-    if (!OrbAppCmdLine::instance()->isAutomation() && !drawset->isVisible())
+    // Automation clients also reach drawsets hidden from people.
+    if (!drawset->isVisible() && !OrbAppCmdLine::instance()->isAutomation())
         return false;
     if (m_wellIsSewageType.isNull())
         return true;

@@ -70,6 +70,9 @@ void OrbDrawingTreeWidget::setDrawingFile(QSharedPointer<IOrbDrawingFile> file)
 {
     if (file.data() == m_drawingFile.data())
         return;
+    // The old file keeps its objects alive until their rows are gone: removing rows moves the
+    // current index, and slots on that may still read the old nodes' host objects.
+    const QSharedPointer<IOrbDrawingFile> previous = m_drawingFile;
     m_drawingFile = file;
     refreshData();
 }

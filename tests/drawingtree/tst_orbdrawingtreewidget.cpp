@@ -70,6 +70,7 @@ private slots:
     void readOnlyFile();
     void sameFileDoesNotRebuild();
     void lookupsNeverHandOutDeletedNodes();
+    void switchingFilesKeepsOldObjectsWhileRowsGo();
 };
 
 void tst_OrbDrawingTreeWidget::filters_data()
@@ -456,6 +457,27 @@ void tst_OrbDrawingTreeWidget::lookupsNeverHandOutDeletedNodes()
     QCOMPARE(tree.findDrawsetNode(a1), nullptr);
     QCOMPARE(tree.findDrawsetNode(b1), nullptr);
     tree.deleteNode(nullptr);
+}
+
+void tst_OrbDrawingTreeWidget::switchingFilesKeepsOldObjectsWhileRowsGo()
+{
+    FakeLog log;
+    OrbDrawingTreeWidget tree;
+    tree.setDrawingFile(orderFile(&log)); // the tree holds the only reference
+    tree.setFocusNode(tree.getFirstNode(nullptr));
+    // A host slot reading the node that stops being current, as the input dialog does.
+    QStringList previousNames;
+    connect(tree.selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [&](const QModelIndex&, const QModelIndex& previous) {
+                auto* model = qobject_cast<QStandardItemModel*>(tree.model());
+                OrbDrawingTreeNode* node = OrbDrawingTreeNode::cast(model->itemFromIndex(previous));
+                QString name;
+                if (node && node->drawsetType())
+                    node->drawsetType()->name(name);
+                previousNames << name;
+            });
+    tree.setDrawingFile(QSharedPointer<FakeDrawingFile>::create(&log));
+    QCOMPARE(previousNames, QStringList{"A"});
 }
 
 QTEST_MAIN(tst_OrbDrawingTreeWidget)

@@ -70,6 +70,9 @@ void OrbDrawingTreeWidget::setDrawingFile(QSharedPointer<IOrbDrawingFile> file)
 {
     if (file.data() == m_drawingFile.data())
         return;
+    // The old file keeps its objects alive until their rows are gone: removing rows moves the
+    // current index, and slots on that may still read the old nodes' host objects.
+    const QSharedPointer<IOrbDrawingFile> previous = m_drawingFile;
     m_drawingFile = file;
     refreshData();
 }
@@ -113,7 +116,8 @@ bool OrbDrawingTreeWidget::isDrawsetShown(IOrbDrawset* drawset) const
 {
     if (m_showAllDrawset)
         return true;
-    if (!OrbAppCmdLine::instance()->isAutomation() && !drawset->isVisible())
+    // Automation clients also reach drawsets hidden from people.
+    if (!drawset->isVisible() && !OrbAppCmdLine::instance()->isAutomation())
         return false;
     if (m_wellIsSewageType.isNull())
         return true;

@@ -6,10 +6,8 @@
 #include "drawingtree/orbdrawingtreewidget.h"
 
 #include "drawingdata/iorbdrawingfile.h"
-#include "drawingdata/iorbdrawset.h"
 #include "drawingdata/orbdrawingdatautils.h"
 #include "drawingdata/orbsamplelibrary.h"
-#include "drawingdata/orbsqldrawingfile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -35,7 +33,6 @@ class tst_OrbDrawingTreeFile : public QObject
 private slots:
     void initTestCase();
     void renameAndReorderPersist();
-    void readOnlyFile();
 
 private:
     QTemporaryDir m_dir;
@@ -82,21 +79,6 @@ void tst_OrbDrawingTreeFile::renameAndReorderPersist()
     OrbDrawingTreeWidget reopened;
     reopened.setDrawingFile(file);
     QCOMPARE(treeText(reopened), after);
-}
-
-void tst_OrbDrawingTreeFile::readOnlyFile()
-{
-    QString error;
-    QSharedPointer<OrbSqlDrawingFile> file =
-        OrbSqlDrawingFile::open(m_path, OrbSqlDrawingFile::OpenMode::ReadOnly, &error);
-    QVERIFY2(file, qPrintable(error));
-    OrbDrawingTreeWidget tree;
-    tree.setDrawingFile(file);
-    OrbDrawingTreeNode* node = tree.getFirstNode(tree.getFirstNode(nullptr));
-    QVERIFY(node);
-    QVERIFY(!(node->flags() & Qt::ItemIsEditable));
-    QCOMPARE(tree.findDrawsetNode(node->drawset()), node);
-    QCOMPARE(tree.findTypeNode(node->drawset()->drawsetType()), tree.getFirstNode(nullptr));
 }
 
 QTEST_MAIN(tst_OrbDrawingTreeFile)

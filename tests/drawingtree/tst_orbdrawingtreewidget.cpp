@@ -70,6 +70,7 @@ private slots:
     void readOnlyFile();
     void sameFileDoesNotRebuild();
     void lookupsNeverHandOutDeletedNodes();
+    void switchingFilesKeepsOldObjectsWhileRowsGo();
 };
 
 void tst_OrbDrawingTreeWidget::filters_data()
@@ -264,7 +265,7 @@ void tst_OrbDrawingTreeWidget::renameInPlace()
     QCOMPARE(log.calls(), calls);
     QCOMPARE(node->data(OrbDrawingTreeNode::NameRole).toString(), name);
     QCOMPARE(node->text(), node->getDisplayText());
-    QCOMPARE(typeNode ? type->m_name : drawset->m_name, typeNode ? QStringLiteral("Walls") : name);
+    QCOMPARE(typeNode ? type->m_name : drawset->m_name, name);
 }
 
 void tst_OrbDrawingTreeWidget::moves_data()
@@ -348,28 +349,25 @@ void tst_OrbDrawingTreeWidget::fixNodeOrderNum()
 void tst_OrbDrawingTreeWidget::insertPositionsAndNoFile()
 {
     FakeLog log;
-    auto file = QSharedPointer<FakeDrawingFile>::create(&log);
-    FakeDrawsetType* type = file->addType(QStringLiteral("T"), 5);
-    FakeDrawsetType* other = file->addType(QStringLiteral("U"), 5);
-    FakeDrawset* d1 = file->addDrawset(type, QStringLiteral("d1"));
-    FakeDrawset* d2 = file->addDrawset(type, QStringLiteral("d2"));
-    FakeDrawset* d3 = file->addDrawset(type, QStringLiteral("d3"));
-    FakeDrawset* u1 = file->addDrawset(other, QStringLiteral("u1"));
+    auto file = orderFile(&log);
+    FakeDrawsetType* a = file->m_types[0].get();
+    FakeDrawset* a1 = file->m_drawsets[0].get();
+    FakeDrawset* b1 = file->m_drawsets[3].get();
 
     OrbDrawingTreeWidget tree;
-    QCOMPARE(tree.insertType(type, -1), nullptr);
-    tree.addDrawsets({d1, u1});
+    QCOMPARE(tree.insertType(a, -1), nullptr);
+    tree.addDrawsets({a1, b1});
     QVERIFY(!tree.hasData());
 
-    file->m_drawsets.back()->m_visible = false; // u1 is hidden from refreshData only
+    b1->m_visible = false;
+    file->m_drawsets[4]->m_visible = false; // type B gets no node
     tree.setDrawingFile(file);
-    OrbDrawingTreeNode* typeNode = tree.findTypeNode(type);
-    QVERIFY(tree.insertDrawset(typeNode, d2, 0));
-    QVERIFY(tree.insertDrawset(typeNode, d3, -1));
-    QVERIFY(tree.insertDrawset(typeNode, d3, 99)); // out of range appends
-    tree.addDrawsets({u1, nullptr, d1});
-    QCOMPARE(treeText(tree), QStringLiteral("T(d2,d1,d2,d3,d3,d3,d1) U(u1)"));
-    QCOMPARE(tree.getTypeNode(type), typeNode);
+    OrbDrawingTreeNode* typeNode = tree.getTypeNode(a);
+    QVERIFY(tree.insertDrawset(typeNode, b1, 0));
+    QVERIFY(tree.insertDrawset(typeNode, b1, -1));
+    QVERIFY(tree.insertDrawset(typeNode, b1, 99)); // out of range appends
+    tree.addDrawsets({b1, nullptr, a1}); // unfiltered, B's node is created
+    QCOMPARE(treeText(tree), QStringLiteral("A(b1,a1,a2,a3,b1,b1,a1) B(b1)"));
 }
 
 void tst_OrbDrawingTreeWidget::readOnlyFile()
@@ -459,6 +457,27 @@ void tst_OrbDrawingTreeWidget::lookupsNeverHandOutDeletedNodes()
     QCOMPARE(tree.findDrawsetNode(a1), nullptr);
     QCOMPARE(tree.findDrawsetNode(b1), nullptr);
     tree.deleteNode(nullptr);
+}
+
+void tst_OrbDrawingTreeWidget::switchingFilesKeepsOldObjectsWhileRowsGo()
+{
+    FakeLog log;
+    OrbDrawingTreeWidget tree;
+    tree.setDrawingFile(orderFile(&log)); // the tree holds the only reference
+    tree.setFocusNode(tree.getFirstNode(nullptr));
+    // A host slot reading the node that stops being current, as the input dialog does.
+    QStringList previousNames;
+    connect(tree.selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [&](const QModelIndex&, const QModelIndex& previous) {
+                auto* model = qobject_cast<QStandardItemModel*>(tree.model());
+                OrbDrawingTreeNode* node = OrbDrawingTreeNode::cast(model->itemFromIndex(previous));
+                QString name;
+                if (node && node->drawsetType())
+                    node->drawsetType()->name(name);
+                previousNames << name;
+            });
+    tree.setDrawingFile(QSharedPointer<FakeDrawingFile>::create(&log));
+    QCOMPARE(previousNames, QStringList{"A"});
 }
 
 QTEST_MAIN(tst_OrbDrawingTreeWidget)

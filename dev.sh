@@ -23,12 +23,12 @@ ensure_packages() {
     fi
 }
 
-jobs() { nproc 2>/dev/null || echo 2; }
+njobs() { nproc 2>/dev/null || echo 2; }
 
 configure_build() { # dir, extra cmake args...
     local dir=$1; shift
     cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir" -j "$(jobs)"
+    cmake --build "$dir" -j "$(njobs)"
 }
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/orb-xdg.XXXXXX)}
@@ -52,12 +52,12 @@ case "$cmd" in
   test)
     ensure_packages
     configure_build build -DCMAKE_BUILD_TYPE=Debug
-    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(jobs)" "$@")
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(njobs)" "$@")
     ;;
   test-asan)
     ensure_packages
     configure_build build-asan -DCMAKE_BUILD_TYPE=Debug -DORB_SANITIZE=ON
-    (cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(jobs)" "$@")
+    (cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(njobs)" "$@")
     ;;
   bench)
     ensure_packages
@@ -82,7 +82,7 @@ case "$cmd" in
         -DORB_BUILD_TESTS=OFF -DORB_BUILD_DEMO=OFF
     status=0
     for f in build-fuzz/fuzz/fuzz_*; do
-        [ -x "$f" ] || continue
+        [ -f "$f" ] && [ -x "$f" ] || continue
         name=$(basename "$f")
         corpus=build-fuzz/corpus/$name
         mkdir -p "$corpus"
@@ -92,8 +92,19 @@ case "$cmd" in
     done
     exit $status
     ;;
+  package)
+    # Installs into a prefix and builds a host project against it with find_package.
+    ensure_packages
+    configure_build build -DCMAKE_BUILD_TYPE=Debug
+    prefix="$ROOT/build/install-prefix"
+    rm -rf "$prefix" build/consumer
+    cmake --install build --prefix "$prefix" >/dev/null
+    cmake -S packaging/consumer -B build/consumer -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+    cmake --build build/consumer
+    QT_QPA_PLATFORM=offscreen build/consumer/orbconsumer
+    ;;
   *)
-    echo "usage: ./dev.sh demo | test | test-asan | bench [--quick] | fuzz [SECONDS]" >&2
+    echo "usage: ./dev.sh demo | test | test-asan | bench [--quick] | fuzz [SECONDS] | package" >&2
     exit 2
     ;;
 esac

@@ -11,6 +11,7 @@
 #include "drawingdata/orbdrawingdatautils.h"
 #include "drawingdata/orbdrawingfilebuilder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -66,13 +67,22 @@ bool buildSource(const QString& path, int types, int perType)
     return builder.commit();
 }
 
+Fixture* g_fixture = nullptr;
+
+// The tree and the open file must go while the application (and its SQL driver) still exists.
+void dropFixture()
+{
+    delete g_fixture;
+    g_fixture = nullptr;
+}
+
 Fixture& fixture()
 {
-    static Fixture f;
-    static bool made = false;
-    if (made)
-        return f;
-    made = true;
+    if (g_fixture)
+        return *g_fixture;
+    g_fixture = new Fixture;
+    qAddPostRoutine(dropFixture);
+    Fixture& f = *g_fixture;
     const int types = orbbench::quick() ? 10 : 100;
     const int perType = 100;
     f.drawsets = types * perType;

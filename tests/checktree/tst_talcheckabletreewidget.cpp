@@ -38,7 +38,6 @@ private slots:
     void cleanup();
     void clicks_data();
     void clicks();
-    void spaceKeyToggles();
     void codeChanges_data();
     void codeChanges();
     void childrenComingAndGoing();
@@ -134,16 +133,6 @@ void TstTalCheckableTreeWidget::clicks()
     }
     QCOMPARE(states(), expected);
     QVERIFY(changed.count() >= clicks.size());
-}
-
-void TstTalCheckableTreeWidget::spaceKeyToggles()
-{
-    m_tree->setFocus();
-    m_tree->setCurrentItem(item(QStringLiteral("B")));
-    QTest::keyClick(m_tree, Qt::Key_Space);
-    QCOMPARE(states(), QStringLiteral("PCCCCUUC"));
-    QTest::keyClick(m_tree, Qt::Key_Space);
-    QCOMPARE(states(), QStringLiteral("CCCCCCCC"));
 }
 
 void TstTalCheckableTreeWidget::codeChanges_data()

@@ -1,5 +1,6 @@
 #include "dataview/orbdrawsetdatatablewidget.h"
 
+#include "grid/vantroheaderview.h"
 #include "grid/lummemtable.h"
 #include "grid/orbmemtablemodel.h"
 

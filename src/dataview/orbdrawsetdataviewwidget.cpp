@@ -11,6 +11,7 @@
 #include "drawingdata/orbdrawinginfoprocessor.h"
 #include "drawingdata/orbdrawsetprop.h"
 #include "drawingdata/orbkeyvaluelist.h"
+#include "grid/vantroheaderview.h"
 #include "grid/lummemtable.h"
 #include "grid/orbmemtablemodel.h"
 

@@ -7,6 +7,7 @@
 #include "dataview/orbdrawsetdataviewwidget.h"
 #include "fakedataviewtables.h"
 #include "fakedrawingdata.h"
+#include "grid/vantroheaderview.h"
 #include "grid/orbmemtablemodel.h"
 
 #include <QApplication>

@@ -3,6 +3,7 @@
 // (one colour) because a widget drew nothing.
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -34,8 +35,11 @@ void TestDemo::screenshotsAreWrittenAndNotBlank()
     const QStringList shots = QDir(dir.path()).entryList({QStringLiteral("*.png")}, QDir::Files);
     QVERIFY(shots.contains(QStringLiteral("drawsetview.png")));
     // Every line orbdemo printed names a file that exists.
+    // (Pages may write further step pictures of their own beside their page picture.)
     const QList<QByteArray> printed = demo.readAllStandardOutput().trimmed().split('\n');
-    QCOMPARE(printed.size(), shots.size());
+    QVERIFY(!printed.isEmpty());
+    for (const QByteArray& line : printed)
+        QVERIFY2(shots.contains(QFileInfo(QString::fromLocal8Bit(line)).fileName()), line.constData());
     for (const QString& name : shots) {
         const QImage img(QDir(dir.path()).filePath(name));
         QVERIFY2(!img.isNull(), qPrintable(name));

@@ -225,7 +225,9 @@ bool OrbCustomVectorDrawingEditor::save()
     const QString text = d->editor->text();
     QString out;
     if (!d->service->canEditorHide(vdid, text, out)) {
-        processErrorEdit(out);
+        processErrorEdit(out.isEmpty() ? QCoreApplication::translate("OrbCustomVectorDrawingEditor",
+                                                                     "The value is not accepted.")
+                                       : out);
         return false;
     }
     QString value = out.isEmpty() ? text.trimmed() : out;

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "grid/nextableview.h"
+
+// The application's table view: a grid view with the look every table of the application shares
+// (whole-cell selection, compact rows, captions that may span two lines).
+class OrbTableView : public NexTableView
+{
+    Q_OBJECT
+public:
+    explicit OrbTableView(QWidget* parent = nullptr);
+    ~OrbTableView() override;
+};

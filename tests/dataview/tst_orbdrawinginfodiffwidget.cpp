@@ -1,0 +1,124 @@
+// The diff table is what a tester reads to see which drawing-info values a calculation changed:
+// a wrong mark (or a stale one) points them at the wrong parameter.
+
+#include "dataview/orbdrawinginfodiffwidget.h"
+#include "drawingdata/orbkeyvaluelist.h"
+
+#include <QBrush>
+#include <QtTest>
+
+namespace {
+const QColor kMark(204, 255, 204, 255);
+
+OrbKeyValueList list(const QString& text)
+{
+    OrbKeyValueList l;
+    l.loadFromString(text, QLatin1Char(';'));
+    return l;
+}
+
+bool marked(const QAbstractItemModel* m, int row, int column)
+{
+    const QVariant v = m->index(row, column).data(Qt::BackgroundRole);
+    return v.canConvert<QBrush>() && v.value<QBrush>().style() == Qt::SolidPattern
+        && v.value<QBrush>().color() == kMark;
+}
+} // namespace
+
+class TstOrbDrawingInfoDiffWidget : public QObject
+{
+    Q_OBJECT
+private slots:
+    void diff_data();
+    void diff();
+    void staleMarksGo();
+    void codeAndSelection();
+};
+
+void TstOrbDrawingInfoDiffWidget::diff_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("previous");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("shownNow");
+    QTest::addColumn<QString>("shownBefore");
+    QTest::addColumn<bool>("mark");
+
+    QTest::newRow("first snapshot") << "H=1200;B=800" << "" << "H" << "1200" << "" << false;
+    QTest::newRow("same value") << "H=1200" << "H=1200" << "H" << "1200" << "1200" << false;
+    QTest::newRow("changed value") << "H=1300" << "H=1200" << "H" << "1300" << "1200" << true;
+    QTest::newRow("only in current") << "H=1200;B=800" << "H=1200" << "B" << "800" << "" << true;
+    QTest::newRow("in neither") << "H=1200" << "H=1200" << "D" << "" << "" << false;
+    QTest::newRow("only in previous") << "H=1200" << "H=1200;B=5" << "B" << "" << "5" << true;
+}
+
+void TstOrbDrawingInfoDiffWidget::diff()
+{
+    QFETCH(QString, current);
+    QFETCH(QString, previous);
+    QFETCH(QString, code);
+    QFETCH(QString, shownNow);
+    QFETCH(QString, shownBefore);
+    QFETCH(bool, mark);
+
+    OrbDrawingInfoDiffWidget w;
+    w.appendRow({QStringLiteral("X"), QStringLiteral("other"), QString(), QString()});
+    w.appendRow({code, QStringLiteral("name of ") + code, QString(), QString()});
+    w.diffDrawingInfo(list(current), list(previous));
+
+    const QAbstractItemModel* m = w.model();
+    QCOMPARE(m->columnCount(), 4);
+    QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), QStringLiteral("当前值"));
+    QCOMPARE(m->index(1, 0).data().toString(), code);
+    QCOMPARE(m->index(1, 1).data().toString(), QStringLiteral("name of ") + code);
+    QCOMPARE(m->index(1, 2).data().toString(), shownNow);
+    QCOMPARE(m->index(1, 3).data().toString(), shownBefore);
+    QCOMPARE(marked(m, 1, 2), mark);
+    QCOMPARE(marked(m, 1, 3), mark);
+    QVERIFY(!marked(m, 1, 0));
+    QVERIFY(!(m->flags(m->index(1, 2)) & Qt::ItemIsEditable));
+}
+
+void TstOrbDrawingInfoDiffWidget::staleMarksGo()
+{
+    OrbDrawingInfoDiffWidget w;
+    w.diffDrawingInfo(list("H=1"), list("H=2")); // no rows: nothing to do, nothing to crash on
+    QCOMPARE(w.model()->rowCount(), 0);
+
+    w.appendRow({QStringLiteral("H"), QStringLiteral("height"), QString(), QString()});
+    w.diffDrawingInfo(list("H=2"), list("H=1"));
+    QVERIFY(marked(w.model(), 0, 2));
+    // Going back to the first snapshot, or to a pair of equal values, must not keep the old mark.
+    w.diffDrawingInfo(list("H=1"), OrbKeyValueList());
+    QVERIFY(!marked(w.model(), 0, 2));
+    QVERIFY(!marked(w.model(), 0, 3));
+    QCOMPARE(w.model()->index(0, 3).data().toString(), QString());
+    w.diffDrawingInfo(list("H=2"), list("H=1"));
+    w.diffDrawingInfo(list("H=2"), list("H=2"));
+    QVERIFY(!marked(w.model(), 0, 3));
+
+    w.clear();
+    QCOMPARE(w.model()->rowCount(), 0);
+    QCOMPARE(w.model()->columnCount(), 4);
+    QCOMPARE(w.model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("上次值"));
+}
+
+void TstOrbDrawingInfoDiffWidget::codeAndSelection()
+{
+    OrbDrawingInfoDiffWidget w;
+    for (const char* code : {"H", "B", "D"})
+        w.appendRow({QString::fromLatin1(code), QStringLiteral("n"), QString(), QString()});
+    QAbstractItemModel* m = w.model();
+    QCOMPARE(w.getCodeByIndex(m->index(1, 3)), QStringLiteral("B"));
+    QCOMPARE(w.getCodeByIndex(QModelIndex()), QString());
+
+    w.selectRowByCode(QStringLiteral("d"));
+    QCOMPARE(w.selectionModel()->selectedRows().count(), 1);
+    QCOMPARE(w.selectionModel()->selectedRows().first().row(), 2);
+    w.selectRowByCode(QStringLiteral("nope"));
+    QCOMPARE(w.selectionModel()->selectedRows().count(), 1);
+    QCOMPARE(w.selectionModel()->selectedRows().first().row(), 2);
+}
+
+QTEST_MAIN(TstOrbDrawingInfoDiffWidget)
+#include "tst_orbdrawinginfodiffwidget.moc"

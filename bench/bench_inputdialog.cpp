@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QStandardItemModel>

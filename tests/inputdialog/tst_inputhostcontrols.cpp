@@ -4,10 +4,8 @@
 // and usage events must be kept in order and reach the log file.
 
 #include "common/orbubc.h"
-#include "controls/orbdeskutils.h"
 #include "controls/orbtipwidget.h"
 #include "controls/talmessagebox.h"
-#include "controls/vantropushbutton.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -30,7 +28,6 @@ private slots:
     void questionHook();
     void tipHangsAndHides();
     void usageEvents();
-    void formSizeAndButtonWidth();
 };
 
 void TstInputHostControls::questionBox_data()
@@ -146,20 +143,6 @@ void TstInputHostControls::usageEvents()
     QVERIFY(lines.at(0).endsWith(QStringLiteral("\t410011\t")));
     QVERIFY(lines.at(1).endsWith(QStringLiteral("\t420016\t图集-7")));
     ubc->clear();
-}
-
-void TstInputHostControls::formSizeAndButtonWidth()
-{
-    const double scale = QGuiApplication::primaryScreen()->logicalDotsPerInch() / 96.0;
-    QCOMPARE(OrbDeskUtils::calcFormSize(215, 324), QSize(qRound(215 * scale), qRound(324 * scale)));
-    QCOMPARE(OrbDeskUtils::calcFormSize(0, 324), QSize(0, 0));
-
-    const QString caption = QStringLiteral("钢筋信息输入说明 with a long caption");
-    VantroPushButton fitting(caption, nullptr, true);
-    VantroPushButton plain(caption, nullptr, false);
-    const int textWidth = fitting.fontMetrics().horizontalAdvance(caption);
-    QVERIFY(fitting.minimumSizeHint().width() > textWidth);
-    QVERIFY(fitting.minimumSizeHint().width() >= plain.minimumSizeHint().width());
 }
 
 QTEST_MAIN(TstInputHostControls)

@@ -1,6 +1,7 @@
 #include "dataview/orbdrawinginfodiffwidget.h"
 
 #include "drawingdata/orbkeyvaluelist.h"
+#include "grid/vantroheaderview.h"
 
 #include <QBrush>
 #include <QColor>

@@ -82,7 +82,7 @@ case "$cmd" in
         -DORB_BUILD_TESTS=OFF -DORB_BUILD_DEMO=OFF
     status=0
     for f in build-fuzz/fuzz/fuzz_*; do
-        [ -x "$f" ] || continue
+        [ -f "$f" ] && [ -x "$f" ] || continue
         name=$(basename "$f")
         corpus=build-fuzz/corpus/$name
         mkdir -p "$corpus"

@@ -16,7 +16,7 @@
 
 namespace {
 // Bump when the generated content changes, so that ensure() rewrites older libraries.
-constexpr int kGeneratorVersion = 1;
+constexpr int kGeneratorVersion = 2;
 const char* const kStampName = "sample-library.version";
 
 const QColor kOutline(20, 20, 20);
@@ -141,12 +141,12 @@ QByteArray wellDrawing(const WellSpec& w)
 
     // Dimensions with their parameter texts, which show the defaults.
     s.vDim(half - 250, 0, bottom, vdH, number(w.H), QStringLiteral("井深 H"));
-    s.hDim(-r, r, bottom + w.DN + 500, vdD, number(w.D),
+    s.hDim(-r, r, (-100 + bottom + 50 + w.DN) / 2, vdD, number(w.D),
            w.shape == Shape::Round ? QStringLiteral("内径 D") : QStringLiteral("内宽 D"));
     s.hDim(r, outer, slab - 350, vdT, number(w.T), QStringLiteral("壁厚 T"));
     s.vDim(-outer - 400, bottom, slab, vdB, number(w.B), QStringLiteral("底板 B"));
-    s.text(vdDN, half - 60, bottom + 80 + w.DN, number(w.DN), Qt::AlignRight | Qt::AlignBottom, kValue);
-    s.text(0, half - 360, bottom + 80 + w.DN, QStringLiteral("DN"), Qt::AlignRight | Qt::AlignBottom);
+    s.text(0, -half + 60, bottom + 80 + w.DN, QStringLiteral("DN"), Qt::AlignLeft | Qt::AlignBottom);
+    s.text(vdDN, -half + 260, bottom + 80 + w.DN, number(w.DN), Qt::AlignLeft | Qt::AlignBottom, kValue);
     s.text(vdBar, 0, slab + 130, w.bar, Qt::AlignHCenter | Qt::AlignBottom, kValue);
     // The derived volume, shown under the title.
     s.text(0, -200, slab - 700, QStringLiteral("井壁体积 V="), Qt::AlignRight | Qt::AlignBottom);

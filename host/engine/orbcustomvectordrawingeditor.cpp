@@ -4,33 +4,52 @@
 #include "engine/zvdentity.h"
 #include "engine/zvectordrawing.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSet>
+#include <QScopedValueRollback>
 #include <QToolTip>
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
+namespace {
+const QColor kEditableBox(226, 236, 255);
+const QColor kHoverBox(255, 236, 160);
+const QColor kHoverBorder(230, 160, 0);
+constexpr int kBoxPadding = 2;
+} // namespace
+
+// Parameter state is asked of the service whenever it is needed (painting, hovering, clicking),
+// never cached: the owner binds its parameters after the drawing is loaded, and changes values
+// and read-only flags without telling the editor.
 struct OrbCustomVectorDrawingEditor::Private
 {
     IVectorDrawingEditorService* service = nullptr;
     QLineEdit* editor = nullptr;
+    QLabel* message = nullptr;
     qint64 editingId = -1;
-    QSet<qint64> params;
-    QSet<qint64> readOnly;
-    QString lastMessage;
+    qint64 hoverId = -1;
+    // Set while a commit runs, so that a click or key arriving meanwhile cannot start another.
+    bool committing = false;
 };
 
 OrbCustomVectorDrawingEditor::OrbCustomVectorDrawingEditor(QWidget* parent)
     : OrbVectorDrawingWidget(parent)
     , d(std::make_unique<Private>())
 {
+    setMouseTracking(true);
 }
 
-OrbCustomVectorDrawingEditor::~OrbCustomVectorDrawingEditor() = default;
+OrbCustomVectorDrawingEditor::~OrbCustomVectorDrawingEditor()
+{
+    // Children (the line edit) die after this body: nothing may reach the service any more.
+    d->service = nullptr;
+}
 
 QColor OrbCustomVectorDrawingEditor::editableParamColor()
 {
@@ -44,11 +63,12 @@ QColor OrbCustomVectorDrawingEditor::readOnlyParamColor()
 
 void OrbCustomVectorDrawingEditor::setEditorService(IVectorDrawingEditorService* service, bool flag)
 {
-    if (d->editor)
-        closeEditor();
+    closeEditor();
     d->service = service;
+    d->hoverId = -1;
     if (service && flag)
         service->setCurID(0);
+    update();
 }
 
 IVectorDrawingEditorService* OrbCustomVectorDrawingEditor::editorService() const
@@ -58,25 +78,28 @@ IVectorDrawingEditorService* OrbCustomVectorDrawingEditor::editorService() const
 
 bool OrbCustomVectorDrawingEditor::isParamText(qint64 vdid) const
 {
-    return d->params.contains(vdid);
+    if (!d->service || vdid < INT_MIN || vdid > INT_MAX)
+        return false;
+    ZVDEntity* entity = vectorDrawing()->find(int(vdid));
+    return entity && entity->kind() == ZVDEntityKind::Text && d->service->isParam(vdid);
 }
 
 bool OrbCustomVectorDrawingEditor::isReadOnlyParamText(qint64 vdid) const
 {
-    return d->readOnly.contains(vdid);
+    return isParamText(vdid) && d->service->isReadOnly(vdid);
+}
+
+qint64 OrbCustomVectorDrawingEditor::hoverVDID() const
+{
+    return d->hoverId;
 }
 
 void OrbCustomVectorDrawingEditor::openEditor(qint64 vdid)
 {
-    if (!d->service || vdid < INT_MIN || vdid > INT_MAX)
+    if (!isParamText(vdid) || d->service->isReadOnly(vdid))
         return;
-    ZVDEntity* entity = vectorDrawing()->find(int(vdid));
-    if (!entity || entity->kind() != ZVDEntityKind::Text)
-        return;
-    if (!d->service->isParam(vdid) || d->service->isReadOnly(vdid))
-        return;
-    if (d->editor)
-        closeEditor();
+    closeEditor();
+    auto* text = static_cast<ZVDText*>(vectorDrawing()->find(int(vdid)));
     QString value;
     QString other;
     d->service->queryParamValue(vdid, value, other);
@@ -85,25 +108,39 @@ void OrbCustomVectorDrawingEditor::openEditor(qint64 vdid)
     d->editor->setObjectName(QStringLiteral("orbParamEditor"));
     d->editor->setText(value);
     d->editor->installEventFilter(this);
+    connect(d->editor, &QLineEdit::textEdited, this, [this] {
+        if (d->message)
+            d->message->hide();
+    });
     d->editingId = vdid;
+    d->hoverId = -1;
+    QToolTip::hideText();
     setEditorPos();
     d->editor->show();
     d->editor->selectAll();
     d->editor->setFocus(Qt::OtherFocusReason);
-    emit onAfterOpenEditor(static_cast<ZVDText*>(entity));
+    update();
+    emit onAfterOpenEditor(text);
 }
 
 void OrbCustomVectorDrawingEditor::closeEditor()
 {
+    if (d->message)
+        d->message->hide();
     if (!d->editor)
         return;
     QLineEdit* editor = d->editor;
     d->editor = nullptr;
     d->editingId = -1;
     editor->removeEventFilter(this);
+    editor->disconnect(this);
+    // This may run inside the line edit's own key handling: delete it later, and rename it so
+    // that it is no longer taken for the open editor.
+    editor->setObjectName(QString());
     editor->hide();
     editor->deleteLater();
-    setFocus(Qt::OtherFocusReason);
+    if (isVisible())
+        setFocus(Qt::OtherFocusReason);
     update();
 }
 
@@ -125,11 +162,12 @@ QHash<QString, QString> OrbCustomVectorDrawingEditor::getAttributes(const QStrin
     ZVectorDrawing* drawing = vectorDrawing();
     for (int i = 0; i < drawing->count(); ++i) {
         ZVDEntity* e = drawing->at(i);
-        if (e->kind() != ZVDEntityKind::Text || !d->params.contains(e->id()))
+        if (e->kind() != ZVDEntityKind::Text || !d->service->isParam(e->id()))
             continue;
-        const QString code = d->service->queryParamCode(e->id());
-        if (!code.isEmpty())
-            result.insert(code, QString::fromStdWString(static_cast<ZVDText*>(e)->text()));
+        QString code = d->service->queryParamCode(e->id());
+        if (code.isEmpty())
+            code = QString::number(e->id());
+        result.insert(code, QString::fromStdWString(static_cast<ZVDText*>(e)->text()));
     }
     return result;
 }
@@ -141,22 +179,12 @@ void OrbCustomVectorDrawingEditor::updateItemData()
 
 void OrbCustomVectorDrawingEditor::reloadParams()
 {
-    d->params.clear();
-    d->readOnly.clear();
-    if (d->service) {
-        ZVectorDrawing* drawing = vectorDrawing();
-        for (int i = 0; i < drawing->count(); ++i) {
-            ZVDEntity* e = drawing->at(i);
-            if (e->kind() != ZVDEntityKind::Text || !d->service->isParam(e->id()))
-                continue;
-            d->params.insert(e->id());
-            if (d->service->isReadOnly(e->id()))
-                d->readOnly.insert(e->id());
-        }
-    }
-    // An editor on a text that is no longer editable goes away.
-    if (d->editor && (!d->params.contains(d->editingId) || d->readOnly.contains(d->editingId)))
+    // An editor on a text that is no longer an editable parameter goes away.
+    if (d->editor && (!isParamText(d->editingId) || d->service->isReadOnly(d->editingId)))
         closeEditor();
+    if (d->hoverId != -1 && !isParamText(d->hoverId))
+        d->hoverId = -1;
+    setEditorPos();
     update();
 }
 
@@ -169,9 +197,9 @@ void OrbCustomVectorDrawingEditor::locateFirstEdit()
 {
     ZVectorDrawing* drawing = vectorDrawing();
     for (int i = 0; i < drawing->count(); ++i) {
-        ZVDEntity* e = drawing->at(i);
-        if (d->params.contains(e->id()) && !d->readOnly.contains(e->id())) {
-            openEditor(e->id());
+        const qint64 id = drawing->at(i)->id();
+        if (isParamText(id) && !d->service->isReadOnly(id)) {
+            openEditor(id);
             return;
         }
     }
@@ -184,8 +212,15 @@ bool OrbCustomVectorDrawingEditor::validatePoly()
 
 bool OrbCustomVectorDrawingEditor::save()
 {
-    if (!d->editor || !d->service)
-        return !d->editor;
+    if (!d->editor)
+        return true;
+    if (d->committing)
+        return false;
+    if (!d->service) {
+        closeEditor();
+        return true;
+    }
+    QScopedValueRollback<bool> guard(d->committing, true);
     const qint64 vdid = d->editingId;
     const QString text = d->editor->text();
     QString out;
@@ -196,12 +231,14 @@ bool OrbCustomVectorDrawingEditor::save()
     QString value = out.isEmpty() ? text.trimmed() : out;
     d->service->adjustEditorValue(vdid, value);
     if (!saveEditorValue(vdid, value)) {
-        processErrorEdit(d->lastMessage);
+        QString message = d->service ? d->service->queryParamInvalidMsg(vdid) : QString();
+        if (message.isEmpty())
+            message = QCoreApplication::translate("OrbCustomVectorDrawingEditor", "The value was not saved.");
+        processErrorEdit(message);
         return false;
     }
     closeEditor();
-    reloadParams();
-    return !d->editor;
+    return true;
 }
 
 void OrbCustomVectorDrawingEditor::onlyReloadParams()
@@ -214,19 +251,16 @@ bool OrbCustomVectorDrawingEditor::saveEditorValue(qint64 vdid, const QString& v
     if (!d->service)
         return false;
     std::vector<qint64> ids{vdid};
-    d->lastMessage.clear();
     return d->service->saveEditorValue(ids, vdid, value);
 }
 
 void OrbCustomVectorDrawingEditor::processErrorEdit(const QString& message)
 {
-    d->lastMessage = message;
-    if (d->editor) {
-        d->editor->selectAll();
-        d->editor->setFocus(Qt::OtherFocusReason);
-    }
-    if (!message.isEmpty())
-        showTipInfo(message);
+    if (!d->editor)
+        return;
+    d->editor->selectAll();
+    d->editor->setFocus(Qt::OtherFocusReason);
+    showTipInfo(message);
 }
 
 void OrbCustomVectorDrawingEditor::doMousePress(QMouseEvent* event)
@@ -238,12 +272,15 @@ void OrbCustomVectorDrawingEditor::doMousePress(QMouseEvent* event)
         // A click elsewhere commits; a refused value keeps the editor open.
         if (!save())
             return;
+        // Saving rewrites texts and may reload the drawing: look again.
+        entity = entityAt(event->pos());
     }
     if (!entity)
         return;
+    const qint64 id = entity->id();
     emit onDrawingItemClick(entity);
-    if (entity->kind() == ZVDEntityKind::Text && entity->id() != d->editingId)
-        openEditor(entity->id());
+    if (id != d->editingId && isParamText(id) && !d->service->isReadOnly(id))
+        openEditor(id);
 }
 
 void OrbCustomVectorDrawingEditor::setEditorPos()
@@ -255,24 +292,62 @@ void OrbCustomVectorDrawingEditor::setEditorPos()
         closeEditor();
         return;
     }
-    QRect r = entityScreenRect(entity);
-    r.setWidth(std::max(r.width() + 16, 60));
-    r.setHeight(std::max(r.height() + 4, d->editor->sizeHint().height()));
-    r.moveTop(r.top() - 2);
-    d->editor->setGeometry(r);
+    const QRect r = entityScreenRect(entity);
+    QFont f = d->editor->font();
+    f.setPixelSize(std::clamp(r.height(), 11, 48));
+    d->editor->setFont(f);
+    QRect box = r;
+    box.setWidth(std::max(r.width() + 24, 64));
+    box.setHeight(std::max(r.height() + 6, d->editor->sizeHint().height()));
+    box.moveCenter(QPoint(box.center().x() - 4, r.center().y()));
+    d->editor->setGeometry(box);
+    if (d->message && d->message->isVisible())
+        showTipInfo(d->message->text());
 }
 
 void OrbCustomVectorDrawingEditor::showTipInfo(const QString& text)
 {
-    const QPoint at = d->editor ? d->editor->geometry().bottomLeft() : QPoint(0, 0);
-    QToolTip::showText(mapToGlobal(at), text, this);
+    if (text.isEmpty()) {
+        if (d->message)
+            d->message->hide();
+        return;
+    }
+    if (!d->message) {
+        d->message = new QLabel(this);
+        d->message->setObjectName(QStringLiteral("orbParamEditorMessage"));
+        d->message->setStyleSheet(QStringLiteral(
+            "QLabel { color: #a40000; background: #fff4f4; border: 1px solid #d08080; padding: 2px 4px; }"));
+    }
+    d->message->setText(text);
+    d->message->adjustSize();
+    // Beside the editor: to its right, or to its left when there is no room.
+    const QRect anchor = d->editor ? d->editor->geometry() : QRect(QPoint(4, 4), QSize(0, 0));
+    QPoint at(anchor.right() + 6, anchor.top());
+    if (at.x() + d->message->width() > width())
+        at.setX(std::max(0, anchor.left() - 6 - d->message->width()));
+    d->message->move(at);
+    d->message->show();
+    d->message->raise();
 }
 
 void OrbCustomVectorDrawingEditor::drawEntity(QPainter& painter, ZVDEntity* entity)
 {
-    if (entity && entity->kind() == ZVDEntityKind::Text && d->params.contains(entity->id())) {
+    if (entity && entity->kind() == ZVDEntityKind::Text && isParamText(entity->id())) {
+        const qint64 id = entity->id();
+        const bool readOnly = d->service->isReadOnly(id);
+        if (!readOnly) {
+            // Editable parameters stand on a box, the hovered one on a brighter one.
+            const QRect box = entityScreenRect(entity).adjusted(-kBoxPadding, -kBoxPadding, kBoxPadding,
+                                                                kBoxPadding);
+            const bool hover = id == d->hoverId;
+            painter.save();
+            painter.setPen(hover ? QPen(kHoverBorder, 1) : Qt::NoPen);
+            painter.setBrush(hover ? kHoverBox : kEditableBox);
+            painter.drawRect(box);
+            painter.restore();
+        }
         QPen pen = painter.pen();
-        pen.setColor(d->readOnly.contains(entity->id()) ? readOnlyParamColor() : editableParamColor());
+        pen.setColor(readOnly ? readOnlyParamColor() : editableParamColor());
         painter.setPen(pen);
     }
     OrbVectorDrawingWidget::drawEntity(painter, entity);
@@ -288,6 +363,30 @@ void OrbCustomVectorDrawingEditor::mouseMoveEvent(QMouseEvent* event)
 {
     OrbVectorDrawingWidget::mouseMoveEvent(event);
     setEditorPos();
+    if (event->buttons() != Qt::NoButton)
+        return;
+    ZVDEntity* entity = entityAt(event->pos());
+    qint64 id = entity ? entity->id() : -1;
+    if (id != -1 && (id == d->editingId || !isParamText(id)))
+        id = -1;
+    if (id == d->hoverId)
+        return;
+    d->hoverId = id;
+    update();
+    if (id == -1) {
+        unsetCursor();
+        QToolTip::hideText();
+        return;
+    }
+    if (!d->service->isReadOnly(id))
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+    QString tip = d->service->queryParamDisplayName(id);
+    if (d->service->queryToolTip(id, tip) && !tip.isEmpty())
+        QToolTip::showText(event->globalPos(), tip, this, entityScreenRect(entity));
+    else
+        QToolTip::hideText();
 }
 
 void OrbCustomVectorDrawingEditor::keyPressEvent(QKeyEvent* event)
@@ -297,6 +396,11 @@ void OrbCustomVectorDrawingEditor::keyPressEvent(QKeyEvent* event)
 
 void OrbCustomVectorDrawingEditor::leaveEvent(QEvent* event)
 {
+    if (d->hoverId != -1) {
+        d->hoverId = -1;
+        unsetCursor();
+        update();
+    }
     OrbVectorDrawingWidget::leaveEvent(event);
 }
 

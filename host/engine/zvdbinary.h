@@ -113,7 +113,7 @@ private:
     bool m_ok = true;
 };
 
-// CRC-32 (IEEE 802.3, reflected), four bytes per step.
+// CRC-32 (IEEE 802.3, reflected) of the bytes.
 quint32 crc32(const char* data, size_t size);
 
 } // namespace zvdbinary

@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QSettings>
 #include <QWheelEvent>
 #include <QtMath>
@@ -29,6 +28,7 @@ constexpr double kMinScale = 1e-9;
 constexpr double kMaxScale = 1e9;
 constexpr int kFitMargin = 16;
 constexpr double kPickTolerance = 4.0;
+constexpr int kDenseShapes = 8000;
 
 // Font files in the order they are tried for the default font: CJK-capable ones first.
 const char* const kFontCandidates[] = {
@@ -40,6 +40,12 @@ const char* const kFontCandidates[] = {
     "C:/Windows/Fonts/simsun.ttc",
     "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
 };
+
+QString& initialFontOverride()
+{
+    static QString path;
+    return path;
+}
 
 QString firstExistingFont()
 {
@@ -83,6 +89,30 @@ double distanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b)
     return std::hypot(p.x() - q.x(), p.y() - q.y());
 }
 
+// Circles and arcs up to this screen radius are drawn as chords batched with the lines: far
+// cheaper than one curve per call, and within a tenth of a pixel of the true curve.
+constexpr double kMaxChordRadius = 60.0;
+
+// Appends chords of the arc about screen centre c (angles in degrees, counter-clockwise on screen).
+void appendArcChords(QVector<QLineF>& out, const QPointF& c, double r, double startDeg, double spanDeg)
+{
+    // Chord error r * (1 - cos(step / 2)) stays below 0.1 px.
+    const int full = std::clamp(int(std::ceil(M_PI * std::sqrt(5.0 * r))), 8, 96);
+    const int n = std::max(2, int(std::ceil(full * std::fabs(spanDeg) / 360.0)));
+    const double step = qDegreesToRadians(spanDeg) / n;
+    const double cs = std::cos(step), sn = std::sin(step);
+    double x = std::cos(qDegreesToRadians(startDeg)), y = std::sin(qDegreesToRadians(startDeg));
+    QPointF prev(c.x() + r * x, c.y() - r * y);
+    for (int i = 0; i < n; ++i) {
+        const double nx = x * cs - y * sn;
+        y = x * sn + y * cs;
+        x = nx;
+        const QPointF next(c.x() + r * x, c.y() - r * y);
+        out.append(QLineF(prev, next));
+        prev = next;
+    }
+}
+
 bool overlaps(const QRectF& a, const QRectF& b)
 {
     // Unlike QRectF::intersects, a zero-width or zero-height extent (an axis-parallel line) counts.
@@ -114,6 +144,7 @@ struct ZVectorDrawingEditor::Private
     QTransform renderTransform;
     bool batching = false;
     std::map<QRgb, QVector<QLineF>> lineBatches;
+    std::vector<ZVDEntity*> visible;
     QFont textFont;
 
     QTransform transformFor(const QRectF& target) const
@@ -142,7 +173,17 @@ ZVectorDrawingEditor::ZVectorDrawingEditor(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(40, 40);
     d->drawing->addObserver(this);
-    setDefaultFont(firstExistingFont());
+    setDefaultFont(initialFont());
+}
+
+void ZVectorDrawingEditor::setInitialFont(const QString& fontFile)
+{
+    initialFontOverride() = fontFile;
+}
+
+QString ZVectorDrawingEditor::initialFont()
+{
+    return initialFontOverride().isEmpty() ? firstExistingFont() : initialFontOverride();
 }
 
 ZVectorDrawingEditor::~ZVectorDrawingEditor()
@@ -406,18 +447,39 @@ void ZVectorDrawingEditor::render(QPainter& painter, const QRect& target)
     const double slack = 2.0 / d->scale;
     const QRectF cull = visible.adjusted(-slack, -slack, slack, slack);
     const int n = d->drawing->count();
+    d->visible.clear();
+    int shapes = 0;
     for (int i = 0; i < n; ++i) {
         ZVDEntity* e = d->drawing->at(i);
         QRectF box = e->boundingRect();
-        if (e->kind() == ZVDEntityKind::Text)
+        const bool text = e->kind() == ZVDEntityKind::Text;
+        if (text)
             box.adjust(-box.width() * 0.5, -box.height() * 0.5, box.width() * 0.5, box.height() * 0.5);
         if (!overlaps(box, cull))
             continue;
+        d->visible.push_back(e);
+        if (!text)
+            ++shapes;
+    }
+    // A view crowded with thousands of shapes draws them without antialiasing: each is a few
+    // pixels there, and antialiased strokes would cost more than a frame. Texts stay smooth.
+    painter.setRenderHint(QPainter::Antialiasing, shapes <= kDenseShapes);
+    painter.setBrush(Qt::NoBrush);
+    QPen pen(Qt::black, 1.0);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    for (ZVDEntity* e : d->visible) {
         const bool selected = d->hasSelection && e->id() == d->selectedId;
-        QPen pen(selected ? QColor(255, 128, 0) : e->color(), selected ? 2.0 : 1.0);
-        pen.setCosmetic(true);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
+        const QColor color = selected ? QColor(255, 128, 0) : e->color();
+        const double width = selected ? 2.0 : 1.0;
+        // Pens are set only when they change: most neighbouring entities share one.
+        const QPen& current = painter.pen();
+        if (current.color() != color || current.widthF() != width || !current.isCosmetic()
+            || current.style() != Qt::SolidLine) {
+            pen.setColor(color);
+            pen.setWidthF(width);
+            painter.setPen(pen);
+        }
         drawEntity(painter, e);
     }
     d->batching = false;
@@ -433,7 +495,7 @@ void ZVectorDrawingEditor::render(QPainter& painter, const QRect& target)
     if (d->insertPoint->isVisible()) {
         const QPointF p = d->renderTransform.map(d->insertPoint->position());
         if (targetF.contains(p)) {
-            painter.setPen(QPen(QColor(200, 0, 200), 1.0));
+            painter.setPen(QPen(QColor(200, 0, 200), 2.0));
             painter.drawLine(p + QPointF(-6, 0), p + QPointF(6, 0));
             painter.drawLine(p + QPointF(0, -6), p + QPointF(0, 6));
         }
@@ -495,17 +557,22 @@ void ZVectorDrawingEditor::drawEntity(QPainter& painter, ZVDEntity* entity)
     case ZVDEntityKind::Circle: {
         auto* c = static_cast<ZVDCircle*>(entity);
         const double r = c->radius * d->scale;
-        painter.drawEllipse(t.map(c->center), r, r);
+        if (d->batching && r <= kMaxChordRadius && painter.pen().widthF() <= 1.0)
+            appendArcChords(d->lineBatches[color.rgba()], t.map(c->center), r, 0, 360);
+        else
+            painter.drawEllipse(t.map(c->center), r, r);
         break;
     }
     case ZVDEntityKind::Arc: {
         auto* a = static_cast<ZVDArc*>(entity);
         const double r = a->radius * d->scale;
         const QPointF c = t.map(a->center);
-        QPainterPath path;
-        path.arcMoveTo(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), a->startAngle);
-        path.arcTo(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), a->startAngle, a->spanAngle);
-        painter.drawPath(path);
+        const double span = std::clamp(a->spanAngle, -360.0, 360.0);
+        if (d->batching && r <= kMaxChordRadius && painter.pen().widthF() <= 1.0)
+            appendArcChords(d->lineBatches[color.rgba()], c, r, a->startAngle, span);
+        else
+            painter.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), qRound(a->startAngle * 16),
+                            qRound(span * 16));
         break;
     }
     case ZVDEntityKind::Text: {
@@ -517,9 +584,15 @@ void ZVectorDrawingEditor::drawEntity(QPainter& painter, ZVDEntity* entity)
             if (box.width() >= 1.0) {
                 QColor faint = color;
                 faint.setAlpha(110);
-                painter.setPen(QPen(faint, 0));
-                painter.drawLine(QPointF(box.left(), box.center().y()), QPointF(box.right(), box.center().y()));
-                painter.setPen(QPen(color, 0));
+                const QLineF bar(box.left(), box.center().y(), box.right(), box.center().y());
+                if (d->batching) {
+                    d->lineBatches[faint.rgba()].append(bar);
+                } else {
+                    const QPen old = painter.pen();
+                    painter.setPen(QPen(faint, 0));
+                    painter.drawLine(bar);
+                    painter.setPen(old);
+                }
             }
             break;
         }

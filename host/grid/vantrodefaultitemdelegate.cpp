@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -42,6 +43,16 @@ Qt::CheckState VantroDefaultItemDelegate::checkStateOf(const QVariant& value)
     if (!value.isValid() || value.isNull())
         return Qt::PartiallyChecked;
     return value.toBool() ? Qt::Checked : Qt::Unchecked;
+}
+
+bool VantroDefaultItemDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            return false;
+    }
+    return QItemDelegate::eventFilter(object, event);
 }
 
 QRect VantroDefaultItemDelegate::checkRect(const QStyleOptionViewItem& option) const

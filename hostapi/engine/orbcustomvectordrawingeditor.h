@@ -13,9 +13,11 @@ class ZVDEntity;
 class ZVDText;
 
 // A drawing widget that edits parameter texts in place through an IVectorDrawingEditorService.
-// reloadParams() asks the service which texts are parameters; a click on an editable parameter
-// opens a line edit over it; Enter, a click elsewhere or save() commits through the service;
-// Tab commits and moves on; Escape closes without saving.
+// Parameter texts (those the service calls parameters) are drawn in their own colours, editable
+// ones on a box that brightens under the mouse, with the service's tooltip. A click on an
+// editable parameter opens a line edit over it; Enter, a click elsewhere or save() commits
+// through the service (canEditorHide, adjustEditorValue, saveEditorValue); a refusal keeps the
+// editor open with the reason beside it. Tab commits and moves on; Escape closes without saving.
 class OrbCustomVectorDrawingEditor : public OrbVectorDrawingWidget
 {
     Q_OBJECT
@@ -38,9 +40,11 @@ public:
     // Colours of parameter texts: editable ones and read-only ones.
     static QColor editableParamColor();
     static QColor readOnlyParamColor();
-    // What the last reloadParams() learnt from the service.
+    // Whether vdid names a text that the service calls a parameter (asked live), and a read-only one.
     bool isParamText(qint64 vdid) const;
     bool isReadOnlyParamText(qint64 vdid) const;
+    // The parameter text under the mouse, or -1.
+    qint64 hoverVDID() const;
 
     // Base answer to attribute queries: the parameter texts as code -> text.
     QHash<QString, QString> getAttributes(const QString& key) override;

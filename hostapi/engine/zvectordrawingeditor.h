@@ -31,6 +31,10 @@ public:
     // Path of the font file texts are drawn with.
     QString defaultFont() const;
     void setDefaultFont(const QString& fontFile);
+    // The font file editors created from now on start with; empty restores the built-in choice
+    // (the first CJK-capable font file found on the machine).
+    static void setInitialFont(const QString& fontFile);
+    static QString initialFont();
 
     // Fits the whole drawing into the view.
     virtual void zoomAll();

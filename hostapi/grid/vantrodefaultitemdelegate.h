@@ -35,6 +35,9 @@ public:
     static Qt::CheckState checkStateOf(const QVariant& value);
 
 protected:
+    // Editors stay open when the window loses activation or a popup (a context menu) takes focus;
+    // Qt's delegates commit and close them then, which ends an edit the user has just started.
+    bool eventFilter(QObject* object, QEvent* event) override;
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override;
     void setOwnedByView(bool owned) { m_ownedByView = owned; }

@@ -32,11 +32,12 @@ QVariant OrbDrawingTreeNode::data(int role) const
 
 void OrbDrawingTreeNode::setData(const QVariant& value, int role)
 {
-    QVariant stored = value;
     if (role != Qt::EditRole) {
-        QStandardItem::setData(stored, role);
+        QStandardItem::setData(value, role);
         return;
     }
+
+    QVariant stored = value;
 
     const QString text = value.toString();
     if (m_drawset) {

@@ -423,10 +423,13 @@ void OrbDrawingTreeWidget::setDisplayParams(QMap<QString, QString>& params)
 
 QString OrbDrawingTreeWidget::getDisplayName(QString& name)
 {
-    if (name.isEmpty() || !name.contains(QLatin1Char('{')) || !name.contains(QLatin1Char('}')))
-        return name;
+    // Names without a placeholder are the common case: one scan each for the braces.
     const int open = name.indexOf(QLatin1Char('{'));
+    if (open < 0)
+        return name;
     const int close = name.indexOf(QLatin1Char('}'));
+    if (close < 0)
+        return name;
     const QString key = name.mid(open + 1, close - open - 1);
     const QString token = name.mid(open, close - open + 1);
     const QString value = m_displayParams.value(key);

@@ -1,0 +1,225 @@
+// Guards the agreement of check boxes in the host's checkable tree: a click, a key or code that
+// checks an item must reach every descendant and every ancestor, and parents must follow children
+// that come and go. Each case compares the states of the whole tree, so a missed propagation in
+// either direction fails it.
+
+#include "controls/talcheckabletreewidget.h"
+
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(QTreeWidgetItem*)
+
+namespace {
+
+QTreeWidgetItem* checkable(QTreeWidgetItem* parent, const QString& name)
+{
+    auto* item = new QTreeWidgetItem(parent, QStringList{name});
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+    item->setCheckState(0, Qt::Checked);
+    return item;
+}
+
+char stateChar(Qt::CheckState s)
+{
+    return s == Qt::Checked ? 'C' : s == Qt::Unchecked ? 'U' : 'P';
+}
+
+} // namespace
+
+class TstTalCheckableTreeWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void clicks_data();
+    void clicks();
+    void spaceKeyToggles();
+    void codeChanges_data();
+    void codeChanges();
+    void childrenComingAndGoing();
+    void otherCheckColumn();
+
+private:
+    QTreeWidgetItem* item(const QString& name) const;
+    // "root A a1 a2 a3 B b1 C" in tree order, one letter per item: C, U or P.
+    QString states() const;
+    void clickCheckBox(QTreeWidgetItem* it);
+
+    TalCheckableTreeWidget* m_tree = nullptr;
+};
+
+void TstTalCheckableTreeWidget::init()
+{
+    qRegisterMetaType<QTreeWidgetItem*>();
+    m_tree = new TalCheckableTreeWidget;
+    auto* root = new QTreeWidgetItem(m_tree, QStringList{QStringLiteral("root")});
+    root->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+    root->setCheckState(0, Qt::Checked);
+    QTreeWidgetItem* a = checkable(root, QStringLiteral("A"));
+    checkable(a, QStringLiteral("a1"));
+    checkable(a, QStringLiteral("a2"));
+    checkable(a, QStringLiteral("a3"));
+    QTreeWidgetItem* b = checkable(root, QStringLiteral("B"));
+    checkable(b, QStringLiteral("b1"));
+    checkable(root, QStringLiteral("C")); // a type without drawsets
+    m_tree->expandAll();
+    m_tree->resize(300, 400);
+    m_tree->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_tree));
+    QCOMPARE(states(), QStringLiteral("CCCCCCCC"));
+}
+
+void TstTalCheckableTreeWidget::cleanup()
+{
+    delete m_tree; // with items: their deletion must not reach the destroyed tree
+    m_tree = nullptr;
+}
+
+QTreeWidgetItem* TstTalCheckableTreeWidget::item(const QString& name) const
+{
+    const QList<QTreeWidgetItem*> found = m_tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+QString TstTalCheckableTreeWidget::states() const
+{
+    QString out;
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
+        out += QLatin1Char(stateChar((*it)->checkState(0)));
+    return out;
+}
+
+void TstTalCheckableTreeWidget::clickCheckBox(QTreeWidgetItem* it)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(m_tree->viewport());
+    option.rect = m_tree->visualItemRect(it);
+    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    const QRect box = m_tree->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, m_tree);
+    QVERIFY(box.isValid());
+    QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
+}
+
+void TstTalCheckableTreeWidget::clicks_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("expected"); // root A a1 a2 a3 B b1 C
+
+    QTest::newRow("one leaf makes its ancestors partial") << QStringList{"a1"} << "PPUCCCCC";
+    QTest::newRow("an only child carries its parent") << QStringList{"b1"} << "PCCCCUUC";
+    QTest::newRow("a type takes all its drawsets") << QStringList{"A"} << "PUUUUCCC";
+    QTest::newRow("a childless type") << QStringList{"C"} << "PCCCCCCU";
+    QTest::newRow("a partial parent becomes checked") << QStringList{"a1", "A"} << "CCCCCCCC";
+    QTest::newRow("root unchecks everything") << QStringList{"root"} << "UUUUUUUU";
+    QTest::newRow("root then one leaf") << QStringList{"root", "a2"} << "PPUCUUUU";
+    QTest::newRow("every child off turns the parent off") << QStringList{"a1", "a2", "a3"} << "PUUUUCCC";
+    QTest::newRow("and back on") << QStringList{"a1", "a2", "a3", "a3", "a2", "a1"} << "CCCCCCCC";
+    QTest::newRow("all types off turns root off") << QStringList{"A", "B", "C"} << "UUUUUUUU";
+}
+
+void TstTalCheckableTreeWidget::clicks()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, expected);
+    QSignalSpy changed(m_tree, &QTreeWidget::itemChanged);
+    for (const QString& name : clicks) {
+        QTreeWidgetItem* it = item(name);
+        QVERIFY2(it, qPrintable(name));
+        clickCheckBox(it);
+    }
+    QCOMPARE(states(), expected);
+    QVERIFY(changed.count() >= clicks.size());
+}
+
+void TstTalCheckableTreeWidget::spaceKeyToggles()
+{
+    m_tree->setFocus();
+    m_tree->setCurrentItem(item(QStringLiteral("B")));
+    QTest::keyClick(m_tree, Qt::Key_Space);
+    QCOMPARE(states(), QStringLiteral("PCCCCUUC"));
+    QTest::keyClick(m_tree, Qt::Key_Space);
+    QCOMPARE(states(), QStringLiteral("CCCCCCCC"));
+}
+
+void TstTalCheckableTreeWidget::codeChanges_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("unchecked type") << "A" << int(Qt::Unchecked) << "PUUUUCCC";
+    QTest::newRow("unchecked leaf") << "a3" << int(Qt::Unchecked) << "PPCCUCCC";
+    // Partial by code says nothing about which children are meant: they stay.
+    QTest::newRow("partial type keeps its children") << "A" << int(Qt::PartiallyChecked) << "PPCCCCCC";
+}
+
+void TstTalCheckableTreeWidget::codeChanges()
+{
+    QFETCH(QString, name);
+    QFETCH(int, state);
+    QFETCH(QString, expected);
+    item(name)->setCheckState(0, Qt::CheckState(state));
+    QCOMPARE(states(), expected);
+}
+
+void TstTalCheckableTreeWidget::childrenComingAndGoing()
+{
+    QTreeWidgetItem* a = item(QStringLiteral("A"));
+    // An unchecked newcomer makes a checked parent partial, up to the root.
+    QTreeWidgetItem* extra = checkable(a, QStringLiteral("a4"));
+    extra->setCheckState(0, Qt::Unchecked);
+    QCOMPARE(a->checkState(0), Qt::PartiallyChecked);
+    QCOMPARE(item(QStringLiteral("root"))->checkState(0), Qt::PartiallyChecked);
+    // Its removal restores agreement.
+    delete extra;
+    QCOMPARE(states(), QStringLiteral("CCCCCCCC"));
+
+    // A child inserted with its state already set counts at once.
+    auto* detached = new QTreeWidgetItem(QStringList{QStringLiteral("b2")});
+    detached->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+    detached->setCheckState(0, Qt::Unchecked);
+    item(QStringLiteral("B"))->insertChild(0, detached);
+    QCOMPARE(item(QStringLiteral("B"))->checkState(0), Qt::PartiallyChecked);
+    delete item(QStringLiteral("B"))->takeChild(0);
+    QCOMPARE(item(QStringLiteral("B"))->checkState(0), Qt::Checked);
+
+    // A child without a check box takes no part, not even as "unchecked".
+    new QTreeWidgetItem(a, QStringList{QStringLiteral("label")});
+    QCOMPARE(a->checkState(0), Qt::Checked);
+    a->setCheckState(0, Qt::Unchecked);
+    QVERIFY(!item(QStringLiteral("label"))->data(0, Qt::CheckStateRole).isValid());
+
+    // States written with the model's signals blocked are left as written.
+    {
+        const QSignalBlocker blocker(m_tree->model());
+        item(QStringLiteral("a1"))->setCheckState(0, Qt::Checked);
+    }
+    QCOMPARE(a->checkState(0), Qt::Unchecked);
+}
+
+void TstTalCheckableTreeWidget::otherCheckColumn()
+{
+    TalCheckableTreeWidget tree(nullptr, 1);
+    tree.setColumnCount(2);
+    auto* parent = new QTreeWidgetItem(&tree, QStringList{"p", "p"});
+    auto* child = new QTreeWidgetItem(parent, QStringList{"c", "c"});
+    for (QTreeWidgetItem* it : {parent, child}) {
+        it->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        it->setCheckState(0, Qt::Checked);
+        it->setCheckState(1, Qt::Checked);
+    }
+    child->setCheckState(0, Qt::Unchecked);
+    QCOMPARE(parent->checkState(0), Qt::Checked);
+    parent->setCheckState(1, Qt::Unchecked);
+    QCOMPARE(child->checkState(1), Qt::Unchecked);
+    QCOMPARE(child->checkState(0), Qt::Unchecked);
+    QCOMPARE(parent->checkState(0), Qt::Checked);
+}
+
+QTEST_MAIN(TstTalCheckableTreeWidget)
+#include "tst_talcheckabletreewidget.moc"

@@ -1,0 +1,234 @@
+// The in-place editor driven as a person drives it: hover, click on the text's screen position,
+// type, Enter / Tab / Escape / a click elsewhere. A recording service answers and logs, so that a
+// commit in the wrong order, a save after a refusal or an editor on a read-only text fails here.
+
+#include "engine/orbcustomvectordrawingeditor.h"
+#include "engine/orbvectordrawingeditorservice_autotrans.h"
+#include "engine/zvdentity.h"
+#include "engine/zvectordrawing.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolTip>
+#include <QtTest>
+
+namespace {
+// Texts 1 and 2 are editable, 3 is read-only, 4 is a plain text; 9 is a line.
+class RecordingService : public OrbVectorDrawingEditorService_AutoTrans
+{
+public:
+    QStringList calls;
+    bool hide = true;
+    bool saved = true;
+
+    bool isParam(qint64 id) override { return id >= 1 && id <= 3; }
+    bool isReadOnly(qint64 id) override { return id == 3; }
+    void queryParamValue(qint64 id, QString& value, QString&) override { value = QStringLiteral("v%1").arg(id); }
+    qint64 getNextParamVDID(qint64 id) override { return id == 1 ? 2 : 1; }
+    bool queryToolTip(qint64 id, QString& tip) override
+    {
+        tip += QStringLiteral("tip%1").arg(id);
+        return true;
+    }
+    bool canEditorHide(qint64 id, const QString& text, QString& out) override
+    {
+        calls << QStringLiteral("canEditorHide(%1,%2)").arg(id).arg(text);
+        out = hide ? text.trimmed() : QStringLiteral("Too deep");
+        return hide;
+    }
+    bool adjustEditorValue(qint64 id, QString& value) override
+    {
+        calls << QStringLiteral("adjustEditorValue(%1,%2)").arg(id).arg(value);
+        value += QStringLiteral(".0");
+        return true;
+    }
+    bool saveEditorValue(std::vector<qint64>&, qint64 id, QString value) override
+    {
+        calls << QStringLiteral("saveEditorValue(%1,%2)").arg(id).arg(value);
+        return saved;
+    }
+};
+
+struct View
+{
+    RecordingService service;
+    OrbCustomVectorDrawingEditor editor;
+    View()
+    {
+        ZVectorDrawing* d = editor.vectorDrawing();
+        d->add(new ZVDText(1, QPointF(0, 0), 10, L"100"));
+        d->add(new ZVDText(2, QPointF(0, 40), 10, L"200"));
+        d->add(new ZVDText(3, QPointF(0, 80), 10, L"300"));
+        d->add(new ZVDText(4, QPointF(60, 80), 10, L"note"));
+        d->add(new ZVDLine(9, QPointF(60, 0), QPointF(120, 40)));
+        editor.setEditorService(&service, true);
+        editor.resize(500, 400);
+        editor.show();
+        editor.zoomAll();
+    }
+    QPoint at(int id) { return editor.entityScreenRect(editor.vectorDrawing()->find(id)).center(); }
+    void click(const QPoint& p) { QTest::mouseClick(&editor, Qt::LeftButton, Qt::NoModifier, p); }
+    QLineEdit* lineEdit() { return editor.findChild<QLineEdit*>(QStringLiteral("orbParamEditor")); }
+    QLabel* message() { return editor.findChild<QLabel*>(QStringLiteral("orbParamEditorMessage")); }
+};
+} // namespace
+
+class TestCustomVectorDrawingEditor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void clickOpens_data();
+    void clickOpens();
+    void commit_data();
+    void commit();
+    void refusal_data();
+    void refusal();
+    void hoverAndColours();
+};
+
+void TestCustomVectorDrawingEditor::clickOpens_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("editable") << 1 << true;
+    QTest::newRow("read-only") << 3 << false;
+    QTest::newRow("plain text") << 4 << false;
+    QTest::newRow("line") << 9 << false;
+}
+
+void TestCustomVectorDrawingEditor::clickOpens()
+{
+    QFETCH(int, id);
+    QFETCH(bool, opens);
+    View v;
+    QList<ZVDEntity*> clicks;
+    QList<ZVDText*> opened;
+    connect(&v.editor, &OrbCustomVectorDrawingEditor::onDrawingItemClick, this, [&](ZVDEntity* e) { clicks << e; });
+    connect(&v.editor, &OrbCustomVectorDrawingEditor::onAfterOpenEditor, this, [&](ZVDText* t) { opened << t; });
+    const QPoint p = id == 9 ? v.editor.viewTransform().map(QPointF(90, 20)).toPoint() : v.at(id);
+    v.click(p);
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(clicks[0], v.editor.vectorDrawing()->find(id));
+    QCOMPARE(opened.size(), opens ? 1 : 0);
+    QCOMPARE(v.lineEdit() != nullptr, opens);
+    if (opens) {
+        QCOMPARE(v.lineEdit()->text(), QStringLiteral("v1"));
+        QCOMPARE(v.lineEdit()->selectedText(), QStringLiteral("v1"));
+        QVERIFY(v.lineEdit()->geometry().contains(p));
+    }
+    v.editor.openEditor(3); // never on a read-only text
+    QCOMPARE(v.editor.editingVDID(), opens ? qint64(1) : qint64(-1));
+}
+
+void TestCustomVectorDrawingEditor::commit_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<qint64>("openAfter");
+    const QStringList saved{"canEditorHide(1, 5 )", "adjustEditorValue(1,5)", "saveEditorValue(1,5.0)"};
+    QTest::newRow("Enter") << "enter" << saved << qint64(-1);
+    QTest::newRow("click elsewhere") << "click" << saved << qint64(-1);
+    QTest::newRow("save()") << "save" << saved << qint64(-1);
+    QTest::newRow("Tab moves on") << "tab" << saved << qint64(2);
+    QTest::newRow("Escape") << "escape" << QStringList() << qint64(-1);
+}
+
+void TestCustomVectorDrawingEditor::commit()
+{
+    QFETCH(QString, how);
+    QFETCH(QStringList, calls);
+    QFETCH(qint64, openAfter);
+    View v;
+    QVERIFY(v.editor.save()); // nothing open
+    v.click(v.at(1));
+    QLineEdit* edit = v.lineEdit();
+    QVERIFY(edit);
+    QTest::keyClicks(edit, QStringLiteral(" 5 "));
+    if (how == "enter")
+        QTest::keyClick(edit, Qt::Key_Return);
+    else if (how == "tab")
+        QTest::keyClick(edit, Qt::Key_Tab);
+    else if (how == "escape")
+        QTest::keyClick(edit, Qt::Key_Escape);
+    else if (how == "click")
+        v.click(QPoint(5, 5));
+    else
+        QVERIFY(v.editor.save());
+    QCOMPARE(v.service.calls, calls);
+    QCOMPARE(v.editor.editingVDID(), openAfter);
+    if (openAfter != -1)
+        QCOMPARE(v.lineEdit()->text(), QStringLiteral("v2"));
+    else
+        QVERIFY(!v.lineEdit());
+}
+
+void TestCustomVectorDrawingEditor::refusal_data()
+{
+    QTest::addColumn<bool>("hide");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("saves");
+    QTest::newRow("canEditorHide refuses") << false << "Too deep" << 0;
+    QTest::newRow("saveEditorValue refuses") << true << "The value was not saved." << 1;
+}
+
+void TestCustomVectorDrawingEditor::refusal()
+{
+    QFETCH(bool, hide);
+    QFETCH(QString, message);
+    QFETCH(int, saves);
+    View v;
+    v.service.hide = hide;
+    v.service.saved = false;
+    v.click(v.at(1));
+    QTest::keyClicks(v.lineEdit(), QStringLiteral("99"));
+    QTest::keyClick(v.lineEdit(), Qt::Key_Return);
+    QVERIFY(v.lineEdit());
+    QCOMPARE(v.editor.editingVDID(), qint64(1));
+    QVERIFY(v.message() && v.message()->isVisible());
+    QCOMPARE(v.message()->text(), message);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(v.service.calls.filter("saveEditorValue").size(), saves);
+    // Neither a click elsewhere nor save() gets past the refusal.
+    v.click(v.at(2));
+    QVERIFY(!v.editor.save());
+    QCOMPARE(v.editor.editingVDID(), qint64(1));
+    // Typing hides the message; Escape gives up.
+    QTest::keyClick(v.lineEdit(), Qt::Key_1);
+    QVERIFY(!v.message()->isVisible());
+    QTest::keyClick(v.lineEdit(), Qt::Key_Escape);
+    QVERIFY(!v.editor.isEditorOpen());
+}
+
+void TestCustomVectorDrawingEditor::hoverAndColours()
+{
+    View v;
+    auto move = [&](const QPoint& p) {
+        QMouseEvent e(QEvent::MouseMove, p, v.editor.mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&v.editor, &e);
+    };
+    move(v.at(2));
+    QCOMPARE(v.editor.hoverVDID(), qint64(2));
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("tip2"));
+    move(v.at(4));
+    QCOMPARE(v.editor.hoverVDID(), qint64(-1));
+
+    // Editable texts are drawn in the editable colour, read-only ones never are.
+    const QImage image = v.editor.grab().toImage();
+    auto hasEditableInk = [&](int id) {
+        const QRect r = v.editor.entityScreenRect(v.editor.vectorDrawing()->find(id)) & image.rect();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.blue() > 150 && c.red() < 90)
+                    return true;
+            }
+        return false;
+    };
+    QVERIFY(hasEditableInk(1));
+    QVERIFY(!hasEditableInk(3));
+    QVERIFY(!hasEditableInk(4));
+}
+
+QTEST_MAIN(TestCustomVectorDrawingEditor)
+#include "tst_orbcustomvectordrawingeditor.moc"

@@ -1,0 +1,358 @@
+// The host grid as the library's views use it. Guards against: copied text that loses its shape
+// (order, gaps, tabs inside cells), frozen columns that scroll away or stop sharing the selection,
+// row selection that reaches past the model, check boxes that follow the check-state role (which
+// SQL models answer 0 for every boolean) instead of the value, read-only cells that can be edited,
+// delegates freed too early or never, and a header click that re-selects an SQL model and
+// silently drops its unsubmitted edits.
+#include "controls/taldefaultitemdelegate.h"
+#include "grid/nextableview.h"
+#include "grid/vantroheaderview.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QIdentityProxyModel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlTableModel>
+#include <QStandardItemModel>
+#include <QtTest>
+
+namespace {
+QStandardItemModel* makeModel(int rows, int columns, QObject* parent)
+{
+    auto* model = new QStandardItemModel(rows, columns, parent);
+    for (int c = 0; c < columns; ++c)
+        model->setHeaderData(c, Qt::Horizontal, QString(QChar('A' + c)));
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            model->setData(model->index(r, c), QStringLiteral("%1%2").arg(QChar('a' + c)).arg(r));
+    return model;
+}
+
+// Answers the check-state role with 0 whatever the value, as QSqlTableModel-based models do.
+class UncheckedProxy : public QIdentityProxyModel
+{
+public:
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role == Qt::CheckStateRole)
+            return 0;
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+// Column 0: line editor; column 1: check box; column 2: check box filled by the data source.
+class StyledDelegate : public TalDefaultItemDelegate
+{
+public:
+    StyledDelegate()
+        : TalDefaultItemDelegate(true, nullptr)
+    {
+    }
+    ZEditStyle editStyle(const QModelIndex& index, bool& flag) const override
+    {
+        if (index.column() == 2)
+            flag = true;
+        return index.column() == 0 ? esLineEdit : esCheckBox;
+    }
+};
+
+QImage renderCell(QTableView& view, const QModelIndex& index)
+{
+    return view.viewport()->grab(view.visualRect(index)).toImage();
+}
+} // namespace
+
+class TstGridViews : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void copy_data()
+    {
+        QTest::addColumn<QList<QPoint>>("cells"); // (column, row)
+        QTest::addColumn<bool>("allowed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("block") << QList<QPoint>{{0, 0}, {1, 0}, {0, 1}, {1, 1}} << true
+                               << QStringLiteral("A\tB\na0\tb0\na1\tb1\n");
+        QTest::newRow("gaps stay empty, order follows the grid")
+            << QList<QPoint>{{2, 3}, {0, 1}} << true << QStringLiteral("A\tC\na1\t\n\tc3\n");
+        QTest::newRow("tab and line break inside a cell") << QList<QPoint>{{1, 2}} << true
+                                                          << QStringLiteral("B\nb\tx y\n");
+        QTest::newRow("copying not allowed") << QList<QPoint>{{0, 0}} << false << QStringLiteral("unchanged");
+    }
+
+    void copy()
+    {
+        QFETCH(QList<QPoint>, cells);
+        QFETCH(bool, allowed);
+        QFETCH(QString, text);
+        NexTableView view;
+        QStandardItemModel* model = makeModel(4, 3, &view);
+        model->setData(model->index(2, 1), QStringLiteral("b\tx\ny"));
+        view.setModel(model);
+        view.setAllowCopy(allowed);
+        for (const QPoint& cell : cells)
+            view.selectionModel()->select(model->index(cell.y(), cell.x()), QItemSelectionModel::Select);
+        QApplication::clipboard()->setText(QStringLiteral("unchanged"));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+        QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+
+        QString expected = text;
+        expected.replace(QStringLiteral("b\tx y"), QStringLiteral("b x y"));
+        QCOMPARE(QApplication::clipboard()->text(), expected);
+    }
+
+    void copyFollowsMovedColumns()
+    {
+        NexTableView view;
+        QStandardItemModel* model = makeModel(2, 3, &view);
+        view.setModel(model);
+        view.setAllowCopy(true);
+        view.horizontalHeader()->setMovable(true);
+        view.horizontalHeader()->moveSection(2, 0);
+        view.selectRows(1, 1);
+        QCOMPARE(view.selectedText(), QStringLiteral("C\tA\tB\nc1\ta1\tb1\n"));
+    }
+
+    void frozenColumns()
+    {
+        NexTableView view;
+        QStandardItemModel* model = makeModel(60, 12, &view);
+        view.setModel(model);
+        view.resize(300, 200);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.setFixedColCount(2);
+        QTableView* frozen = view.frozenView();
+        QVERIFY(frozen);
+        QTRY_VERIFY(frozen->isVisible());
+        QCOMPARE(frozen->width(), view.columnWidth(0) + view.columnWidth(1));
+        QVERIFY(!frozen->isColumnHidden(1));
+        QVERIFY(frozen->isColumnHidden(2));
+        const QRect before = frozen->geometry();
+
+        // Scrolling right leaves the frozen columns in place; scrolling down moves both.
+        view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
+        QVERIFY(view.horizontalScrollBar()->value() > 0);
+        QCOMPARE(frozen->geometry(), before);
+        view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum() / 2);
+        QCOMPARE(frozen->verticalScrollBar()->value(), view.verticalScrollBar()->value());
+
+        // A click on a frozen cell selects in the grid itself.
+        const QModelIndex cell = model->index(frozen->rowAt(frozen->viewport()->height() / 2), 1);
+        QTest::mouseClick(frozen->viewport(), Qt::LeftButton, {}, frozen->visualRect(cell).center());
+        QVERIFY(view.selectionModel()->isSelected(cell));
+
+        // Resizing a frozen column resizes the overlay.
+        view.setColumnWidth(0, 150);
+        QCOMPARE(frozen->width(), 150 + view.columnWidth(1));
+
+        view.setFixedColCount(0);
+        QVERIFY(!view.frozenView());
+    }
+
+    void selectRows_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::newRow("range") << 1 << 3 << QList<int>{1, 2, 3};
+        QTest::newRow("reversed") << 3 << 1 << QList<int>{1, 2, 3};
+        QTest::newRow("past the end") << 8 << 20 << QList<int>{8, 9};
+        QTest::newRow("minus one selects nothing") << -1 << -1 << QList<int>{};
+        QTest::newRow("beyond the model") << 12 << 12 << QList<int>{};
+    }
+
+    void selectRows()
+    {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(QList<int>, rows);
+        NexTableView view;
+        view.setModel(makeModel(10, 3, &view));
+        view.selectRows(5, 5); // an earlier selection is replaced
+        view.selectRows(first, last);
+        QList<int> selected;
+        for (const QModelIndex& index : view.selectionModel()->selectedRows())
+            selected.append(index.row());
+        std::sort(selected.begin(), selected.end());
+        QCOMPARE(selected, rows);
+    }
+
+    void rowNumbersInVerticalHeader()
+    {
+        NexTableView view;
+        QStandardItemModel* model = makeModel(120, 2, &view);
+        model->setHeaderData(0, Qt::Vertical, QStringLiteral("x"));
+        view.setModel(model);
+        VantroHeaderView* header = view.verticalHeader();
+        QCOMPARE(header->sectionText(0), QStringLiteral("x"));
+        const int narrow = header->sizeHint().width();
+        header->setAutoSectionData(true);
+        QCOMPARE(header->sectionText(0), QStringLiteral("1"));
+        QCOMPARE(header->sectionText(119), QStringLiteral("120"));
+        // Room for three digits.
+        QVERIFY(header->sizeHint().width() >= header->fontMetrics().horizontalAdvance(QStringLiteral("120")));
+        QVERIFY(header->sizeHint().width() != narrow || narrow >= header->fontMetrics().horizontalAdvance("120"));
+    }
+
+    void checkBoxShowsTheValue()
+    {
+        NexTableView view;
+        auto* source = new QStandardItemModel(3, 3, &view);
+        source->setData(source->index(0, 1), true);
+        source->setData(source->index(1, 1), false);
+        source->setData(source->index(2, 1), QVariant(QVariant::Bool));
+        UncheckedProxy proxy;
+        proxy.setSourceModel(source);
+        view.setModel(&proxy);
+        view.setItemDelegate(new StyledDelegate);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QImage checked = renderCell(view, proxy.index(0, 1));
+        const QImage unchecked = renderCell(view, proxy.index(1, 1));
+        const QImage neither = renderCell(view, proxy.index(2, 1));
+        QVERIFY(checked != unchecked);
+        QVERIFY(neither != checked);
+        QVERIFY(neither != unchecked);
+    }
+
+    void checkBoxEdits_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QVariant>("before");
+        QTest::addColumn<QVariant>("after");
+        QTest::newRow("true to false") << 1 << QVariant(true) << QVariant(false);
+        QTest::newRow("false to true") << 1 << QVariant(false) << QVariant(true);
+        QTest::newRow("null to true") << 1 << QVariant(QVariant::Bool) << QVariant(true);
+        QTest::newRow("read-only stays") << 2 << QVariant(true) << QVariant(true);
+    }
+
+    void checkBoxEdits()
+    {
+        QFETCH(int, column);
+        QFETCH(QVariant, before);
+        QFETCH(QVariant, after);
+        NexTableView view;
+        auto* source = new QStandardItemModel(2, 3, &view);
+        source->setData(source->index(0, column), before);
+        UncheckedProxy proxy;
+        proxy.setSourceModel(source);
+        view.setModel(&proxy);
+        view.setItemDelegate(new StyledDelegate);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QModelIndex cell = proxy.index(0, column);
+
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(cell).center());
+
+        QCOMPARE(cell.data(Qt::EditRole), after);
+        QCOMPARE(cell.data(Qt::EditRole).isNull(), after.isNull());
+    }
+
+    void lineEditorAndReadOnly()
+    {
+        NexTableView view;
+        auto* model = makeModel(2, 3, &view);
+        view.setModel(model);
+        view.setItemDelegate(new StyledDelegate);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QModelIndex text = model->index(1, 0);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(text).center());
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(text).center());
+        auto* editor = view.findChild<QLineEdit*>(QStringLiteral("vantroLineEditor"));
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), QStringLiteral("a1"));
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("typed"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(text.data().toString(), QStringLiteral("typed"));
+
+        QTRY_VERIFY(view.viewport()->findChildren<QWidget*>().isEmpty());
+        const QModelIndex filled = model->index(1, 2);
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(filled).center());
+        QTest::keyClick(view.viewport(), Qt::Key_F2);
+        QVERIFY(view.viewport()->findChildren<QWidget*>().isEmpty());
+        QCOMPARE(filled.data().toString(), QStringLiteral("c1"));
+    }
+
+    void delegateOwnership()
+    {
+        QPointer<TalDefaultItemDelegate> adopted = new TalDefaultItemDelegate(true, nullptr);
+        auto* kept = new TalDefaultItemDelegate(false, nullptr);
+        {
+            NexTableView first;
+            first.setItemDelegate(adopted.data());
+            QCOMPARE(adopted->parent(), &first);
+            NexTableView second;
+            second.setItemDelegate(kept);
+            QVERIFY(!kept->parent());
+        }
+        QVERIFY(!adopted);
+        delete kept; // still alive: its creator owns it
+    }
+
+    void sortKeepsUnsubmittedEdits_data()
+    {
+        QTest::addColumn<bool>("dirty");
+        QTest::newRow("unsubmitted edit") << true;
+        QTest::newRow("clean") << false;
+    }
+
+    void sortKeepsUnsubmittedEdits()
+    {
+        QFETCH(bool, dirty);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("sortguard"));
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec(QStringLiteral("CREATE TABLE t (id INTEGER PRIMARY KEY, name TEXT)")));
+        QVERIFY(query.exec(QStringLiteral("INSERT INTO t (name) VALUES ('b'), ('c'), ('a')")));
+        {
+            QSqlTableModel model(nullptr, db);
+            model.setTable(QStringLiteral("t"));
+            model.setEditStrategy(QSqlTableModel::OnManualSubmit);
+            QVERIFY(model.select());
+            NexTableView view;
+            view.setSortingEnabled(true);
+            view.setModel(&model);
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            if (dirty)
+                QVERIFY(model.setData(model.index(0, 1), QStringLiteral("edited")));
+            QSignalSpy refused(&view, &NexTableView::sortRefused);
+            QHeaderView* header = view.horizontalHeader();
+
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+
+            auto* message = view.findChild<QMessageBox*>(QStringLiteral("sortRefusedMessage"));
+            QCOMPARE(refused.count(), dirty ? 1 : 0);
+            QCOMPARE(bool(message), dirty);
+            QCOMPARE(model.isDirty(), dirty);
+            QCOMPARE(header->sortIndicatorSection(), dirty ? -1 : 1);
+            if (dirty) {
+                QCOMPARE(message->text(), NexTableView::sortRefusedText());
+                QCOMPARE(model.index(0, 1).data().toString(), QStringLiteral("edited"));
+                message->close();
+            } else {
+                QCOMPARE(model.index(0, 1).data().toString(),
+                         header->sortIndicatorOrder() == Qt::AscendingOrder ? QStringLiteral("a") : QStringLiteral("c"));
+            }
+        }
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("sortguard"));
+    }
+};
+
+QTEST_MAIN(TstGridViews)
+#include "tst_gridviews.moc"

@@ -1,0 +1,442 @@
+// The input dialog against recording fakes, driven as a user drives it: clicks on tree nodes, on
+// the buttons and on the bar-information button, Escape, answered questions. The log of host calls
+// catches a wrong order (the processor re-targeted before the form let go of it), calls made while
+// loading, lost usage events and saves that close the dialog although they failed.
+
+#include "fakedrawingdata.h"
+#include "fakeinputdialog.h"
+
+#include "common/orbubc.h"
+#include "controls/orbtipwidget.h"
+#include "controls/vantrocombobox.h"
+#include "controls/vantropushbutton.h"
+#include "drawinginfo/orbdrawinginfoeditorfrm.h"
+#include "drawingtree/orbdrawingtreenode.h"
+#include "drawingtree/orbdrawingtreewidget.h"
+#include "engine/zvdentity.h"
+#include "engine/zvectordrawing.h"
+#include "inputdialog/orbdrawingsinputfrm.h"
+#include "inputdialog/orbdrawingtabledisplaywidget.h"
+#include "vectordrawing/orbvectordrawingutils.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+struct Fixture
+{
+    FakeLog log;
+    FakeDrawingService service{&log};
+    QSharedPointer<FakeDrawingFile> rain{new FakeDrawingFile(&log, QStringLiteral("rain.drw"))};
+    QSharedPointer<FakeDrawingFile> sewage{new FakeDrawingFile(&log, QStringLiteral("sewage.drw"))};
+    QSharedPointer<FakeDrawingFile> all{new FakeDrawingFile(&log, QStringLiteral("all.drw"))};
+    FakeDrawset *a = nullptr, *b = nullptr, *c = nullptr, *s = nullptr;
+    FakeProcessor processor{&log};
+    std::unique_ptr<OrbDrawingsInputFrm> dialog;
+
+    Fixture()
+    {
+        rain->m_elementTypes = {5020};
+        sewage->m_elementTypes = {5030};
+        // "all.drw" serves every element type: two types, the first with two drawsets.
+        FakeDrawsetType* t1 = all->addType(QStringLiteral("T1"), 5030);
+        FakeDrawsetType* t2 = all->addType(QStringLiteral("T2"), 5030);
+        a = all->addDrawset(t1, QStringLiteral("A"));
+        b = all->addDrawset(t1, QStringLiteral("B"));
+        c = all->addDrawset(t2, QStringLiteral("C"));
+        s = sewage->addDrawset(sewage->addType(QStringLiteral("S"), 5030), QStringLiteral("S1"));
+        ZVectorDrawing drawing;
+        drawing.add(new ZVDText(10, QPointF(0, 0), 2.5, L"100"));
+        for (FakeDrawset* d : {a, b, c, s})
+            OrbVectorDrawingUtils::saveData(&drawing, d->m_drawing, vdsfStream, false);
+        processor.m_props.add(QStringLiteral("H"), 10, QStringLiteral("1500"));
+        for (const auto& f : {all, rain, sewage})
+            service.addFile(f);
+        processor.m_entType = 5030;
+        processor.m_elementType = 5030;
+        dialog.reset(new OrbDrawingsInputFrm(&service));
+        OrbUbc::instance()->clear();
+    }
+
+    OrbDrawingTreeWidget* tree() { return dialog->findChild<OrbDrawingTreeWidget*>(); }
+    VantroComboBox* combo() { return dialog->findChild<VantroComboBox*>(QStringLiteral("cbbDrawingNames")); }
+    VantroPushButton* button(const char* name) { return dialog->findChild<VantroPushButton*>(QLatin1String(name)); }
+    QStringList comboItems()
+    {
+        QStringList items;
+        for (int i = 0; i < combo()->count(); ++i)
+            items << combo()->itemText(i);
+        return items;
+    }
+    void showDialog()
+    {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    }
+    void clickNode(IOrbDrawset* drawset, IOrbDrawsetType* type = nullptr)
+    {
+        OrbDrawingTreeNode* node = drawset ? tree()->findDrawsetNode(drawset) : tree()->findTypeNode(type);
+        QVERIFY(node);
+        const QRect rect = tree()->visualRect(node->index());
+        QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    QStringList processorLoadCalls() const
+    {
+        QStringList out;
+        for (const QString& call : log.calls())
+            if (call.startsWith(QLatin1String("processor.setDrawset")) || call == QLatin1String("processor.open")
+                || call.startsWith(QLatin1String("core.")))
+                out << call;
+        return out;
+    }
+};
+} // namespace
+
+class TstOrbDrawingsInputFrm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void formAsBuilt();
+    void barInfoButtonByEntType_data();
+    void barInfoButtonByEntType();
+    void pruningKeepsServingFiles();
+    void barInfoTipToggles_data();
+    void barInfoTipToggles();
+    void wellFilter_data();
+    void wellFilter();
+    void initialSelection_data();
+    void initialSelection();
+    void typeNodeDisablesOk();
+    void escapeAndCancel();
+    void reset_data();
+    void reset();
+    void okSavesOrStays_data();
+    void okSavesOrStays();
+    void tableDisplayAndMinimumSize();
+};
+
+void TstOrbDrawingsInputFrm::formAsBuilt()
+{
+    Fixture f;
+    QCOMPARE(f.dialog->windowTitle(), QStringLiteral("云图集"));
+    QCOMPARE(f.comboItems(), QStringList({"all.drw", "rain.drw", "sewage.drw"}));
+    QVERIFY(f.tree()->drawingFile().isNull()); // nothing loads before a processor arrives
+    auto* bottom = f.dialog->findChild<QHBoxLayout*>(QStringLiteral("layoutBottom"));
+    QVERIFY(bottom);
+    QCOMPARE(bottom->indexOf(f.button("btnReset")), 0);
+    QCOMPARE(bottom->indexOf(f.button("btnOk")), 2);
+    QCOMPARE(bottom->indexOf(f.button("btnCancel")), 3);
+    for (const char* name : {"btnReset", "btnOk", "btnCancel"}) {
+        QVERIFY(!f.button(name)->autoDefault());
+        QCOMPARE(f.button(name)->focusPolicy(), Qt::NoFocus);
+    }
+    QCOMPARE(f.button("btnOk")->property("isOtherCommandButton"), QVariant(false));
+    QCOMPARE(f.button("btnReset")->text(), QStringLiteral("恢复默认值"));
+    QCOMPARE(f.dialog->minimumSize(), QSize(548, 315));
+}
+
+void TstOrbDrawingsInputFrm::barInfoButtonByEntType_data()
+{
+    QTest::addColumn<long long>("entType");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("5030") << 5030LL << true;
+    QTest::newRow("5020") << 5020LL << true;
+    QTest::newRow("5021") << 5021LL << false;
+}
+
+void TstOrbDrawingsInputFrm::barInfoButtonByEntType()
+{
+    QFETCH(long long, entType);
+    QFETCH(bool, expected);
+    Fixture f;
+    f.processor.m_entType = entType;
+    f.dialog->setProcessor(&f.processor);
+    FakeProcessor second(&f.log);
+    second.m_entType = entType;
+    f.dialog->setProcessor(&second); // a second refresh must not add another button
+    const auto buttons = f.dialog->findChildren<VantroPushButton*>(QStringLiteral("btnBarInfo"));
+    QCOMPARE(buttons.size(), expected ? 1 : 0);
+    if (!expected)
+        return;
+    QCOMPARE(buttons.first()->text(), QStringLiteral("钢筋信息输入说明"));
+    auto* bottom = f.dialog->findChild<QHBoxLayout*>(QStringLiteral("layoutBottom"));
+    QCOMPARE(bottom->indexOf(buttons.first()), 0);
+    QCOMPARE(bottom->indexOf(f.button("btnReset")), 1);
+}
+
+void TstOrbDrawingsInputFrm::pruningKeepsServingFiles()
+{
+    Fixture f;
+    f.processor.m_entType = 5020;
+    f.dialog->setProcessor(&f.processor);
+    QCOMPARE(f.comboItems(), QStringList({"all.drw", "rain.drw"}));
+    // Pruned items stay gone for a processor the file would serve.
+    FakeProcessor second(&f.log);
+    second.m_entType = 5030;
+    f.dialog->setProcessor(&second);
+    QCOMPARE(f.comboItems(), QStringList({"all.drw"}));
+}
+
+void TstOrbDrawingsInputFrm::barInfoTipToggles_data()
+{
+    QTest::addColumn<long long>("elementType");
+    QTest::addColumn<QStringList>("events");
+    QTest::newRow("5020") << 5020LL << QStringList({"410011", "410011"});
+    QTest::newRow("5030") << 5030LL << QStringList({"410015", "410015"});
+    QTest::newRow("5031 sends nothing") << 5031LL << QStringList();
+}
+
+void TstOrbDrawingsInputFrm::barInfoTipToggles()
+{
+    QFETCH(long long, elementType);
+    QFETCH(QStringList, events);
+    Fixture f;
+    f.processor.m_entType = 5020;
+    f.processor.m_elementType = elementType;
+    f.dialog->setProcessor(&f.processor);
+    f.showDialog();
+    VantroPushButton* info = f.button("btnBarInfo");
+    QVERIFY(info);
+    QList<bool> shown;
+    for (int i = 0; i < 3; ++i) {
+        QTest::mouseClick(info, Qt::LeftButton);
+        auto* tip = f.dialog->findChild<OrbTipWidget*>();
+        QVERIFY(tip);
+        shown << tip->isVisible();
+    }
+    QCOMPARE(shown, QList<bool>({true, false, true}));
+    QCOMPARE(OrbUbc::instance()->codes(), events);
+    // The host's picture is shown, at its designed size.
+    auto* label = f.dialog->findChild<OrbTipWidget*>()->findChild<QLabel*>(QStringLiteral("lblBarInfo"));
+    QVERIFY(label);
+    QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
+    QVERIFY(label->width() >= 215 && label->height() >= 324);
+    // A click elsewhere in the dialog hides the tip.
+    QTest::mouseClick(f.button("btnReset")->parentWidget(), Qt::LeftButton, {}, QPoint(3, 3));
+    QVERIFY(!f.dialog->findChild<OrbTipWidget*>()->isVisible());
+}
+
+void TstOrbDrawingsInputFrm::wellFilter_data()
+{
+    QTest::addColumn<long long>("elementType");
+    QTest::addColumn<bool>("sewage");
+    QTest::newRow("5021 rain-water") << 5021LL << false;
+    QTest::newRow("5020 rain-water") << 5020LL << false;
+    QTest::newRow("5022 rain-water") << 5022LL << false;
+    QTest::newRow("5030 sewage") << 5030LL << true;
+    QTest::newRow("0 sewage") << 0LL << true;
+}
+
+void TstOrbDrawingsInputFrm::wellFilter()
+{
+    QFETCH(long long, elementType);
+    QFETCH(bool, sewage);
+    Fixture f;
+    f.a->m_keyValues.loadFromString(QStringLiteral("WSJ=1;YSJ=0"), QLatin1Char(';'));
+    f.b->m_keyValues.loadFromString(QStringLiteral("WSJ=0;YSJ=1"), QLatin1Char(';'));
+    f.processor.m_elementType = elementType;
+    f.processor.m_drawset = f.c;
+    f.dialog->setProcessor(&f.processor);
+    QCOMPARE(f.tree()->findDrawsetNode(f.a) != nullptr, sewage);
+    QCOMPARE(f.tree()->findDrawsetNode(f.b) != nullptr, !sewage);
+    QVERIFY(f.tree()->findDrawsetNode(f.c)); // no keys: shown for either kind
+}
+
+void TstOrbDrawingsInputFrm::initialSelection_data()
+{
+    QTest::addColumn<int>("start");  // 0: no drawset, 1: drawset C of all.drw, 2: S1 of sewage.drw
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("no drawset: first of first type")
+        << 0 << "all.drw" << "A"
+        << QStringList({"processor.setDrawset(A)", "core.newTableDisplayExtension(A,5030)", "processor.open"});
+    QTest::newRow("drawset of the current file")
+        << 1 << "all.drw" << "C" << QStringList({"core.newTableDisplayExtension(C,5030)", "processor.open"});
+    QTest::newRow("drawset of another file")
+        << 2 << "sewage.drw" << "S1" << QStringList({"core.newTableDisplayExtension(S1,5030)", "processor.open"});
+}
+
+void TstOrbDrawingsInputFrm::initialSelection()
+{
+    QFETCH(int, start);
+    QFETCH(QString, file);
+    QFETCH(QString, current);
+    QFETCH(QStringList, calls);
+    Fixture f;
+    FakeExtensionFactory factory(&f.log);
+    f.processor.m_drawset = start == 1 ? static_cast<IOrbDrawset*>(f.c) : start == 2 ? f.s : nullptr;
+    f.log.clear();
+    f.dialog->setProcessor(&f.processor);
+    QCOMPARE(f.combo()->currentText(), file);
+    QVERIFY(f.tree()->currentDrawset());
+    QString name;
+    f.tree()->currentDrawset()->name(name);
+    QCOMPARE(name, current);
+    QCOMPARE(f.processor.m_drawset, f.tree()->currentDrawset());
+    // While the processor's own drawset is put into the widgets no change handler re-targets it.
+    QCOMPARE(f.processorLoadCalls(), calls);
+    QVERIFY(f.button("btnOk")->isEnabled());
+}
+
+void TstOrbDrawingsInputFrm::typeNodeDisablesOk()
+{
+    Fixture f;
+    f.processor.m_drawset = f.a;
+    f.dialog->setProcessor(&f.processor);
+    f.showDialog();
+    f.log.clear();
+    f.clickNode(nullptr, f.all->m_types[0].get());
+    QCOMPARE(f.processor.m_drawset, nullptr);
+    QVERIFY(!f.button("btnOk")->isEnabled());
+    QCOMPARE(f.log.filtered(QStringLiteral("processor.setDrawset")), QStringList({"processor.setDrawset(null)"}));
+
+    // Another drawset: the processor is re-targeted, then the form reloads and recalculates it.
+    f.log.clear();
+    f.clickNode(f.b);
+    QVERIFY(f.button("btnOk")->isEnabled());
+    QCOMPARE(f.processor.m_drawset, f.b);
+    QStringList order;
+    for (const QString& call : f.log.calls())
+        if (call.startsWith(QLatin1String("processor.setDrawset")) || call.startsWith(QLatin1String("processor.initDefValues"))
+            || call == QLatin1String("processor.calculate"))
+            order << call;
+    QCOMPARE(order, QStringList({"processor.setDrawset(B)", "processor.initDefValues(1)", "processor.calculate"}));
+}
+
+void TstOrbDrawingsInputFrm::escapeAndCancel()
+{
+    Fixture f;
+    FakeExtensionFactory factory(&f.log);
+    factory.m_withExtension = {f.a};
+    f.processor.m_drawset = f.a;
+    f.dialog->setProcessor(&f.processor);
+    f.showDialog();
+    QSignalSpy rejected(f.dialog.get(), &QDialog::rejected);
+    QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
+    QTest::keyClick(f.tree(), Qt::Key_Escape);
+    QVERIFY(f.dialog->isVisible());
+    QCOMPARE(rejected.count(), 0);
+
+    f.log.clear();
+    QTest::mouseClick(f.button("btnCancel"), Qt::LeftButton);
+    QCOMPARE(rejected.count(), 1);
+    QVERIFY(!f.dialog->isVisible());
+    QCOMPARE(f.log.filtered(QStringLiteral("extension:")), QStringList({"extension:A.cancelEdit"}));
+}
+
+void TstOrbDrawingsInputFrm::reset_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<long long>("elementType");
+    QTest::addColumn<QStringList>("events");
+    QTest::newRow("no changes nothing") << int(QMessageBox::No) << 5031LL << QStringList();
+    QTest::newRow("yes 5031") << int(QMessageBox::Yes) << 5031LL << QStringList({"420016"});
+    QTest::newRow("yes 5020") << int(QMessageBox::Yes) << 5020LL << QStringList({"410012"});
+    QTest::newRow("yes 5030") << int(QMessageBox::Yes) << 5030LL << QStringList({"410016"});
+    QTest::newRow("yes 5021") << int(QMessageBox::Yes) << 5021LL << QStringList({"420012"});
+    QTest::newRow("yes 5022 no event") << int(QMessageBox::Yes) << 5022LL << QStringList();
+}
+
+void TstOrbDrawingsInputFrm::reset()
+{
+    QFETCH(int, answer);
+    QFETCH(long long, elementType);
+    QFETCH(QStringList, events);
+    Fixture f;
+    FakeExtensionFactory factory(&f.log);
+    factory.m_withExtension = {f.a};
+    FakeQuestionAnswer question(&f.log, QMessageBox::StandardButton(answer));
+    f.processor.m_elementType = elementType;
+    f.processor.m_drawset = f.a;
+    f.processor.m_drawingID = QStringLiteral("DRW-42");
+    f.dialog->setProcessor(&f.processor);
+    f.showDialog();
+    f.log.clear();
+    QTest::mouseClick(f.button("btnReset"), Qt::LeftButton);
+
+    QStringList expected{QStringLiteral("question(提示|确认是否恢复当前页默认值？|14000|0)")};
+    if (answer == QMessageBox::Yes)
+        expected << QStringLiteral("processor.restoreDefValues(1)") << QStringLiteral("extension:A.restoreDefValues");
+    QStringList seen;
+    for (const QString& call : f.log.calls())
+        if (call.startsWith(QLatin1String("question")) || call.startsWith(QLatin1String("processor.restoreDefValues"))
+            || call.startsWith(QLatin1String("extension:")))
+            seen << call;
+    QCOMPARE(seen, expected);
+    QCOMPARE(OrbUbc::instance()->codes(), events);
+    for (const OrbUbc::Event& e : OrbUbc::instance()->events())
+        QCOMPARE(e.param, QStringLiteral("DRW-42"));
+}
+
+void TstOrbDrawingsInputFrm::okSavesOrStays_data()
+{
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("failing save stays open") << false;
+    QTest::newRow("save accepts") << true;
+}
+
+void TstOrbDrawingsInputFrm::okSavesOrStays()
+{
+    QFETCH(bool, saves);
+    Fixture f;
+    FakeExtensionFactory factory(&f.log);
+    factory.m_withExtension = {f.a};
+    f.processor.m_drawset = f.a;
+    f.processor.m_props.m_saveResult = saves;
+    f.dialog->setProcessor(&f.processor);
+    f.showDialog();
+    // An edit in progress on the drawing.
+    auto* editor = f.dialog->findChild<OrbDrawingInfoEditorFrm*>();
+    editor->openEditor(f.processor.m_props.find(QStringLiteral("H")));
+    QLineEdit* line = nullptr;
+    for (QLineEdit* e : editor->findChildren<QLineEdit*>())
+        if (e->isVisible())
+            line = e;
+    QVERIFY(line);
+    line->setText(QStringLiteral("1800"));
+    QSignalSpy accepted(f.dialog.get(), &QDialog::accepted);
+    f.log.clear();
+    QTest::mouseClick(f.button("btnOk"), Qt::LeftButton);
+
+    QCOMPARE(f.log.filtered(QStringLiteral("props.saveEditorValue")), QStringList({"props.saveEditorValue(H=1800)"}));
+    QCOMPARE(accepted.count(), saves ? 1 : 0);
+    QCOMPARE(f.dialog->isVisible(), !saves);
+    QCOMPARE(f.log.filtered(QStringLiteral("extension:")),
+             saves ? QStringList({"extension:A.saveEdit"}) : QStringList());
+    QCOMPARE(f.processor.m_props.find(QStringLiteral("H"))->value(false), saves ? QStringLiteral("1800") : QStringLiteral("1500"));
+}
+
+void TstOrbDrawingsInputFrm::tableDisplayAndMinimumSize()
+{
+    Fixture f;
+    FakeExtensionFactory factory(&f.log);
+    factory.m_withExtension = {f.b};
+    f.processor.m_drawset = f.a;
+    f.dialog->setProcessor(&f.processor);
+    f.showDialog();
+    auto* display = f.dialog->findChild<OrbDrawingTableDisplayWidget*>();
+    QVERIFY(display);
+    QVERIFY(!display->hasExtension());
+    QVERIFY(!display->isVisible());
+    QCOMPARE(f.dialog->minimumSize(), QSize(548, 315));
+
+    f.clickNode(f.b);
+    QVERIFY(display->hasExtension());
+    QVERIFY(display->isVisible());
+    QCOMPARE(f.dialog->minimumSize(), QSize(706, 315));
+
+    // A type node: the processor has no drawset, the pane hides and the dialog narrows again.
+    f.clickNode(nullptr, f.all->m_types[0].get());
+    QVERIFY(!display->hasExtension());
+    QVERIFY(!display->isVisible());
+    QCOMPARE(f.dialog->minimumSize(), QSize(548, 315));
+}
+
+QTEST_MAIN(TstOrbDrawingsInputFrm)
+#include "tst_orbdrawingsinputfrm.moc"

@@ -1,0 +1,267 @@
+// The SQL table widget as a user meets it: through the grid's context menu. Guards against
+// actions enabled in the wrong state, an insert that does not start editing where the user types,
+// a model left in the view after the database was taken away, a header click that re-selects
+// and drops unsaved edits, and a failed save that loses edits or disables saving again.
+#include "sqltestdb.h"
+
+#include "sqltable/orbdwsqlsubmit.h"
+#include "sqltable/orbdwsqltablemodel.h"
+#include "sqltable/orbdwsqltableview.h"
+#include "sqltable/orbdwsqltablewidget.h"
+
+#include "grid/vantroheaderview.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+struct MenuEntry
+{
+    QString text;
+    bool enabled;
+};
+
+// Opens the grid's context menu as a right click does, hands it to inspect, then closes it.
+QList<MenuEntry> contextMenu(OrbDWSqlTableWidget& widget, const std::function<void(QMenu*)>& inside = {})
+{
+    QList<MenuEntry> entries;
+    QWidget* viewport = widget.view()->viewport();
+    QTimer::singleShot(0, [&]() {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions())
+            entries.append({action->isSeparator() ? QStringLiteral("-") : action->text(), action->isEnabled()});
+        if (inside)
+            inside(menu);
+        if (menu->isVisible())
+            menu->close();
+    });
+    const QPoint pos(5, 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
+    QApplication::sendEvent(viewport, &event);
+    return entries;
+}
+
+void clickMenuEntry(QMenu* menu, const QString& text)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return;
+        }
+    }
+}
+
+QString states(const QList<MenuEntry>& entries)
+{
+    QStringList out;
+    for (const MenuEntry& e : entries)
+        out.append(e.text == QLatin1String("-") ? e.text : e.text + (e.enabled ? "+" : "-"));
+    return out.join(QLatin1Char(' '));
+}
+} // namespace
+
+class TstOrbDWSqlTableWidget : public QObject
+{
+    Q_OBJECT
+
+private:
+    SqlTestDatabases m_databases;
+
+private slots:
+    void form()
+    {
+        OrbDWSqlTableWidget widget;
+        QCOMPARE(widget.objectName(), QStringLiteral("OrbDWSqlTableWidget"));
+        QCOMPARE(widget.windowTitle(), QStringLiteral("OrbDWSqlTableWidget"));
+        QCOMPARE(widget.size(), QSize(700, 477));
+        auto* layout = widget.findChild<QVBoxLayout*>(QStringLiteral("mainLayout"));
+        QVERIFY(layout);
+        QCOMPARE(layout->spacing(), 0);
+        QCOMPARE(layout->contentsMargins(), QMargins(0, 0, 0, 0));
+        QCOMPARE(layout->indexOf(widget.view()), 0);
+        QCOMPARE(widget.actionSubmit()->toolTip(), QStringLiteral("保存修改"));
+        QVERIFY(!widget.view()->model());
+    }
+
+    void actionStates_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("menu");
+        const QString none = QStringLiteral("插入行- 删除行- - 保存修改- 撤销修改-");
+        const QString clean = QStringLiteral("插入行+ 删除行+ - 保存修改- 撤销修改-");
+        const QString dirty = QStringLiteral("插入行+ 删除行+ - 保存修改+ 撤销修改+");
+        QTest::newRow("new widget") << "new" << none;
+        QTest::newRow("table without database") << "table only" << none;
+        QTest::newRow("database, clean") << "clean" << clean;
+        QTest::newRow("edited") << "edited" << dirty;
+        QTest::newRow("row deleted") << "deleted" << dirty;
+        QTest::newRow("edit undone") << "reverted" << clean;
+        QTest::newRow("invalid database after a valid one") << "invalid" << none;
+    }
+
+    void actionStates()
+    {
+        QFETCH(QString, state);
+        QFETCH(QString, menu);
+        OrbDWSqlTableWidget widget;
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        if (state == QLatin1String("table only")) {
+            widget.setTable(QStringLiteral("item"));
+            QVERIFY(!widget.model());
+        } else if (state != QLatin1String("new")) {
+            QString why;
+            bool unavailable = false;
+            QSqlDatabase db = m_databases.open(QStringLiteral("sqlite"), &why, &unavailable);
+            QVERIFY2(db.isValid(), qPrintable(why));
+            widget.setDatabase(db);
+            widget.setTable(QStringLiteral("item"));
+            QVERIFY(widget.model()->select());
+            OrbDWSqlTableModel* model = widget.model();
+            if (state == QLatin1String("edited") || state == QLatin1String("reverted"))
+                QVERIFY(model->setData(model->index(0, 1), QStringLiteral("x")));
+            if (state == QLatin1String("deleted")) {
+                widget.view()->selectRows(1, 1);
+                contextMenu(widget, [](QMenu* m) { clickMenuEntry(m, QStringLiteral("删除行")); });
+                QCOMPARE(model->headerData(1, Qt::Vertical).toString(), QStringLiteral("!"));
+            }
+            if (state == QLatin1String("reverted"))
+                model->revertAll();
+            if (state == QLatin1String("invalid")) {
+                QPointer<OrbDWSqlTableModel> old = model;
+                QSqlDatabase invalid;
+                widget.setDatabase(invalid);
+                QVERIFY(!old);
+                QVERIFY(!widget.model());
+                QVERIFY(!widget.view()->model());
+            }
+        }
+        QCOMPARE(states(contextMenu(widget)), menu);
+    }
+
+    void insertThroughContextMenu()
+    {
+        QString why;
+        bool unavailable = false;
+        QSqlDatabase db = m_databases.open(QStringLiteral("sqlite"), &why, &unavailable);
+        QVERIFY2(db.isValid(), qPrintable(why));
+        OrbDWSqlTableWidget widget;
+        widget.setDatabase(db);
+        widget.setTable(QStringLiteral("item"));
+        QVERIFY(widget.model()->select());
+        widget.show();
+        widget.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&widget));
+        widget.view()->selectionModel()->clearCurrentIndex();
+
+        contextMenu(widget, [](QMenu* m) { clickMenuEntry(m, QStringLiteral("插入行")); });
+
+        OrbDWSqlTableModel* model = widget.model();
+        QCOMPARE(model->rowCount(), 6);
+        QCOMPARE(model->headerData(0, Qt::Vertical).toString(), QStringLiteral("*"));
+        QCOMPARE(widget.view()->currentIndex(), model->index(0, 1));
+        QPointer<QLineEdit> editor = widget.view()->findChild<QLineEdit*>(QStringLiteral("vantroLineEditor"));
+        QVERIFY(editor);
+        // The window's activation changes as the menu closes; the editor must survive it.
+        QCoreApplication::processEvents();
+        QTRY_VERIFY(editor && editor->isVisible());
+        QCOMPARE(widget.view()->visualRect(model->index(0, 1)).center(), editor->geometry().center());
+        QTest::keyClicks(editor, QStringLiteral("new"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(model->index(0, 1).data().toString(), QStringLiteral("new"));
+        QCOMPARE(states(contextMenu(widget)), QStringLiteral("插入行+ 删除行+ - 保存修改+ 撤销修改+"));
+    }
+
+    void failedSave_data()
+    {
+        QTest::addColumn<QString>("backend");
+        QTest::newRow("sqlite") << QStringLiteral("sqlite");
+        QTest::newRow("postgres") << QStringLiteral("postgres");
+    }
+
+    void failedSave()
+    {
+        QFETCH(QString, backend);
+        QString why;
+        bool unavailable = false;
+        QSqlDatabase db = m_databases.open(backend, &why, &unavailable);
+        if (unavailable)
+            QSKIP(qPrintable(why));
+        QVERIFY2(db.isValid(), qPrintable(why));
+        OrbDWSqlTableWidget widget;
+        widget.setDatabase(db);
+        widget.setTable(QStringLiteral("item"));
+        widget.model()->setSort(0, Qt::AscendingOrder);
+        QVERIFY(widget.model()->select());
+        // The owner's save: all or nothing, errors shown, buttons refreshed.
+        QString shownError;
+        connect(widget.actionSubmit(), &QAction::triggered, &widget, [&]() {
+            if (!OrbDWSqlSubmit::submitAll(widget.model(), &shownError))
+                QVERIFY(!shownError.isEmpty());
+            widget.updateActions();
+        });
+        OrbDWSqlTableModel* model = widget.model();
+        QVERIFY(model->setData(model->index(0, 2), 10));
+        QVERIFY(model->setData(model->index(1, 1), QStringLiteral("a"))); // violates UNIQUE
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+
+        contextMenu(widget, [](QMenu* m) { clickMenuEntry(m, QStringLiteral("保存修改")); });
+
+        QVERIFY(!shownError.isEmpty());
+        QCOMPARE(model->index(0, 2).data().toInt(), 10);
+        QCOMPARE(model->index(1, 1).data().toString(), QStringLiteral("a"));
+        QVERIFY(model->isDirty(model->index(0, 2)));
+        QCOMPARE(states(contextMenu(widget)), QStringLiteral("插入行+ 删除行+ - 保存修改+ 撤销修改+"));
+    }
+
+    void headerClickOnUnsavedEditsIsRefused()
+    {
+        QString why;
+        bool unavailable = false;
+        QSqlDatabase db = m_databases.open(QStringLiteral("sqlite"), &why, &unavailable);
+        QVERIFY2(db.isValid(), qPrintable(why));
+        OrbDWSqlTableWidget widget;
+        widget.setDatabase(db);
+        widget.setTable(QStringLiteral("item"));
+        QVERIFY(widget.model()->select());
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        OrbDWSqlTableModel* model = widget.model();
+        QVERIFY(model->setData(model->index(0, 1), QStringLiteral("zz")));
+        VantroHeaderView* header = widget.view()->horizontalHeader();
+        const QPoint nameCaption(header->sectionViewportPosition(1) + header->sectionSize(1) / 2, header->height() / 2);
+
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nameCaption);
+
+        auto* message = widget.view()->findChild<QMessageBox*>(QStringLiteral("sortRefusedMessage"));
+        QVERIFY(message);
+        QTRY_VERIFY(message->isVisible());
+        QVERIFY(message->text().contains(QStringLiteral("保存")));
+        QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("zz"));
+        QVERIFY(model->isDirty());
+        QCOMPARE(header->sortIndicatorSection(), -1);
+        message->close();
+
+        // Once saved, the same click sorts.
+        QString error;
+        QVERIFY2(OrbDWSqlSubmit::submitAll(model, &error), qPrintable(error));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nameCaption);
+        QCOMPARE(header->sortIndicatorSection(), 1);
+        const Qt::SortOrder order = header->sortIndicatorOrder();
+        QCOMPARE(model->index(0, 1).data().toString(), order == Qt::AscendingOrder ? QStringLiteral("b") : QStringLiteral("zz"));
+    }
+};
+
+QTEST_MAIN(TstOrbDWSqlTableWidget)
+#include "tst_orbdwsqltablewidget.moc"

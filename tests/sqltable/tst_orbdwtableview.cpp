@@ -1,0 +1,233 @@
+// Row operations of the table view on models that behave differently: models that drop removed
+// rows at once, QSqlTableModel which keeps them until submit and cannot move rows, and a model
+// that moves rows. Guards against: rows removed one by one or in an order that shifts rows still
+// to be removed, a selection left on a row that no longer exists, moves that go the wrong way,
+// and operations that touch a missing model.
+#include "sqltable/orbdwsqltableview.h"
+#include "sqltable/orbdwtableview.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlTableModel>
+#include <QStandardItemModel>
+#include <QStringListModel>
+#include <QtTest>
+
+namespace {
+// Logs every removeRows call it receives.
+class RecordingModel : public QStandardItemModel
+{
+public:
+    RecordingModel(int rows, int columns)
+        : QStandardItemModel(rows, columns)
+    {
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < columns; ++c)
+                setData(index(r, c), QStringLiteral("r%1c%2").arg(r).arg(c));
+    }
+    bool removeRows(int row, int count, const QModelIndex& parent) override
+    {
+        calls.append(QStringLiteral("removeRows(%1,%2)").arg(row).arg(count));
+        return QStandardItemModel::removeRows(row, count, parent);
+    }
+    QStringList calls;
+};
+
+QList<int> selectedRows(QTableView& view)
+{
+    QList<int> rows;
+    for (const QModelIndex& index : view.selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void selectRowList(QTableView& view, const QList<int>& rows)
+{
+    for (int row : rows)
+        view.selectionModel()->select(view.model()->index(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+QStringList column0(const QAbstractItemModel& model)
+{
+    QStringList texts;
+    for (int r = 0; r < model.rowCount(); ++r)
+        texts.append(model.index(r, 0).data().toString());
+    return texts;
+}
+} // namespace
+
+class TstOrbDWTableView : public QObject
+{
+    Q_OBJECT
+
+private:
+    QSqlDatabase m_db;
+
+private slots:
+    void initTestCase()
+    {
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("views"));
+        m_db.setDatabaseName(QStringLiteral(":memory:"));
+        QVERIFY(m_db.open());
+        QSqlQuery query(m_db);
+        QVERIFY(query.exec(QStringLiteral("CREATE TABLE t (id INTEGER PRIMARY KEY, name TEXT)")));
+        QVERIFY(query.exec(QStringLiteral("INSERT INTO t (name) VALUES ('a'), ('b'), ('c'), ('d'), ('e')")));
+    }
+
+    void insertRow_data()
+    {
+        QTest::addColumn<bool>("sqlView");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("expectedRow");
+        QTest::addColumn<int>("expectedColumn");
+        QTest::newRow("no current index") << false << -1 << 0 << 0;
+        QTest::newRow("current row 4") << false << 4 << 4 << 0;
+        QTest::newRow("sql view, no current index") << true << -1 << 0 << 1;
+        QTest::newRow("sql view, current row 4") << true << 4 << 4 << 1;
+    }
+
+    void insertRow()
+    {
+        QFETCH(bool, sqlView);
+        QFETCH(int, current);
+        QFETCH(int, expectedRow);
+        QFETCH(int, expectedColumn);
+        RecordingModel model(8, 3);
+        std::unique_ptr<OrbDWTableView> view(sqlView ? new OrbDWSqlTableView : new OrbDWTableView);
+        view->setModel(&model);
+        view->resize(400, 300);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        view->selectionModel()->clearCurrentIndex();
+        if (current >= 0)
+            view->setCurrentIndex(model.index(current, 2));
+        QSignalSpy inserted(view.get(), &OrbDWTableView::onInsertRow);
+
+        view->insertRow();
+
+        QCOMPARE(model.rowCount(), 9);
+        QVERIFY(model.index(expectedRow, 0).data().isNull());
+        QCOMPARE(model.index(expectedRow + 1, 0).data().toString(), QStringLiteral("r%1c0").arg(expectedRow));
+        const QModelIndex expected = model.index(expectedRow, expectedColumn);
+        QCOMPARE(inserted.count(), 1);
+        QCOMPARE(inserted.at(0).at(0).value<QModelIndex>(), expected);
+        QCOMPARE(view->currentIndex(), expected);
+        auto* editor = view->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QTRY_VERIFY(editor->isVisible());
+        QVERIFY(view->visualRect(expected).contains(editor->geometry().center()));
+    }
+
+    void deleteInBlocks()
+    {
+        RecordingModel model(10, 2);
+        OrbDWTableView view;
+        view.setModel(&model);
+        selectRowList(view, {7, 6, 5, 2});
+        // A second column of a selected row counts once.
+        view.selectionModel()->select(model.index(6, 1), QItemSelectionModel::Select);
+
+        view.deleteRow();
+
+        QCOMPARE(model.calls, QStringList({QStringLiteral("removeRows(5,3)"), QStringLiteral("removeRows(2,1)")}));
+        QCOMPARE(column0(model), QStringList({"r0c0", "r1c0", "r3c0", "r4c0", "r8c0", "r9c0"}));
+        QCOMPARE(selectedRows(view), QList<int>({2}));
+    }
+
+    void selectionAfterDelete_data()
+    {
+        QTest::addColumn<bool>("sqlModel");
+        QTest::addColumn<QList<int>>("deleted");
+        QTest::addColumn<int>("rowsAfter");
+        QTest::addColumn<QList<int>>("selectedAfter");
+        QTest::newRow("drops rows, middle") << false << QList<int>{1, 2} << 3 << QList<int>{1};
+        QTest::newRow("drops rows, last rows") << false << QList<int>{3, 4} << 3 << QList<int>{2};
+        QTest::newRow("drops rows, all rows") << false << QList<int>{0, 1, 2, 3, 4} << 0 << QList<int>{};
+        QTest::newRow("keeps rows, last rows") << true << QList<int>{3, 4} << 5 << QList<int>{3};
+        QTest::newRow("nothing selected") << false << QList<int>{} << 5 << QList<int>{};
+    }
+
+    void selectionAfterDelete()
+    {
+        QFETCH(bool, sqlModel);
+        QFETCH(QList<int>, deleted);
+        QFETCH(int, rowsAfter);
+        QFETCH(QList<int>, selectedAfter);
+        RecordingModel items(5, 2);
+        QSqlTableModel table(nullptr, m_db);
+        table.setTable(QStringLiteral("t"));
+        table.setEditStrategy(QSqlTableModel::OnManualSubmit);
+        QVERIFY(table.select());
+        OrbDWTableView view;
+        view.setModel(sqlModel ? static_cast<QAbstractItemModel*>(&table) : &items);
+        // A current index alone is not a selection.
+        view.setCurrentIndex(view.model()->index(0, 0));
+        view.selectionModel()->clearSelection();
+        selectRowList(view, deleted);
+
+        view.deleteRow();
+
+        QCOMPARE(view.model()->rowCount(), rowsAfter);
+        QCOMPARE(selectedRows(view), selectedAfter);
+    }
+
+    void moves()
+    {
+        QStringListModel model({"a", "b", "c", "d"});
+        OrbDWTableView view;
+        view.setModel(&model);
+        QVERIFY(!view.canMoveUpRow(model.index(0)));
+        QVERIFY(!view.canMoveUpRow(QModelIndex()));
+        QVERIFY(!view.canMoveDownRow(model.index(3)));
+        QVERIFY(view.canMoveDownRow(model.index(2)));
+
+        view.moveDownRow(model.index(1));
+        QCOMPARE(model.stringList(), QStringList({"a", "c", "b", "d"}));
+        QCOMPARE(selectedRows(view), QList<int>({2}));
+        view.moveUpRow(model.index(2));
+        QCOMPARE(model.stringList(), QStringList({"a", "b", "c", "d"}));
+        QCOMPARE(selectedRows(view), QList<int>({1}));
+        // At the edges nothing moves and the selection stays.
+        view.moveDownRow(model.index(3));
+        view.moveUpRow(model.index(0));
+        QCOMPARE(model.stringList(), QStringList({"a", "b", "c", "d"}));
+        QCOMPARE(selectedRows(view), QList<int>({1}));
+    }
+
+    void movesOnSqlTableModel()
+    {
+        QSqlTableModel table(nullptr, m_db);
+        table.setTable(QStringLiteral("t"));
+        table.setEditStrategy(QSqlTableModel::OnManualSubmit);
+        QVERIFY(table.select());
+        OrbDWTableView view;
+        view.setModel(&table);
+        const QStringList before = {"1", "2", "3", "4", "5"};
+        view.moveUpRow(table.index(2, 1));
+        QCOMPARE(column0(table), before);
+        QCOMPARE(selectedRows(view), QList<int>({1}));
+        view.moveDownRow(table.index(1, 1));
+        QCOMPARE(column0(table), before);
+        QCOMPARE(selectedRows(view), QList<int>({2}));
+        QVERIFY(!table.isDirty());
+    }
+
+    void withoutModelNothingHappens()
+    {
+        OrbDWSqlTableView view;
+        QSignalSpy inserted(&view, &OrbDWTableView::onInsertRow);
+        view.insertRow();
+        view.deleteRow();
+        view.moveUpRow(QModelIndex());
+        view.moveDownRow(QModelIndex());
+        QCOMPARE(inserted.count(), 0);
+        QVERIFY(!view.model());
+    }
+};
+
+QTEST_MAIN(TstOrbDWTableView)
+#include "tst_orbdwtableview.moc"

@@ -1,0 +1,177 @@
+// The drawset view shows a drawset's drawing read-only. These tests guard against: a drawing that
+// stays on screen after its drawset is gone, a view that is not fitted after a new drawset, a view
+// that accepts the engine's editing input or shows editing aids, a left double-click that zooms
+// (it must be middle only), and the wrong font file chosen by the MSYH.TTC rule.
+
+#include "vectordrawing/orbdrawsetparamsvdviewer.h"
+#include "vectordrawing/orbdrawsetviewwidget.h"
+
+#include "demowell.h"
+#include "fakedrawingdata.h"
+
+#include "engine/zvdeinsertpoint.h"
+#include "engine/zvdentity.h"
+#include "engine/zvectordrawing.h"
+#include "engine/zvpviewer.h"
+
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <QtTest>
+
+namespace {
+struct Shown
+{
+    FakeLog log;
+    FakeDrawsetType type{&log, QStringLiteral("井"), 5020};
+    FakeDrawset drawset{&log, &type, QStringLiteral("检查井"), 1};
+    OrbDrawsetViewWidget widget;
+
+    Shown()
+    {
+        drawset.m_drawing = demowell::bytes();
+        widget.resize(600, 400);
+        widget.setupUi();
+        widget.show();
+        widget.setDrawset(&drawset);
+    }
+    void zoomAway()
+    {
+        ZVectorDrawingEditor* v = widget.VDEditor();
+        QWheelEvent wheel(QPointF(30, 30), QPointF(30, 30), QPoint(), QPoint(0, 480), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(v, &wheel);
+    }
+};
+
+void touch(const QString& path)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+}
+} // namespace
+
+class TestOrbDrawsetViewWidget : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { ZVectorDrawingEditor::setInitialFont(QString()); }
+    void setupBuildsAViewerWithoutEditingAids();
+    void drawsetBeforeSetupIsOnlyStored();
+    void showsAndClearsTheDrawing();
+    void doubleClickZoomsOnlyWithMiddleButton_data();
+    void doubleClickZoomsOnlyWithMiddleButton();
+    void fontRule_data();
+    void fontRule();
+};
+
+void TestOrbDrawsetViewWidget::setupBuildsAViewerWithoutEditingAids()
+{
+    OrbDrawsetViewWidget w;
+    QCOMPARE(w.VDEditor(), nullptr);
+    QCOMPARE(w.vectorDrawing(), nullptr);
+    w.setupUi();
+    auto* layout = qobject_cast<QVBoxLayout*>(w.layout());
+    QVERIFY(layout);
+    QCOMPARE(layout->spacing(), 0);
+    QCOMPARE(layout->contentsMargins(), QMargins(0, 0, 0, 0));
+    auto* viewer = qobject_cast<OrbDrawsetParamsVDViewer*>(w.VDEditor());
+    QVERIFY(viewer);
+    QCOMPARE(viewer->parentWidget(), &w);
+    QCOMPARE(layout->indexOf(viewer), 0);
+    QCOMPARE(w.vectorDrawing(), viewer->vectorDrawing());
+    QVERIFY(!viewer->gridFromStream());
+    QVERIFY(!viewer->insertPoint()->isVisible());
+    QVERIFY(!viewer->getViewer()->Options()->ViewAxesEnabled());
+    QVERIFY(!viewer->acceptMouseKeyInput());
+    QVERIFY(!viewer->saveSettings());
+    QVERIFY(viewer->getAttributes(QStringLiteral("query")).isEmpty());
+}
+
+void TestOrbDrawsetViewWidget::drawsetBeforeSetupIsOnlyStored()
+{
+    FakeLog log;
+    FakeDrawsetType type(&log, QStringLiteral("t"), 5020);
+    FakeDrawset drawset(&log, &type, QStringLiteral("d"), 1);
+    drawset.m_drawing = demowell::bytes();
+    OrbDrawsetViewWidget w;
+    w.setDrawset(&drawset);
+    QCOMPARE(w.drawset(), &drawset);
+    w.setupUi();
+    QCOMPARE(w.vectorDrawing()->count(), 0);
+    w.setDrawset(&drawset);
+    QVERIFY(w.vectorDrawing()->count() > 0);
+}
+
+void TestOrbDrawsetViewWidget::showsAndClearsTheDrawing()
+{
+    Shown s;
+    ZVectorDrawingEditor* v = s.widget.VDEditor();
+    QVERIFY(s.widget.vectorDrawing()->count() > 20);
+    auto* text = dynamic_cast<ZVDText*>(s.widget.vectorDrawing()->find(demowell::params().first().vdID));
+    QVERIFY(text);
+    QCOMPARE(QString::fromStdWString(text->text()), QStringLiteral("2500"));
+    // Fitted: the whole drawing is inside the view.
+    const QRectF box = v->viewTransform().mapRect(s.widget.vectorDrawing()->boundingRect());
+    QVERIFY(QRectF(v->rect()).contains(box));
+    QVERIFY(box.width() > v->width() * 0.8 || box.height() > v->height() * 0.8);
+
+    s.zoomAway();
+    s.widget.setDrawset(nullptr);
+    QCOMPARE(s.widget.drawset(), nullptr);
+    QCOMPARE(s.widget.vectorDrawing()->count(), 0);
+    QCOMPARE(v->viewScale(), 1.0); // an empty drawing zooms to the neutral view
+}
+
+void TestOrbDrawsetViewWidget::doubleClickZoomsOnlyWithMiddleButton_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("zooms");
+    QTest::newRow("middle") << int(Qt::MiddleButton) << true;
+    QTest::newRow("left") << int(Qt::LeftButton) << false;
+    QTest::newRow("right") << int(Qt::RightButton) << false;
+}
+
+void TestOrbDrawsetViewWidget::doubleClickZoomsOnlyWithMiddleButton()
+{
+    QFETCH(int, button);
+    QFETCH(bool, zooms);
+    Shown s;
+    ZVectorDrawingEditor* v = s.widget.VDEditor();
+    const double fitted = v->viewScale();
+    s.zoomAway();
+    const double zoomed = v->viewScale();
+    QVERIFY(zoomed > fitted * 2);
+    QTest::mouseDClick(v, Qt::MouseButton(button), Qt::NoModifier, QPoint(200, 150));
+    QCOMPARE(v->viewScale(), zooms ? fitted : zoomed);
+}
+
+void TestOrbDrawsetViewWidget::fontRule_data()
+{
+    QTest::addColumn<QString>("initial");     // file name of the default font, in the folder
+    QTest::addColumn<bool>("msyhInFolder");
+    QTest::addColumn<QString>("expected");    // "initial" or "msyh"
+    QTest::newRow("msyh beside it") << "wqy-microhei.ttc" << true << "msyh";
+    QTest::newRow("no msyh beside it") << "wqy-microhei.ttc" << false << "initial";
+    QTest::newRow("already msyh, lower case") << "msyh.ttc" << true << "initial";
+    QTest::newRow("already msyh, mixed case") << "MsYh.TtC" << true << "initial";
+}
+
+void TestOrbDrawsetViewWidget::fontRule()
+{
+    QFETCH(QString, initial);
+    QFETCH(bool, msyhInFolder);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString initialPath = dir.filePath(initial);
+    touch(initialPath);
+    if (msyhInFolder)
+        touch(dir.filePath(QStringLiteral("MSYH.TTC")));
+    ZVectorDrawingEditor::setInitialFont(initialPath);
+    OrbDrawsetParamsVDViewer viewer;
+    const QString want = expected == QLatin1String("msyh") ? QDir(dir.path()).absolutePath() + QStringLiteral("//MSYH.TTC")
+                                                           : initialPath;
+    QCOMPARE(viewer.defaultFont(), want);
+}
+
+QTEST_MAIN(TestOrbDrawsetViewWidget)
+#include "tst_orbdrawsetviewwidget.moc"

@@ -6,6 +6,7 @@
 #include "demopage.h"
 
 #include "dataview/orbdrawsetdataviewwidget.h"
+#include "inputdialog/orbdrawingsinputfrm.h"
 #include "drawingdata/iorbdrawingfile.h"
 #include "drawingdata/iorbdrawset.h"
 #include "drawingdata/orbdrawingservice.h"
@@ -16,7 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -74,6 +77,8 @@ public:
         bar->addWidget(save);
         auto* refresh = new QPushButton(QStringLiteral("refreshTableData"), this);
         bar->addWidget(refresh);
+        auto* input = new QPushButton(QStringLiteral("Input dialog"), this);
+        bar->addWidget(input);
         m_status = new QLabel(this);
         bar->addWidget(m_status, 1);
         layout->addLayout(bar);
@@ -91,6 +96,16 @@ public:
         QObject::connect(save, &QPushButton::clicked, this, [this]() { saveValue(); });
         QObject::connect(refresh, &QPushButton::clicked, this,
                          [this]() { m_view->refreshTableData(m_drawset); });
+        QObject::connect(input, &QPushButton::clicked, this, [this, service]() { openInputDialog(service); });
+        // The input dialog may switch the processor to another drawset: the view follows, once
+        // the calculation that the switch starts has finished.
+        QObject::connect(m_processor, &OrbDrawingInfoProcessor::onAfterCalculate, this, [this]() {
+            if (m_processor->drawset() && m_processor->drawset() != m_drawset)
+                QTimer::singleShot(0, this, [this]() {
+                    m_drawset = m_processor->drawset();
+                    m_view->refreshTableData(m_drawset);
+                });
+        });
 
         m_drawset = service ? pickDrawset(service, m_processor) : nullptr;
         if (!m_drawset) {
@@ -124,7 +139,25 @@ public:
         resize(1280, 760);
     }
 
+    // The input dialog goes before the processor it holds.
+    ~DataViewPage() override { delete m_input; }
+
 private:
+    // The input dialog on the same processor, non-modal and beside this page.
+    void openInputDialog(OrbDrawingService* service)
+    {
+        if (!m_input) {
+            m_input = new OrbDrawingsInputFrm(service, this);
+            m_input->setAttribute(Qt::WA_DeleteOnClose);
+            m_input->setModal(false);
+            m_input->setProcessor(m_processor);
+        }
+        const QRect page = window()->frameGeometry();
+        m_input->move(page.right() + 8, page.top());
+        m_input->show();
+        m_input->raise();
+    }
+
     void saveValue()
     {
         OrbDrawsetProps* props = m_processor->drawsetProps();
@@ -148,6 +181,7 @@ private:
     QLineEdit* m_code = nullptr;
     QLineEdit* m_value = nullptr;
     QLabel* m_status = nullptr;
+    QPointer<OrbDrawingsInputFrm> m_input;
 };
 } // namespace
 

@@ -14,6 +14,7 @@
 #include "grid/vantroheaderview.h"
 #include "grid/lummemtable.h"
 #include "grid/orbmemtablemodel.h"
+#include "grid/vantroheaderview.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -276,6 +277,10 @@ void OrbDrawsetDataViewWidget::setupTableWidgetData(OrbDrawsetDataTableWidget* w
         emit widget->model()->headerDataChanged(Qt::Horizontal, 0, fields.count() - 1);
     widget->horizontalHeader()->setFixedHeight(changed ? 45 : 25);
     widget->setFixedColCount(1);
+    // The frozen column is drawn by an overlay view: a double-click there counts as one on the tab.
+    if (QTableView* frozen = widget->frozenView())
+        connect(frozen, &QAbstractItemView::doubleClicked, widget, &QAbstractItemView::doubleClicked,
+                Qt::UniqueConnection);
 }
 
 QString OrbDrawsetDataViewWidget::findFieldDisplayName(const QString& fieldName)

@@ -9,6 +9,7 @@
 #include "fakedrawingdata.h"
 #include "grid/vantroheaderview.h"
 #include "grid/orbmemtablemodel.h"
+#include "grid/vantroheaderview.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -71,6 +72,7 @@ private slots:
     void propDoubleClicks_data();
     void propDoubleClicks();
     void filterCellSelectsDiffRow();
+    void copySelection();
 
 private:
     OrbDrawsetDataTableWidget* tab(int i) const
@@ -482,10 +484,39 @@ void TstOrbDrawsetDataViewWidget::filterCellSelectsDiffRow()
     QCOMPARE(diff->selectionModel()->selectedRows().count(), 1);
     QCOMPARE(diff->selectionModel()->selectedRows().first().row(), 1);
 
+    // The first column stays in place over an overlay; a double-click there counts the same.
+    QTableView* frozen = filter->frozenView();
+    QVERIFY(frozen);
+    diff->clearSelection();
+    doubleClick(frozen, frozen->model()->index(0, 0)); // "ID" names no code: nothing selected
+    QCOMPARE(diff->selectionModel()->selectedRows().count(), 0);
+    m_processor->m_props.add(QStringLiteral("ID"), 3);
+    m_view->refreshTableData(m_drawset);
+    doubleClick(frozen, frozen->model()->index(0, 0));
+    QCOMPARE(diff->selectionModel()->selectedRows().count(), 1);
+    QCOMPARE(diff->selectionModel()->selectedRows().first().row(), 2);
+
     // A column that names no drawing-info code leaves the selection as it was.
     doubleClick(filter, filter->model()->index(0, 2));
     QCOMPARE(diff->selectionModel()->selectedRows().count(), 1);
-    QCOMPARE(diff->selectionModel()->selectedRows().first().row(), 1);
+    QCOMPARE(diff->selectionModel()->selectedRows().first().row(), 2);
+}
+
+void TstOrbDrawsetDataViewWidget::copySelection()
+{
+    m_view->setProcessor(m_processor);
+    m_service->m_tables.insert({m_drawset, QStringLiteral("DrawSetParam")},
+                               makeTable("DrawSetParam", {"ID", "Code", "Value"}, {{1, "H", 1200}, {2, "B", 800}}));
+    m_view->refreshTableData(m_drawset);
+    showDialog();
+    OrbDrawsetDataTableWidget* param = tab(0);
+    QTest::mouseClick(param->viewport(), Qt::LeftButton, {},
+                      param->visualRect(param->model()->index(1, 1)).center());
+    QTest::mouseClick(param->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      param->visualRect(param->model()->index(1, 2)).center());
+    QApplication::clipboard()->clear();
+    QTest::keyClick(param, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Code\tValue\nB\t800\n"));
 }
 
 QTEST_MAIN(TstOrbDrawsetDataViewWidget)

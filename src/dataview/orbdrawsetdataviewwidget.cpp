@@ -24,12 +24,11 @@
 #include <QVBoxLayout>
 
 namespace {
-const char kContext[] = "OrbDrawingWidgets";
 const QChar kNavigationMark(0x0001);
 
 QString dialogTitle()
 {
-    return QCoreApplication::translate(kContext, "图集数据(测试用)");
+    return QCoreApplication::translate("OrbDrawingWidgets", "图集数据(测试用)");
 }
 } // namespace
 

@@ -103,8 +103,25 @@ case "$cmd" in
     cmake --build build/consumer
     QT_QPA_PLATFORM=offscreen build/consumer/orbconsumer
     ;;
+  memcheck)
+    # The demo headless under valgrind memcheck (Debug build); prints the error and leak summaries.
+    ensure_packages
+    cmake -S "$ROOT" -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+    cmake --build build -j "$(njobs)" --target orbdemo
+    out=$(mktemp -d /tmp/orb-memcheck.XXXXXX)
+    mkdir -p "$out/shots"
+    supp=()
+    [ -f tests/valgrind.supp ] && supp=(--suppressions="$ROOT/tests/valgrind.supp")
+    status=0
+    QT_QPA_PLATFORM=offscreen valgrind --leak-check=full --num-callers=30 "${supp[@]}" \
+        --log-file="$out/memcheck.log" build/demo/orbdemo --screenshots "$out/shots" || status=$?
+    sed -n -e '/LEAK SUMMARY/,/suppressed:/p' -e '/ERROR SUMMARY/p' "$out/memcheck.log" | sed 's/^==[0-9]*== //'
+    echo "dev.sh: full valgrind log in $out/memcheck.log"
+    grep -q "definitely lost: 0 bytes" "$out/memcheck.log" || grep -q "All heap blocks were freed" "$out/memcheck.log" || status=1
+    exit $status
+    ;;
   *)
-    echo "usage: ./dev.sh demo | test | test-asan | bench [--quick] | fuzz [SECONDS] | package" >&2
+    echo "usage: ./dev.sh demo | test | test-asan | bench [--quick] | fuzz [SECONDS] | package | memcheck" >&2
     exit 2
     ;;
 esac

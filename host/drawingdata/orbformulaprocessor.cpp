@@ -36,8 +36,10 @@ quint64 nextGeneration()
 
 const QRegularExpression& rebarPattern()
 {
-    // "C12@200" (bars spread at a spacing) or "4C12" (a count of bars); the letter is the grade.
-    static const QRegularExpression re(QStringLiteral("^(\\d+)?([A-Ea-e])(\\d{1,2})(?:@(\\d+))?$"));
+    // "C12@200" (bars spread at a spacing), "C8@100/200" (stirrups: dense and normal spacing)
+    // or "4C12" (a count of bars); the letter is the grade.
+    static const QRegularExpression re(
+        QStringLiteral("^(\\d+)?([A-Ea-e])(\\d{1,2})(?:@(\\d+)(?:/(\\d+))?)?$"));
     return re;
 }
 
@@ -226,7 +228,7 @@ bool OrbFormulaProps::validate(OrbDrawsetProp* prop, const QString& value, QStri
         return true;
     case OrbParamDataType::Rebar:
         if (!rebarPattern().match(text).hasMatch()) {
-            message = tr("“%1”的钢筋格式不正确，应为 C12@200 或 4C12 的形式").arg(def.name);
+            message = tr("“%1”的钢筋格式不正确，应为 C12@200、C8@100/200 或 4C12 的形式").arg(def.name);
             return false;
         }
         return true;
@@ -538,7 +540,9 @@ OrbFormulaProcessor::Bar OrbFormulaProcessor::barOf(OrbFormulaProp* prop)
     if (!match.captured(1).isEmpty()) {
         bar.count = match.captured(1).toInt();
     } else {
-        const int spacing = match.captured(4).toInt();
+        // Dense and normal zones are counted at their mean spacing.
+        const int spacing = match.captured(5).isEmpty() ? match.captured(4).toInt()
+                                                         : (match.captured(4).toInt() + match.captured(5).toInt()) / 2;
         double span = 0;
         if (spacing <= 0 || prop->m_def.barSpan.isEmpty()
             || !evaluate(prop, prop->m_def.barSpan, span, error, nullptr)) {

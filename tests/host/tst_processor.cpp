@@ -158,6 +158,8 @@ private slots:
         QTest::newRow("derived") << "V" << "3" << false << "只读";
         QTest::newRow("rebar ok") << "A1" << "4C16" << true << "";
         QTest::newRow("rebar bad") << "A1" << "C12@" << false << "C12@200";
+        QTest::newRow("stirrup") << "A1" << "C8@100/200" << true << "";
+        QTest::newRow("stirrup bad") << "A1" << "C8@100/" << false << "C8@100/200";
         QTest::newRow("text") << "CZ" << "混凝土" << true << "";
     }
 
@@ -295,6 +297,10 @@ private slots:
         bars = m_service->drawsetTableProvider()->queryTable(m_drawset, QStringLiteral("DrawSetBar"), {});
         QCOMPARE(bars->record(0)->value(QStringLiteral("Count")).toInt(), 4);
         QCOMPARE(bars->record(0)->value(QStringLiteral("Grade")).toString(), QStringLiteral("HPB300"));
+        // Stirrups at 100/300 count at 200: 1000/200+1.
+        QVERIFY(m_processor->drawsetProps()->saveEditorValue({prop(*m_processor, "A1")}, QStringLiteral("C8@100/300")));
+        bars = m_service->drawsetTableProvider()->queryTable(m_drawset, QStringLiteral("DrawSetBar"), {});
+        QCOMPARE(bars->record(0)->value(QStringLiteral("Count")).toInt(), 6);
     }
 
     // Every navigation line names a table of the drawset and IDs that exist in it.

@@ -16,8 +16,10 @@ void OrbVectorDrawingUtils::loadData(ZVectorDrawing* drawing, const QByteArray& 
         drawing->clear();
         return;
     }
-    std::stringstream stream(std::ios::in | std::ios::out | std::ios::binary);
-    stream.write(data.constData(), data.size());
+    // The stream starts out holding every byte of data (one allocation, no regrowth while
+    // writing); reading starts at the first byte.
+    std::stringstream stream(std::string(data.constData(), size_t(data.size())),
+                             std::ios::in | std::ios::out | std::ios::binary);
     stream.seekg(0);
     drawing->loadFromStream(&stream);
 }

@@ -62,6 +62,7 @@ struct View
         d->add(new ZVDText(3, QPointF(0, 80), 10, L"300"));
         d->add(new ZVDText(4, QPointF(60, 80), 10, L"note"));
         d->add(new ZVDLine(9, QPointF(60, 0), QPointF(120, 40)));
+        service.setCurID(7);
         editor.setEditorService(&service, true);
         editor.resize(500, 400);
         editor.show();
@@ -102,6 +103,7 @@ void TestCustomVectorDrawingEditor::clickOpens()
     QFETCH(int, id);
     QFETCH(bool, opens);
     View v;
+    QCOMPARE(v.service.getCurID(), 0); // registering with true resets the service's current id
     QList<ZVDEntity*> clicks;
     QList<ZVDText*> opened;
     connect(&v.editor, &OrbCustomVectorDrawingEditor::onDrawingItemClick, this, [&](ZVDEntity* e) { clicks << e; });

@@ -9,7 +9,7 @@
 
 #include "drawingdata/iorbdrawingfile.h"
 #include "drawingdata/orbdrawingdatautils.h"
-#include "drawingdata/orbdrawingfilebuilder.h"
+#include "sample/orbdrawingfilebuilder.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -9,7 +9,7 @@
 #include "drawingdata/iorbdrawset.h"
 #include "drawingdata/iorbdrawsettype.h"
 #include "drawingdata/orbdrawingdatautils.h"
-#include "drawingdata/orbdrawingfilebuilder.h"
+#include "sample/orbdrawingfilebuilder.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,7 +8,7 @@
 
 #include "drawingdata/orbdrawingservice.h"
 #include "drawingdata/orbformulaprocessor.h"
-#include "drawingdata/orbsamplelibrary.h"
+#include "sample/orbsamplelibrary.h"
 #include "drawinginfo/orbdrawinginfoeditorfrm.h"
 #include "drawingtree/orbdrawingtreenode.h"
 #include "drawingtree/orbdrawingtreewidget.h"

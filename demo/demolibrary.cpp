@@ -3,7 +3,7 @@
 #include "demopage.h"
 
 #include "drawingdata/orbdrawingservice.h"
-#include "drawingdata/orbsamplelibrary.h"
+#include "sample/orbsamplelibrary.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -14,7 +14,7 @@
 #include "drawingdata/iorbdrawsettype.h"
 #include "drawingdata/orbdatafaults.h"
 #include "drawingdata/orbdrawingdatautils.h"
-#include "drawingdata/orbdrawingfilebuilder.h"
+#include "sample/orbdrawingfilebuilder.h"
 #include "drawingdata/orbsqldrawingfile.h"
 
 #include <QCryptographicHash>

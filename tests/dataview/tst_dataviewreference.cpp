@@ -10,7 +10,7 @@
 #include "drawingdata/orbdrawingservice.h"
 #include "drawingdata/orbdrawsetprop.h"
 #include "drawingdata/orbformulaprocessor.h"
-#include "drawingdata/orbsamplelibrary.h"
+#include "sample/orbsamplelibrary.h"
 #include "grid/orbmemtablemodel.h"
 
 #include <QListWidget>

@@ -11,7 +11,7 @@
 #include "drawingdata/iorbdrawsettype.h"
 #include "drawingdata/orbdrawingservice.h"
 #include "drawingdata/orbformulaprocessor.h"
-#include "drawingdata/orbsamplelibrary.h"
+#include "sample/orbsamplelibrary.h"
 #include "engine/zvdentity.h"
 #include "engine/zvectordrawing.h"
 

@@ -7,7 +7,7 @@
 
 #include "drawingdata/iorbdrawingfile.h"
 #include "drawingdata/orbdrawingdatautils.h"
-#include "drawingdata/orbsamplelibrary.h"
+#include "sample/orbsamplelibrary.h"
 
 #include <QDir>
 #include <QTemporaryDir>

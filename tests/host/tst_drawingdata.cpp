@@ -11,7 +11,7 @@
 #include "drawingdata/iorbdrawsettype.h"
 #include "drawingdata/orbdatafaults.h"
 #include "drawingdata/orbdrawingdatautils.h"
-#include "drawingdata/orbdrawingfilebuilder.h"
+#include "sample/orbdrawingfilebuilder.h"
 #include "drawingdata/orbdrawingservice.h"
 #include "drawingdata/orbkeyvaluelist.h"
 #include "drawingdata/orbsqldrawingfile.h"

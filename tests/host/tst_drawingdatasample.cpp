@@ -10,7 +10,7 @@
 #include "drawingdata/orbdrawingservice.h"
 #include "drawingdata/orbformulaprocessor.h"
 #include "drawingdata/orbkeyvaluelist.h"
-#include "drawingdata/orbsamplelibrary.h"
+#include "sample/orbsamplelibrary.h"
 #include "engine/zvdentity.h"
 #include "engine/zvectordrawing.h"
 

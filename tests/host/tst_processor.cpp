@@ -7,7 +7,7 @@
 #include "drawingdata/iorbdrawingservice.h"
 #include "drawingdata/iorbdrawset.h"
 #include "drawingdata/iorbdrawsettype.h"
-#include "drawingdata/orbdrawingfilebuilder.h"
+#include "sample/orbdrawingfilebuilder.h"
 #include "drawingdata/orbdrawingservice.h"
 #include "drawingdata/orbformulaprocessor.h"
 #include "drawingdata/orbkeyvaluelist.h"

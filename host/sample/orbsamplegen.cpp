@@ -1,5 +1,5 @@
 // Writes the sample drawing library into a folder: orbsamplegen DIR
-#include "drawingdata/orbsamplelibrary.h"
+#include "sample/orbsamplelibrary.h"
 
 #include <QCoreApplication>
 #include <QStringList>

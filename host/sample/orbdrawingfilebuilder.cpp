@@ -1,6 +1,6 @@
-#include "drawingdata/orbdrawingfilebuilder.h"
+#include "sample/orbdrawingfilebuilder.h"
 
-#include "orbdrawingschema.h"
+#include "drawingdata/orbdrawingschema.h"
 
 #include <QFile>
 #include <QSqlDatabase>

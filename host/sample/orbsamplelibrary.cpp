@@ -1,6 +1,6 @@
-#include "drawingdata/orbsamplelibrary.h"
+#include "sample/orbsamplelibrary.h"
 
-#include "drawingdata/orbdrawingfilebuilder.h"
+#include "sample/orbdrawingfilebuilder.h"
 #include "drawingdata/orbdrawingservice.h"
 #include "engine/zvdentity.h"
 #include "engine/zvectordrawing.h"

@@ -7,7 +7,7 @@ ROOT=$(pwd)
 PACKAGES=(qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
           libqt5sql5-sqlite libqt5sql5-psql postgresql libmuparser-dev fonts-wqy-microhei
           xvfb xauth imagemagick libbenchmark-dev clang-14 libclang-rt-14-dev cmake ninja-build g++
-          valgrind)
+          valgrind qttranslations5-l10n)
 
 ensure_packages() {
     local missing=()

@@ -6,7 +6,9 @@
 #include "sample/orbsamplelibrary.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QHash>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <memory>
@@ -18,8 +20,14 @@ QString path(const DemoContext& context)
         return context.libraryPath;
     static QString folder;
     if (folder.isEmpty()) {
+        QString own = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+        if (own.isEmpty())
+            own = QDir::temp().filePath(QStringLiteral("orbdemo"));
+        own = QDir(own).filePath(QStringLiteral("sample-library"));
+        if (context.resetLibrary)
+            QDir(own).removeRecursively();
         QString error;
-        folder = OrbSampleLibrary::ensure(OrbSampleLibrary::defaultFolder(), &error);
+        folder = OrbSampleLibrary::ensure(own, &error);
         if (folder.isEmpty())
             std::fprintf(stderr, "orbdemo: no sample library: %s\n", qPrintable(error));
     }

@@ -12,6 +12,7 @@ struct DemoContext
     QStringList arguments;
     QString libraryPath;
     QString language;
+    bool resetLibrary = false; // start again from a fresh copy of the sample library
 };
 
 // A page of the demo: one widget of the library shown on real data. Pages register themselves

@@ -2,16 +2,22 @@
 // With a display it opens a window with one tab per widget; with --screenshots DIR (or without a
 // display) it renders every page to DIR/<page>.png and exits.
 
+#include "demolibrary.h"
 #include "demopage.h"
+
+#include "drawingdata/orbdrawingservice.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QMainWindow>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTranslator>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -30,14 +36,11 @@ bool DemoPages::add(const DemoPage& page)
 }
 
 namespace {
-// Loads the library's translation for language: from the build tree first, then from the
-// installed share folder beside the binary.
-bool loadTranslation(QApplication& app, const QString& language)
+// Loads the translation file for language: from the build tree first, then from the installed
+// share folder beside the binary.
+bool loadTranslation(QApplication& app, const QString& file)
 {
-    if (language.isEmpty() || language.startsWith(QLatin1String("zh")))
-        return true;
     auto* translator = new QTranslator(&app);
-    const QString file = QStringLiteral("orbdrawingwidgets_") + language;
     const QStringList dirs = {
 #ifdef ORB_TRANSLATIONS_DIR
         QStringLiteral(ORB_TRANSLATIONS_DIR),
@@ -53,6 +56,38 @@ bool loadTranslation(QApplication& app, const QString& language)
     std::fprintf(stderr, "orbdemo: no translation %s found\n", qPrintable(file));
     delete translator;
     return false;
+}
+
+// The texts of the library and of the reference host in language (the sources are Chinese), and
+// Qt's own texts (message box buttons and the like) in the same language.
+void loadTranslations(QApplication& app, const QString& language)
+{
+    const bool chinese = language.isEmpty() || language.startsWith(QLatin1String("zh"));
+    if (!chinese) {
+        loadTranslation(app, QStringLiteral("orbdrawingwidgets_") + language);
+        loadTranslation(app, QStringLiteral("orbreferencehost_") + language);
+    }
+    const QString qtLanguage = chinese ? (language.isEmpty() ? QStringLiteral("zh_CN") : language) : language;
+    if (qtLanguage.startsWith(QLatin1String("en")))
+        return; // Qt's own texts are English
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QStringLiteral("qtbase_") + qtLanguage, QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(qt);
+    } else {
+        std::fprintf(stderr, "orbdemo: no Qt translation for %s (package qttranslations5-l10n)\n", qPrintable(qtLanguage));
+        delete qt;
+    }
+}
+
+// The files of the library the drawing service left out, one line each with the reason.
+QString skippedText(const DemoContext& context)
+{
+    OrbDrawingService* service = demolibrary::service(context);
+    const QStringList skipped = service ? service->skippedFiles() : QStringList();
+    if (skipped.isEmpty())
+        return QString();
+    return QStringLiteral("Skipped %1 file(s) of the library %2:\n").arg(skipped.size()).arg(demolibrary::path(context))
+           + skipped.join(QLatin1Char('\n'));
 }
 
 QList<DemoPage> sortedPages()
@@ -107,29 +142,48 @@ int main(int argc, char** argv)
                             QStringLiteral("LANG"));
     QCommandLineOption quit(QStringLiteral("quit-after"), QStringLiteral("Close the window after MS."),
                             QStringLiteral("MS"));
-    parser.addOptions({shots, library, lang, quit});
+    QCommandLineOption reset(QStringLiteral("reset-library"),
+                             QStringLiteral("Start again from a fresh copy of the sample library."));
+    parser.addOptions({shots, library, lang, quit, reset});
     parser.process(app);
 
     DemoContext context;
     context.arguments = QApplication::arguments();
     context.libraryPath = parser.value(library);
     context.language = parser.value(lang);
-    loadTranslation(app, context.language);
+    context.resetLibrary = parser.isSet(reset);
+    loadTranslations(app, context.language);
 
     const bool headless = QGuiApplication::platformName() == QLatin1String("offscreen")
                           || QGuiApplication::platformName() == QLatin1String("minimal");
     if (parser.isSet(shots) || headless) {
+        const QString skipped = skippedText(context);
+        if (!skipped.isEmpty())
+            std::fprintf(stderr, "orbdemo: %s\n", qPrintable(skipped));
         const QString dir = parser.isSet(shots) ? parser.value(shots) : QStringLiteral("demo-output");
         return writeScreenshots(context, dir);
     }
 
     QMainWindow window;
-    auto* tabs = new QTabWidget(&window);
+    auto* central = new QWidget(&window);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const QString skipped = skippedText(context);
+    if (!skipped.isEmpty()) {
+        auto* label = new QLabel(skipped, central);
+        label->setObjectName(QStringLiteral("skippedFiles"));
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setStyleSheet(QStringLiteral("QLabel { background: #fff4ce; padding: 4px; }"));
+        layout->addWidget(label);
+    }
+    auto* tabs = new QTabWidget(central);
+    layout->addWidget(tabs, 1);
     for (const DemoPage& page : sortedPages()) {
         if (QWidget* widget = page.create(context))
             tabs->addTab(widget, page.title);
     }
-    window.setCentralWidget(tabs);
+    window.setCentralWidget(central);
     window.resize(1280, 800);
     window.setWindowTitle(QStringLiteral("OrbDrawingWidgets demo"));
     window.show();

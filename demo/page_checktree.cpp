@@ -19,6 +19,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -36,7 +37,7 @@ class CheckTreePage : public QWidget
 {
 public:
     explicit CheckTreePage(const DemoContext& context)
-        : m_screenshot(screenshotMode(context))
+        : m_screenshot(screenshotMode(context)), m_folder(demolibrary::path(context))
     {
         auto* layout = new QVBoxLayout(this);
         m_fileLabel = new QLabel(this);
@@ -146,7 +147,14 @@ private:
     {
         if (m_screenshot)
             return;
-        const QString suggested = QDir::home().filePath(QStringLiteral("export.orbdwg"));
+        OrbDrawingCheckTreeNode* root = m_tree->rootNode();
+        if (root && root->checkState(0) == Qt::Unchecked
+            && QMessageBox::question(this, QStringLiteral("Export checked content"),
+                                     QStringLiteral("Nothing is checked: the new file would hold no types and no "
+                                                    "drawsets. Export it anyway?"))
+                   != QMessageBox::Yes)
+            return;
+        const QString suggested = QDir(m_folder).filePath(QStringLiteral("export.orbdwg"));
         const QString target = QFileDialog::getSaveFileName(this, QStringLiteral("Export checked content"), suggested,
                                                             QStringLiteral("Drawing files (*.orbdwg)"));
         if (target.isEmpty())
@@ -162,11 +170,12 @@ private:
         m_tree->setEnabled(true);
         m_exportButton->setEnabled(true);
         m_status->setText(ok ? QStringLiteral("Exported to %1.").arg(QDir::toNativeSeparators(target))
-                             : QStringLiteral("Export to %1 failed; no file was written.")
-                                   .arg(QDir::toNativeSeparators(target)));
+                             : QStringLiteral("Export to %1 failed: %2. No file was written.")
+                                   .arg(QDir::toNativeSeparators(target), m_tree->exportErrorString()));
     }
 
     bool m_screenshot;
+    QString m_folder;
     QString m_source;
     QLabel* m_fileLabel;
     OrbDrawingCheckTreeWidget* m_tree;

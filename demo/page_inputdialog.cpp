@@ -202,24 +202,41 @@ private:
         auto* tree = dialog.findChild<OrbDrawingTreeWidget*>();
         auto* editor = dialog.findChild<OrbDrawingInfoEditorFrm*>();
 
+        // Each caption names only what was really done: another library (--library) may lack the
+        // sample's files, drawsets, parameters or tables.
+        step(&dialog, QStringLiteral("opened"), QStringLiteral("Opened: file %1").arg(combo->currentText()), dir);
         // Another file: its first drawset is loaded. Then back, and the concrete well.
-        combo->setCurrentIndex(combo->findText(QStringLiteral("通用图集")));
-        step(&dialog, QStringLiteral("file"), QStringLiteral("File 通用图集 picked: its first drawset is loaded"), dir);
-        combo->setCurrentIndex(combo->findText(kFile));
+        const int general = combo->findText(QStringLiteral("通用图集"));
+        if (general >= 0 && general != combo->currentIndex()) {
+            combo->setCurrentIndex(general);
+            step(&dialog, QStringLiteral("file"), QStringLiteral("File 通用图集 picked: its first drawset is loaded"), dir);
+        }
         IOrbDrawset* concrete = findDrawset(m_service, kFile, kDrawset);
-        if (OrbDrawingTreeNode* node = tree->findDrawsetNode(concrete))
-            tree->setFocusNode(node);
-        step(&dialog, QStringLiteral("picked"), QStringLiteral("File %1, drawset %2 picked in the tree").arg(kFile, kDrawset), dir);
+        if (concrete && combo->findText(kFile) >= 0) {
+            combo->setCurrentIndex(combo->findText(kFile));
+            if (OrbDrawingTreeNode* node = tree->findDrawsetNode(concrete)) {
+                tree->setFocusNode(node);
+                step(&dialog, QStringLiteral("picked"),
+                     QStringLiteral("File %1, drawset %2 picked in the tree").arg(kFile, kDrawset), dir);
+            }
+        }
 
         // Edit on the drawing and in the extra-rebar table; open the rebar guide.
         OrbDrawsetProps* props = m_processor->drawsetProps();
-        typeOnDrawing(editor, props ? props->find(QStringLiteral("H")) : nullptr, QStringLiteral("3200"));
-        if (auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblExtraRebar")))
-            if (table->rowCount() > 0)
-                table->item(0, 2)->setText(QStringLiteral("C16@150"));
-        clickButton(dialog.findChild<QPushButton*>(QStringLiteral("btnBarInfo")));
-        step(&dialog, QStringLiteral("edited"),
-             QStringLiteral("井深 H = 3200 typed on the drawing, 底板钢筋 = C16@150 in the table, rebar guide open"), dir);
+        QStringList done;
+        if (typeOnDrawing(editor, props ? props->find(QStringLiteral("H")) : nullptr, QStringLiteral("3200")))
+            done << QStringLiteral("井深 H = 3200 typed on the drawing");
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblExtraRebar"));
+        if (table && table->isVisible() && table->rowCount() > 0 && table->item(0, 2)) {
+            table->item(0, 2)->setText(QStringLiteral("C16@150"));
+            done << QStringLiteral("底板钢筋 = C16@150 in the table");
+        }
+        if (auto* guide = dialog.findChild<QPushButton*>(QStringLiteral("btnBarInfo"))) {
+            clickButton(guide);
+            done << QStringLiteral("rebar guide open");
+        }
+        if (!done.isEmpty())
+            step(&dialog, QStringLiteral("edited"), done.join(QStringLiteral(", ")), dir);
 
         // Reset, answering the confirmation with Yes.
         QString asked;
@@ -233,8 +250,10 @@ private:
         step(&dialog, QStringLiteral("reset"), QStringLiteral("恢复默认值, asked \"%1\", answered Yes").arg(asked), dir);
 
         // A last edit, then OK.
-        typeOnDrawing(editor, props ? m_processor->drawsetProps()->find(QStringLiteral("D")) : nullptr, QStringLiteral("1100"));
-        step(&dialog, QStringLiteral("beforeok"), QStringLiteral("井室内径 D = 1100 typed, then 确定"), dir);
+        props = m_processor->drawsetProps();
+        const bool typed = typeOnDrawing(editor, props ? props->find(QStringLiteral("D")) : nullptr, QStringLiteral("1100"));
+        step(&dialog, QStringLiteral("beforeok"),
+             typed ? QStringLiteral("井室内径 D = 1100 typed, then 确定") : QStringLiteral("确定 pressed"), dir);
         clickButton(dialog.findChild<QPushButton*>(QStringLiteral("btnOk")));
         showResult(dialog.result() == QDialog::Accepted ? QStringLiteral("The dialog accepted.")
                                                           : QStringLiteral("The dialog did NOT accept."));

@@ -73,6 +73,42 @@
         <source>没有可保存的数据表。</source>
         <translation>There is no data table to save.</translation>
     </message>
+    <message>
+        <source>没有可导出的图集文件</source>
+        <translation>There is no drawing file to export</translation>
+    </message>
+    <message>
+        <source>不能导出到源图集文件本身</source>
+        <translation>Cannot export onto the source drawing file itself</translation>
+    </message>
+    <message>
+        <source>无法删除已有的目标文件</source>
+        <translation>The existing target file cannot be deleted</translation>
+    </message>
+    <message>
+        <source>无法复制图集文件</source>
+        <translation>The drawing file cannot be copied</translation>
+    </message>
+    <message>
+        <source>无法打开复制的图集文件</source>
+        <translation>The copied drawing file cannot be opened</translation>
+    </message>
+    <message>
+        <source>无法从副本中删除类型“%1”</source>
+        <translation>Type "%1" cannot be removed from the copy</translation>
+    </message>
+    <message>
+        <source>无法从副本中删除图集“%1”</source>
+        <translation>Drawset "%1" cannot be removed from the copy</translation>
+    </message>
+    <message>
+        <source>无法保存副本中的删除</source>
+        <translation>The removals in the copy cannot be saved</translation>
+    </message>
+    <message>
+        <source>图形数据已损坏，无法显示</source>
+        <translation>The drawing data is damaged and cannot be shown</translation>
+    </message>
 </context>
 <context>
     <name>OrbDrawingsInputFrm</name>

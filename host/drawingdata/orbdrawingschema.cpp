@@ -1,6 +1,7 @@
 #include "orbdrawingschema.h"
 
 #include <QAtomicInt>
+#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -78,6 +79,34 @@ void closeConnection(const QString& name)
             db.close();
     }
     QSqlDatabase::removeDatabase(name);
+}
+
+bool setReadOnlyMark(const QString& path, bool readOnly)
+{
+    if (!QFile::exists(path))
+        return false;
+    const QString wanted = readOnly ? QStringLiteral("1") : QStringLiteral("0");
+    bool ok = false;
+    QString name;
+    {
+        QString error;
+        QSqlDatabase db = openConnection(path, false, &error);
+        name = db.connectionName();
+        if (db.isOpen()) {
+            QSqlQuery query(db);
+            if (query.exec(QStringLiteral("SELECT value FROM orb_meta WHERE key = 'read_only'")) && query.next()) {
+                ok = query.value(0).toString() == wanted;
+                query.finish();
+                if (!ok) {
+                    ok = query.prepare(QStringLiteral("UPDATE orb_meta SET value = ? WHERE key = 'read_only'"));
+                    query.addBindValue(wanted);
+                    ok = ok && query.exec() && query.numRowsAffected() == 1;
+                }
+            }
+        }
+    }
+    closeConnection(name);
+    return ok;
 }
 
 QString formatElementTypes(const QList<int>& types)

@@ -18,6 +18,9 @@ QString uniqueConnectionName(const char* prefix);
 QSqlDatabase openConnection(const QString& path, bool readOnly, QString* error);
 // Closes and removes the connection of that name. No QSqlDatabase or QSqlQuery copy of it may live.
 void closeConnection(const QString& name);
+// Sets the read-only mark of the drawing file at path; writes only when the mark changes, so a
+// file already in that state keeps its bytes. False for a file without the mark.
+bool setReadOnlyMark(const QString& path, bool readOnly);
 // Formats a list of element types as stored ("5020,5021") and back.
 QString formatElementTypes(const QList<int>& types);
 QList<int> parseElementTypes(const QString& text);

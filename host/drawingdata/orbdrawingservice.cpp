@@ -22,6 +22,7 @@ OrbDrawingService::~OrbDrawingService() = default;
 void OrbDrawingService::refresh()
 {
     QList<Entry> entries;
+    m_skipped.clear();
     const QFileInfoList infos = QDir(m_folder).entryInfoList(
         {QStringLiteral("*.") + QLatin1String(kSuffix)}, QDir::Files, QDir::Name);
     for (const QFileInfo& info : infos) {
@@ -37,6 +38,7 @@ void OrbDrawingService::refresh()
             auto file = OrbSqlDrawingFile::open(entry.path, OrbSqlDrawingFile::OpenMode::ReadWrite, &error);
             if (!file) {
                 qWarning().noquote() << "drawing service: skipped" << entry.path << ":" << error;
+                m_skipped.append(error);
                 continue;
             }
             entry.orderNum = file->orderNum();

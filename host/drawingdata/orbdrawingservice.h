@@ -30,6 +30,8 @@ public:
     QString folder() const { return m_folder; }
     // Scans the folder again; files already open stay the same objects.
     void refresh();
+    // The files the last scan left out (not a drawing file, damaged, too new), each with the reason.
+    QStringList skippedFiles() const { return m_skipped; }
 
     static constexpr const char* kSuffix = "orbdwg";
 
@@ -43,4 +45,5 @@ private:
     };
     QString m_folder;
     QList<Entry> m_entries;
+    QStringList m_skipped;
 };

@@ -133,7 +133,7 @@ public:
     IOrbDataConnection* connection() override { return this; }
     void filePath(QString& out) override;
     void beginUpdate() override;
-    void endUpdate() override;
+    bool endUpdate() override;
     bool removeDrawsetType(IOrbDrawsetType* type) override;
     bool removeDrawset(IOrbDrawset* drawset) override;
 
@@ -334,14 +334,14 @@ struct OrbSqlDrawingFile::Private : public IOrbDrawsetTypes,
         }
     }
 
-    void endUpdate()
+    bool endUpdate()
     {
         if (depth <= 0) {
             qWarning().noquote() << "drawing file" << path << "endUpdate without beginUpdate";
-            return;
+            return false;
         }
         if (--depth > 0 || !editable)
-            return;
+            return true;
         bool ok = !batchFailed;
         if (ok && orbdatafaults::takeCommitFault())
             ok = false;
@@ -356,6 +356,7 @@ struct OrbSqlDrawingFile::Private : public IOrbDrawsetTypes,
         }
         undo.clear();
         batchFailed = false;
+        return ok;
     }
 
     void setTypeName(OrbSqlDrawsetType* t, const QString& value)
@@ -613,10 +614,9 @@ void OrbSqlDataStore::beginUpdate()
         m_file->beginUpdate();
 }
 
-void OrbSqlDataStore::endUpdate()
+bool OrbSqlDataStore::endUpdate()
 {
-    if (m_file)
-        m_file->endUpdate();
+    return m_file && m_file->endUpdate();
 }
 
 bool OrbSqlDataStore::removeDrawsetType(IOrbDrawsetType* type)

@@ -181,21 +181,5 @@ bool OrbDrawingFileBuilder::commit()
 
 bool OrbDrawingFileBuilder::setReadOnlyMark(const QString& path, bool readOnly)
 {
-    if (!QFile::exists(path))
-        return false;
-    QString error;
-    bool ok = false;
-    QString name;
-    {
-        QSqlDatabase db = orbschema::openConnection(path, false, &error);
-        name = db.connectionName();
-        if (db.isOpen()) {
-            QSqlQuery query(db);
-            ok = query.prepare(QStringLiteral("UPDATE orb_meta SET value = ? WHERE key = 'read_only'"));
-            query.addBindValue(readOnly ? QStringLiteral("1") : QStringLiteral("0"));
-            ok = ok && query.exec() && query.numRowsAffected() == 1;
-        }
-    }
-    orbschema::closeConnection(name);
-    return ok;
+    return orbschema::setReadOnlyMark(path, readOnly);
 }

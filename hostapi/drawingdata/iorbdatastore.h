@@ -20,9 +20,10 @@ public:
     virtual ~IOrbDataStore() = default;
 
     virtual IOrbDataConnection* connection() = 0;
-    // Brackets a batch of writes; brackets nest and the outermost endUpdate commits.
+    // Brackets a batch of writes; brackets nest and the outermost endUpdate commits. endUpdate
+    // answers false when that commit failed and the batch was taken back (a nested one: true).
     virtual void beginUpdate() = 0;
-    virtual void endUpdate() = 0;
+    virtual bool endUpdate() = 0;
     // Given objects of another file with the same content, remove the matching records
     // (a type with its drawsets). False when nothing matched or the write failed.
     virtual bool removeDrawsetType(IOrbDrawsetType* type) = 0;

@@ -59,54 +59,6 @@ bool isSameFile(const QString& a, const QString& b)
     return QString::compare(QDir::cleanPath(fa.absoluteFilePath()), QDir::cleanPath(fb.absoluteFilePath()), cs) == 0;
 }
 
-// Types and drawsets a drawing file lists.
-struct ContentCount
-{
-    int types = 0;
-    int drawsets = 0;
-    bool operator==(const ContentCount& o) const { return types == o.types && drawsets == o.drawsets; }
-};
-
-ContentCount countContent(IOrbDrawingFile* file)
-{
-    ContentCount count;
-    IOrbDrawsetTypes* types = file->drawsetTypes();
-    IOrbDrawsets* drawsets = file->drawsets();
-    if (!types)
-        return count;
-    QList<IOrbDrawsetType*> typeList;
-    types->getAll(typeList, true);
-    count.types = typeList.size();
-    if (!drawsets)
-        return count;
-    QList<IOrbDrawset*> drawsetList;
-    for (IOrbDrawsetType* type : qAsConst(typeList)) {
-        drawsets->getByType(drawsetList, type);
-        count.drawsets += drawsetList.size();
-    }
-    return count;
-}
-
-// True when an export asks the store for at least one removal.
-bool hasUncheckedContent(QTreeWidgetItem* root)
-{
-    if (!root)
-        return false;
-    for (int i = 0; i < root->childCount(); ++i) {
-        auto* typeNode = dynamic_cast<OrbDrawingCheckTreeNode*>(root->child(i));
-        if (!typeNode || !typeNode->drawsetType())
-            continue;
-        if (typeNode->checkState(0) == Qt::Unchecked)
-            return true;
-        for (int j = 0; j < typeNode->childCount(); ++j) {
-            auto* node = dynamic_cast<OrbDrawingCheckTreeNode*>(typeNode->child(j));
-            if (node && node->drawset() && node->checkState(0) == Qt::Unchecked)
-                return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 OrbDrawingCheckTreeWidget::OrbDrawingCheckTreeWidget(QWidget* parent, int checkColumn)
@@ -182,8 +134,8 @@ bool OrbDrawingCheckTreeWidget::doSaveData(QSharedPointer<IOrbDrawingFile> file)
         if (!typeNode || !typeNode->drawsetType())
             continue;
         if (typeNode->checkState(0) == Qt::Unchecked) {
-            if (ok)
-                ok = store->removeDrawsetType(typeNode->drawsetType());
+            if (ok && !(ok = store->removeDrawsetType(typeNode->drawsetType())))
+                setExportError(RemoveTypeError, typeNode->text(0));
             continue;
         }
         // Checked or partly checked: the type stays, its unchecked drawsets go.
@@ -191,8 +143,8 @@ bool OrbDrawingCheckTreeWidget::doSaveData(QSharedPointer<IOrbDrawingFile> file)
             auto* node = dynamic_cast<OrbDrawingCheckTreeNode*>(typeNode->child(j));
             if (!node || !node->drawset() || node->checkState(0) != Qt::Unchecked)
                 continue;
-            if (ok)
-                ok = store->removeDrawset(node->drawset());
+            if (ok && !(ok = store->removeDrawset(node->drawset())))
+                setExportError(RemoveDrawsetError, node->text(0));
         }
     }
     return ok;
@@ -200,36 +152,43 @@ bool OrbDrawingCheckTreeWidget::doSaveData(QSharedPointer<IOrbDrawingFile> file)
 
 bool OrbDrawingCheckTreeWidget::exportDatatoFile(const QString& fileName)
 {
+    setExportError(NoError);
     const QString sourcePath = sourcePathOf(m_drawingFile.data());
     // Replacing the source with its own copy would delete it first: refuse before touching anything.
-    if (isSameFile(sourcePath, fileName))
+    if (isSameFile(sourcePath, fileName)) {
+        setExportError(SameFileError);
         return false;
+    }
 
     bool ok = true;
-    if (fileExists(fileName))
-        ok = deleteFile(fileName);
-    if (ok)
-        ok = m_drawingFile && m_rootNode && !sourcePath.isEmpty() && copyFile(sourcePath, fileName, false);
+    if (fileExists(fileName) && !(ok = deleteFile(fileName)))
+        setExportError(DeleteTargetError);
+    if (ok && !(ok = m_drawingFile && m_rootNode && !sourcePath.isEmpty()))
+        setExportError(NoSourceError);
+    // The copy is a new file of the user's: a read-only source must not make it read-only too.
+    if (ok && !(ok = copyFile(sourcePath, fileName, false) && OrbDrawingDataUtils::makeFileEditable(fileName)))
+        setExportError(CopyError);
     if (ok) {
         QSharedPointer<IOrbDrawingFile> copy = OrbDrawingDataUtils::createDrawingFile(fileName, nullptr);
         QSharedPointer<IOrbDataStore> store = copy ? copy->dataStore() : QSharedPointer<IOrbDataStore>();
         if (!store) {
             ok = false;
+            setExportError(OpenCopyError);
         } else {
-            const ContentCount before = countContent(copy.data());
+            bool committed = true;
             store->beginUpdate();
             {
                 // The batch is committed only when every removal succeeded; otherwise the copy is dropped.
-                ScopeGuard commit([&ok, &store] {
+                ScopeGuard commit([&ok, &committed, &store] {
                     if (ok)
-                        store->endUpdate();
+                        committed = store->endUpdate();
                 });
                 ok = doSaveData(copy);
             }
-            // endUpdate cannot report a failed commit, but the store then takes its removals back:
-            // a copy that still lists everything after removals would silently keep unchecked content.
-            if (ok && hasUncheckedContent(m_rootNode) && countContent(copy.data()) == before)
+            if (ok && !committed) {
                 ok = false;
+                setExportError(CommitError);
+            }
         }
         // Release the copy before it may be deleted below.
         store.reset();
@@ -239,4 +198,28 @@ bool OrbDrawingCheckTreeWidget::exportDatatoFile(const QString& fileName)
         return true;
     deleteFile(fileName);
     return false;
+}
+
+void OrbDrawingCheckTreeWidget::setExportError(ExportError error, const QString& item)
+{
+    m_exportError = error;
+    m_exportErrorItem = item;
+}
+
+QString OrbDrawingCheckTreeWidget::exportErrorString() const
+{
+    switch (m_exportError) {
+    case NoError: return QString();
+    case NoSourceError: return QCoreApplication::translate("OrbDrawingWidgets", "没有可导出的图集文件");
+    case SameFileError: return QCoreApplication::translate("OrbDrawingWidgets", "不能导出到源图集文件本身");
+    case DeleteTargetError: return QCoreApplication::translate("OrbDrawingWidgets", "无法删除已有的目标文件");
+    case CopyError: return QCoreApplication::translate("OrbDrawingWidgets", "无法复制图集文件");
+    case OpenCopyError: return QCoreApplication::translate("OrbDrawingWidgets", "无法打开复制的图集文件");
+    case RemoveTypeError:
+        return QCoreApplication::translate("OrbDrawingWidgets", "无法从副本中删除类型“%1”").arg(m_exportErrorItem);
+    case RemoveDrawsetError:
+        return QCoreApplication::translate("OrbDrawingWidgets", "无法从副本中删除图集“%1”").arg(m_exportErrorItem);
+    case CommitError: return QCoreApplication::translate("OrbDrawingWidgets", "无法保存副本中的删除");
+    }
+    return QString();
 }

@@ -32,15 +32,35 @@ public:
     // Copies the drawing file to fileName (replacing a file there) and removes every unchecked
     // type and drawset from the copy. False, with no file left at fileName, when anything fails:
     // no file or tree yet, a target that cannot be replaced, a failed copy or removal, a copy that
-    // cannot be opened, a batch the copy's store did not commit. A target that is the source file
-    // itself is refused and nothing is deleted.
+    // cannot be opened, a batch the copy's store did not commit; exportError tells which. A target
+    // that is the source file itself is refused and nothing is deleted. The copy is editable even
+    // when the source is read-only.
     // The source file is only read. Once the removal step has started the widget stays disabled.
     bool exportDatatoFile(const QString& fileName);
+
+    // The step at which the last export stopped (NoError after a successful one).
+    enum ExportError {
+        NoError,
+        NoSourceError,      // no drawing file, no tree, or a file without a path on disk
+        SameFileError,      // the target names the source file
+        DeleteTargetError,  // an existing target could not be deleted
+        CopyError,          // the copy could not be made, or not made editable
+        OpenCopyError,      // the copy could not be opened as a drawing file
+        RemoveTypeError,    // removing a type from the copy failed
+        RemoveDrawsetError, // removing a drawset from the copy failed
+        CommitError         // the copy's store did not commit the removals
+    };
+    ExportError exportError() const { return m_exportError; }
+    // A sentence for the user naming the failed step, and the type or drawset for a removal.
+    QString exportErrorString() const;
 
 private:
     void creatRootNode();
     bool doSaveData(QSharedPointer<IOrbDrawingFile> file);
+    void setExportError(ExportError error, const QString& item = QString());
 
     QSharedPointer<IOrbDrawingFile> m_drawingFile;
     OrbDrawingCheckTreeNode* m_rootNode;
+    ExportError m_exportError = NoError;
+    QString m_exportErrorItem;
 };

@@ -1,4 +1,4 @@
-#include "orbdrawinginfoeditorfrm.h"
+#include "drawinginfo/orbdrawinginfoeditorfrm.h"
 #include "ui_orbdrawinginfoeditorfrm.h"
 
 #include "drawinginfo/orbdrawinginfoparamsvdeditor.h"
@@ -75,23 +75,11 @@ OrbDrawingInfoProcessor* OrbDrawingInfoEditorFrm::processor() const
 
 void OrbDrawingInfoEditorFrm::prepareViewer()
 {
-    m_editor->closeEditor();
-    m_props.clear();
-    m_defValues.clear();
-    m_vdIndex.clear();
-    m_vdTexts.clear();
-
+    clearVDPropList();
     IOrbDrawset* drawset = m_processor ? m_processor->drawset() : nullptr;
-    if (drawset) {
-        OrbVectorDrawingUtils::loadData(m_editor->vectorDrawing(), drawset->vectorDrawingData());
-        m_editor->reloadParams();
-        m_editor->zoomAll();
+    loadVectorDrawing(drawset ? drawset->vectorDrawingData() : QByteArray());
+    if (drawset)
         initVDPropList();
-    } else {
-        OrbVectorDrawingUtils::loadData(m_editor->vectorDrawing(), QByteArray());
-        m_editor->reloadParams();
-        m_editor->zoomAll();
-    }
 }
 
 void OrbDrawingInfoEditorFrm::initVDPropList()
@@ -175,7 +163,8 @@ void OrbDrawingInfoEditorFrm::restoreDefValues()
 
 void OrbDrawingInfoEditorFrm::loadVectorDrawing(const QByteArray& data)
 {
-    OrbVectorDrawingUtils::loadData(m_editor->vectorDrawing(), data);
+    const bool loaded = OrbVectorDrawingUtils::loadData(m_editor->vectorDrawing(), data);
+    OrbVectorDrawingUtils::showDamagedNotice(m_editor, !loaded);
     m_editor->reloadParams();
     m_editor->zoomAll();
 }

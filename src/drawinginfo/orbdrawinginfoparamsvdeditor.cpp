@@ -1,4 +1,4 @@
-#include "orbdrawinginfoparamsvdeditor.h"
+#include "drawinginfo/orbdrawinginfoparamsvdeditor.h"
 
 #include "drawinginfo/orbdrawinginfoeditorfrm.h"
 

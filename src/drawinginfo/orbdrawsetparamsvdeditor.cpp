@@ -1,4 +1,4 @@
-#include "orbdrawsetparamsvdeditor.h"
+#include "drawinginfo/orbdrawsetparamsvdeditor.h"
 
 #include "engine/zvdeinsertpoint.h"
 #include "engine/zvpviewer.h"

@@ -11,9 +11,15 @@
 #include "drawingdata/orbkeyvaluelist.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QStringList>
 
 namespace {
+// Drawset settings that say whether a well drawset serves sewage or rain-water wells (1: yes).
+const QString kSewageWellKey = QStringLiteral("WSJ");
+const QString kRainWellKey = QStringLiteral("YSJ");
+
 // Closes the data store's batch on every way out of a renumbering, exceptions included.
 class StoreBatch
 {
@@ -33,6 +39,29 @@ public:
 
 private:
     QSharedPointer<IOrbDrawingFile> m_file;
+};
+
+// The in-place editor opens on the host's stored name: a name shown with its {key} placeholder
+// filled in keeps the placeholder unless the user removes it.
+class StoredNameDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        const auto* model = qobject_cast<const QStandardItemModel*>(index.model());
+        OrbDrawingTreeNode* node = line && model ? OrbDrawingTreeNode::cast(model->itemFromIndex(index)) : nullptr;
+        QString name;
+        if (node && node->drawset())
+            node->drawset()->name(name);
+        else if (node && node->drawsetType())
+            node->drawsetType()->name(name);
+        else
+            return QStyledItemDelegate::setEditorData(editor, index);
+        line->setText(name);
+    }
 };
 
 void writeOrderNum(IOrbDrawsetType* type, int value)
@@ -59,6 +88,7 @@ OrbDrawingTreeWidget::OrbDrawingTreeWidget(QWidget* parent)
     setDragDropMode(QAbstractItemView::NoDragDrop);
     setDefaultDropAction(Qt::IgnoreAction);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    setItemDelegate(new StoredNameDelegate(this));
     m_model = new OrbDrawingTreeModel(this);
     m_model->setColumnCount(1);
     setModel(m_model);
@@ -70,9 +100,6 @@ void OrbDrawingTreeWidget::setDrawingFile(QSharedPointer<IOrbDrawingFile> file)
 {
     if (file.data() == m_drawingFile.data())
         return;
-    // The old file keeps its objects alive until their rows are gone: removing rows moves the
-    // current index, and slots on that may still read the old nodes' host objects.
-    const QSharedPointer<IOrbDrawingFile> previous = m_drawingFile;
     m_drawingFile = file;
     refreshData();
 }
@@ -81,7 +108,10 @@ void OrbDrawingTreeWidget::refreshData()
 {
     // The index points into the rows about to go.
     m_nodeIndex.clear();
-    m_model->removeRows(0, m_model->rowCount());
+    // A reset, not row removals: the current index goes without a current-change, so nobody
+    // re-targets anything at "no node" on the way to the new file's nodes.
+    m_model->clear();
+    m_model->setColumnCount(1);
     if (!m_drawingFile)
         return;
     m_readOnly = !m_drawingFile->isEditable();
@@ -127,9 +157,9 @@ bool OrbDrawingTreeWidget::isDrawsetShown(IOrbDrawset* drawset) const
     if (!settings)
         settings = &noSettings;
     const bool sewage = m_wellIsSewageType.toBool();
-    if (sewage && settings->asInteger(QStringLiteral("WSJ"), 1) == 1)
+    if (sewage && settings->asInteger(kSewageWellKey, 1) == 1)
         return true;
-    if (!sewage && settings->asInteger(QStringLiteral("YSJ"), 1) == 1)
+    if (!sewage && settings->asInteger(kRainWellKey, 1) == 1)
         return true;
     return false;
 }
@@ -158,8 +188,11 @@ OrbDrawingTreeNode* OrbDrawingTreeWidget::newNode()
     return node;
 }
 
-void OrbDrawingTreeWidget::placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, int index)
+void OrbDrawingTreeWidget::placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, QString& name, int index)
 {
+    node->setData(getDisplayName(name), OrbDrawingTreeNode::NameRole);
+    QString text = node->getDisplayText();
+    node->setData(getDisplayName(text), Qt::DisplayRole);
     // A row outside the parent's rows appends rather than losing the node.
     if (index < 0 || index > parent->rowCount())
         parent->appendRow(node);
@@ -181,10 +214,7 @@ OrbDrawingTreeNode* OrbDrawingTreeWidget::insertType(IOrbDrawsetType* type, int 
     node->setDrawsetType(type);
     QString name;
     type->name(name);
-    node->setData(getDisplayName(name), OrbDrawingTreeNode::NameRole);
-    QString text = node->getDisplayText();
-    node->setData(getDisplayName(text), Qt::DisplayRole);
-    placeNode(m_model->invisibleRootItem(), node, index);
+    placeNode(m_model->invisibleRootItem(), node, name, index);
     indexNode(type, node);
     return node;
 }
@@ -197,10 +227,7 @@ OrbDrawingTreeNode* OrbDrawingTreeWidget::insertDrawset(OrbDrawingTreeNode* type
     node->setDrawset(drawset);
     QString name;
     drawset->name(name);
-    node->setData(getDisplayName(name), OrbDrawingTreeNode::NameRole);
-    QString text = node->getDisplayText();
-    node->setData(getDisplayName(text), Qt::DisplayRole);
-    placeNode(typeNode, node, index);
+    placeNode(typeNode, node, name, index);
     indexNode(drawset, node);
     return node;
 }
@@ -325,9 +352,9 @@ void OrbDrawingTreeWidget::updateNode(OrbDrawingTreeNode* node)
         drawset->name(name);
     else if (IOrbDrawsetType* type = node->drawsetType())
         type->name(name);
-    else
-        return;
-    node->setData(name, OrbDrawingTreeNode::NameRole);
+    if (node->drawset() || node->drawsetType())
+        node->setData(name, OrbDrawingTreeNode::NameRole);
+    // A blank node shows no text: a stale one must not survive.
     node->setData(node->getDisplayText(), Qt::DisplayRole);
 }
 
@@ -350,30 +377,25 @@ bool OrbDrawingTreeWidget::canMoveDown(OrbDrawingTreeNode* node) const
 
 void OrbDrawingTreeWidget::moveUpNode(OrbDrawingTreeNode* node)
 {
-    if (!node)
-        return;
-    OrbDrawingTreeNode* prev = node->prevNode();
-    if (!prev)
-        return;
-    const int row = node->row();
-    QStandardItem* parentItem = node->internalParent();
-    const QList<QStandardItem*> items = parentItem->takeRow(row);
-    parentItem->insertRow(row - 1, items);
-    switchNodeOrderNum(prev, node);
+    if (node)
+        moveNode(node, node->prevNode(), -1);
 }
 
 void OrbDrawingTreeWidget::moveDownNode(OrbDrawingTreeNode* node)
 {
-    if (!node)
-        return;
-    OrbDrawingTreeNode* next = node->nextNode();
-    if (!next)
+    if (node)
+        moveNode(node, node->nextNode(), 1);
+}
+
+void OrbDrawingTreeWidget::moveNode(OrbDrawingTreeNode* node, OrbDrawingTreeNode* neighbour, int step)
+{
+    if (!neighbour)
         return;
     const int row = node->row();
     QStandardItem* parentItem = node->internalParent();
     const QList<QStandardItem*> items = parentItem->takeRow(row);
-    parentItem->insertRow(row + 1, items);
-    switchNodeOrderNum(next, node);
+    parentItem->insertRow(row + step, items);
+    switchNodeOrderNum(neighbour, node);
 }
 
 void OrbDrawingTreeWidget::switchNodeOrderNum(OrbDrawingTreeNode* a, OrbDrawingTreeNode* b)

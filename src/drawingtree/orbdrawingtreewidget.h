@@ -79,7 +79,10 @@ private:
 
     bool isDrawsetShown(IOrbDrawset* drawset) const;
     OrbDrawingTreeNode* newNode();
-    void placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, int index);
+    // Sets the node's name (with placeholders filled) and display text, then puts it under parent.
+    void placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, QString& name, int index);
+    // Swaps node with its neighbour one row up (step -1) or down (step 1), order numbers included.
+    void moveNode(OrbDrawingTreeNode* node, OrbDrawingTreeNode* neighbour, int step);
     void indexNode(void* key, OrbDrawingTreeNode* node);
     void unindexNode(OrbDrawingTreeNode* node);
 

@@ -26,12 +26,46 @@
 #include <QPixmap>
 #include <QSet>
 
+namespace {
+// Element types of the host's well elements.
+enum ElementType : long long {
+    RainWellConcrete = 5020,
+    RainWellBrick = 5021,
+    RainWellOther = 5022,
+    SewageWellConcrete = 5030,
+    SewageWellBrick = 5031,
+};
+
+// Usage-event codes: reset to defaults per element type, and the rebar guide opened.
+constexpr const char* kResetUbcRainConcrete = "410012";
+constexpr const char* kResetUbcSewageConcrete = "410016";
+constexpr const char* kResetUbcRainBrick = "420012";
+constexpr const char* kResetUbcSewageBrick = "420016";
+constexpr const char* kBarInfoUbcRain = "410011";
+constexpr const char* kBarInfoUbcSewage = "410015";
+
+// Layout sizes.
+const QSize kFormSize(1336, 700);
+const QSize kMinimumSize(548, 315);
+const QSize kMinimumSizeWithTable(706, 315);
+const QSize kLeftSize(258, 574);
+const QSize kBarInfoSize(215, 324);
+constexpr int kLeftMinimumWidth = 158;
+constexpr int kCentreMinimumWidth = 340;
+constexpr int kTableMinimumWidth = 158;
+
+bool hasBarInfo(long long elementType)
+{
+    return elementType == RainWellConcrete || elementType == SewageWellConcrete;
+}
+} // namespace
+
 OrbDrawingsInputFrm::OrbDrawingsInputFrm(IOrbDrawingService* service, QWidget* parent)
     : TalDialog(parent, QString(), false), ui(new Ui::OrbDrawingsInputFrm), m_drawingService(service)
 {
     ui->setupUi(this);
-    ui->widgetLeft->setMinimumWidth(158);
-    ui->widgetCenter->setMinimumWidth(340);
+    ui->widgetLeft->setMinimumWidth(kLeftMinimumWidth);
+    ui->widgetCenter->setMinimumWidth(kCentreMinimumWidth);
 
     setWindowTitle(QCoreApplication::translate("OrbDrawingWidgets", "云图集"));
     ui->btnReset->setText(QCoreApplication::translate("OrbDrawingWidgets", "恢复默认值"));
@@ -49,7 +83,7 @@ OrbDrawingsInputFrm::OrbDrawingsInputFrm(IOrbDrawingService* service, QWidget* p
     ui->layoutCenter->addWidget(m_infoEditor);
 
     m_tableDisplay = new OrbDrawingTableDisplayWidget(service, ui->splitter);
-    m_tableDisplay->setMinimumWidth(158);
+    m_tableDisplay->setMinimumWidth(kTableMinimumWidth);
     m_tableDisplay->hide();
     ui->splitter->addWidget(m_tableDisplay);
 
@@ -63,9 +97,9 @@ OrbDrawingsInputFrm::OrbDrawingsInputFrm(IOrbDrawingService* service, QWidget* p
     connect(this, &OrbDrawingsInputFrm::onZoomAll, this, &OrbDrawingsInputFrm::zoomAll, Qt::QueuedConnection);
 
     setParent(parent, windowFlags());
-    resize(OrbDeskUtils::calcFormSize(1336, 700));
+    resize(OrbDeskUtils::calcFormSize(kFormSize.width(), kFormSize.height()));
     adjustFormMinimumSize();
-    ui->widgetLeft->resize(258, 574);
+    ui->widgetLeft->resize(kLeftSize);
 }
 
 OrbDrawingsInputFrm::~OrbDrawingsInputFrm()
@@ -103,7 +137,7 @@ void OrbDrawingsInputFrm::refreshData()
 
     m_drawingTree->setVisibleEntSet(QSet<long long>{m_processor->entType()});
     const long long elementType = m_processor->elementType();
-    const bool rainWater = elementType == 5020 || elementType == 5021 || elementType == 5022;
+    const bool rainWater = elementType == RainWellConcrete || elementType == RainWellBrick || elementType == RainWellOther;
     m_drawingTree->setWellIsSewageType(QVariant(!rainWater));
     QMap<QString, QString> params;
     m_processor->displayParams(params);
@@ -130,11 +164,7 @@ void OrbDrawingsInputFrm::refreshData()
     }
     if (found >= 0) {
         ui->cbbDrawingNames->setCurrentIndex(found);
-        QSharedPointer<IOrbDrawingFile> file;
-        if (IOrbDrawingFileRegistry* files = m_drawingService ? m_drawingService->drawingFiles() : nullptr)
-            files->openFile(file, fileName);
-        m_drawingTree->setDrawingFile(file);
-        m_drawingTree->expandAll();
+        showDrawingFile(fileName);
     }
     if (OrbDrawingTreeNode* node = m_drawingTree->findDrawsetNode(m_processor->drawset()))
         m_drawingTree->setFocusNode(node);
@@ -147,17 +177,21 @@ void OrbDrawingsInputFrm::refreshData()
 void OrbDrawingsInputFrm::switchDrawingFile(int index)
 {
     Q_UNUSED(index); // the file is the one the combo box shows
-    const QString name = ui->cbbDrawingNames->currentText();
-    QSharedPointer<IOrbDrawingFile> file;
-    if (IOrbDrawingFileRegistry* files = m_drawingService ? m_drawingService->drawingFiles() : nullptr)
-        files->openFile(file, name);
-    m_drawingTree->setDrawingFile(file);
-    m_drawingTree->expandAll();
+    showDrawingFile(ui->cbbDrawingNames->currentText());
     if (!m_drawingTree->hasData())
         return;
     OrbDrawingTreeNode* typeNode = m_drawingTree->getFirstNode(nullptr);
     if (typeNode && typeNode->hasChildren())
         m_drawingTree->setFocusNode(m_drawingTree->getFirstNode(typeNode));
+}
+
+void OrbDrawingsInputFrm::showDrawingFile(const QString& name)
+{
+    QSharedPointer<IOrbDrawingFile> file;
+    if (IOrbDrawingFileRegistry* files = m_drawingService ? m_drawingService->drawingFiles() : nullptr)
+        files->openFile(file, name);
+    m_drawingTree->setDrawingFile(file);
+    m_drawingTree->expandAll();
 }
 
 void OrbDrawingsInputFrm::doDrawingNameChanged(int index)
@@ -200,14 +234,14 @@ void OrbDrawingsInputFrm::zoomAll()
 void OrbDrawingsInputFrm::adjustFormMinimumSize()
 {
     if (m_tableDisplay && m_tableDisplay->hasExtension())
-        setMinimumSize(706, 315);
+        setMinimumSize(kMinimumSizeWithTable);
     else
-        setMinimumSize(548, 315);
+        setMinimumSize(kMinimumSize);
 }
 
 void OrbDrawingsInputFrm::initUiByElementType(const long long& elementType)
 {
-    if ((elementType == 5020 || elementType == 5030) && !m_barInfoButton) {
+    if (hasBarInfo(elementType) && !m_barInfoButton) {
         m_barInfoButton = new VantroPushButton(QCoreApplication::translate("OrbDrawingWidgets", "钢筋信息输入说明"), this, true);
         m_barInfoButton->setObjectName(QStringLiteral("btnBarInfo"));
         m_barInfoButton->setAutoDefault(false);
@@ -254,10 +288,10 @@ void OrbDrawingsInputFrm::sendResetValUbc()
     const QString drawingID = m_processor->drawingID();
     const char* code = nullptr;
     switch (m_processor->elementType()) {
-    case 5020: code = "410012"; break;
-    case 5030: code = "410016"; break;
-    case 5021: code = "420012"; break;
-    case 5031: code = "420016"; break;
+    case RainWellConcrete: code = kResetUbcRainConcrete; break;
+    case SewageWellConcrete: code = kResetUbcSewageConcrete; break;
+    case RainWellBrick: code = kResetUbcRainBrick; break;
+    case SewageWellBrick: code = kResetUbcSewageBrick; break;
     default: return;
     }
     OrbUbc::instance()->send(QString::fromLatin1(code), drawingID);
@@ -306,7 +340,7 @@ void OrbDrawingsInputFrm::onBtnBarInfoClicked()
             label->setPixmap(QPixmap::fromImage(image));
             label->setScaledContents(true);
         }
-        label->resize(OrbDeskUtils::calcFormSize(215, 324));
+        label->resize(OrbDeskUtils::calcFormSize(kBarInfoSize.width(), kBarInfoSize.height()));
         m_barInfoTip = OrbTipWidget::createTipWidget(this, m_barInfoButton, label);
         if (!m_barInfoTip) {
             delete label;
@@ -330,8 +364,8 @@ void OrbDrawingsInputFrm::sendBarInfoUbc()
     if (!m_processor)
         return;
     switch (m_processor->elementType()) {
-    case 5020: OrbUbc::instance()->send(QStringLiteral("410011")); break;
-    case 5030: OrbUbc::instance()->send(QStringLiteral("410015")); break;
+    case RainWellConcrete: OrbUbc::instance()->send(QString::fromLatin1(kBarInfoUbcRain)); break;
+    case SewageWellConcrete: OrbUbc::instance()->send(QString::fromLatin1(kBarInfoUbcSewage)); break;
     default: break;
     }
 }

@@ -61,6 +61,8 @@ private:
     void loadData();
     void refreshData();
     void switchDrawingFile(int index);
+    // Opens the drawing file of that name and shows it, fully expanded, in the tree.
+    void showDrawingFile(const QString& name);
     void switchDrawset(IOrbDrawset* drawset);
     void doPropDoubleClicked(OrbDrawsetProp* prop);
 

@@ -1,4 +1,4 @@
-#include "orbdrawsetparamsvdviewer.h"
+#include "vectordrawing/orbdrawsetparamsvdviewer.h"
 
 #include "common/orbfileutils.h"
 #include "engine/zvdeinsertpoint.h"

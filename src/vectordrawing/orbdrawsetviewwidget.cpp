@@ -1,7 +1,7 @@
-#include "orbdrawsetviewwidget.h"
+#include "vectordrawing/orbdrawsetviewwidget.h"
 
-#include "orbdrawsetparamsvdviewer.h"
-#include "orbvectordrawingutils.h"
+#include "vectordrawing/orbdrawsetparamsvdviewer.h"
+#include "vectordrawing/orbvectordrawingutils.h"
 
 #include "drawingdata/iorbdrawset.h"
 #include "engine/zvectordrawingeditor.h"
@@ -39,10 +39,9 @@ void OrbDrawsetViewWidget::refreshData()
 {
     if (!m_view)
         return;
-    if (m_drawset)
-        OrbVectorDrawingUtils::loadData(m_view->vectorDrawing(), m_drawset->vectorDrawingData());
-    else
-        OrbVectorDrawingUtils::loadData(m_view->vectorDrawing(), QByteArray());
+    const bool loaded = OrbVectorDrawingUtils::loadData(m_view->vectorDrawing(),
+                                                        m_drawset ? m_drawset->vectorDrawingData() : QByteArray());
+    OrbVectorDrawingUtils::showDamagedNotice(m_view, !loaded);
     m_view->zoomAll();
 }
 

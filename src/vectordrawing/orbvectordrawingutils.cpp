@@ -1,27 +1,72 @@
-#include "orbvectordrawingutils.h"
+#include "vectordrawing/orbvectordrawingutils.h"
 
 #include "engine/zvectordrawing.h"
 
+#include <QCoreApplication>
 #include <QDomDocument>
+#include <QEvent>
+#include <QLabel>
 #include <QTextStream>
 
 #include <sstream>
 #include <string>
 
-void OrbVectorDrawingUtils::loadData(ZVectorDrawing* drawing, const QByteArray& data)
+namespace {
+// A short text over a drawing view that keeps covering the whole view as it is resized.
+class DamagedNotice : public QLabel
+{
+public:
+    explicit DamagedNotice(QWidget* view) : QLabel(view)
+    {
+        setObjectName(QStringLiteral("damagedNotice"));
+        setText(QCoreApplication::translate("OrbDrawingWidgets", "图形数据已损坏，无法显示"));
+        setAlignment(Qt::AlignCenter);
+        setWordWrap(true);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(view->rect());
+        view->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return QLabel::eventFilter(watched, event);
+    }
+};
+} // namespace
+
+void OrbVectorDrawingUtils::showDamagedNotice(QWidget* view, bool damaged)
+{
+    if (!view)
+        return;
+    auto* notice = view->findChild<QLabel*>(QStringLiteral("damagedNotice"), Qt::FindDirectChildrenOnly);
+    if (!damaged) {
+        if (notice)
+            notice->hide();
+        return;
+    }
+    if (!notice)
+        notice = new DamagedNotice(view);
+    notice->raise();
+    notice->show();
+}
+
+bool OrbVectorDrawingUtils::loadData(ZVectorDrawing* drawing, const QByteArray& data)
 {
     if (!drawing)
-        return;
+        return false;
     if (data.isEmpty()) {
         drawing->clear();
-        return;
+        return true;
     }
     // The stream starts out holding every byte of data (one allocation, no regrowth while
     // writing); reading starts at the first byte.
     std::stringstream stream(std::string(data.constData(), size_t(data.size())),
                              std::ios::in | std::ios::out | std::ios::binary);
     stream.seekg(0);
-    drawing->loadFromStream(&stream);
+    return drawing->loadFromStream(&stream);
 }
 
 void OrbVectorDrawingUtils::saveData(ZVectorDrawing* drawing, QByteArray& data, EnVDSaveFormat format, bool flag)

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 
+class QWidget;
 class ZVectorDrawing;
 
 // Moves vector drawings between the engine and byte arrays, the form drawsets hand them out in.
@@ -13,7 +14,10 @@ class ORBDRAWINGWIDGETS_EXPORT OrbVectorDrawingUtils
 {
 public:
     // Replaces the content of drawing with the drawing stored in data; empty data empties it.
-    static void loadData(ZVectorDrawing* drawing, const QByteArray& data);
+    // False when data holds no readable drawing (the drawing is then empty).
+    static bool loadData(ZVectorDrawing* drawing, const QByteArray& data);
+    // Shows, centred over view, that its drawing could not be read; damaged false takes it away.
+    static void showDamagedNotice(QWidget* view, bool damaged);
     // Writes drawing into data: XML for format 1, the engine's stream for every other format.
     static void saveData(ZVectorDrawing* drawing, QByteArray& data, EnVDSaveFormat format, bool flag);
 };

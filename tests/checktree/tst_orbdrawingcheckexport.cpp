@@ -77,6 +77,8 @@ QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& text)
 
 } // namespace
 
+Q_DECLARE_METATYPE(OrbDrawingCheckTreeWidget::ExportError)
+
 class TstOrbDrawingCheckExport : public QObject
 {
     Q_OBJECT
@@ -88,6 +90,7 @@ private slots:
     void exportKeepsCheckedContent_data();
     void exportKeepsCheckedContent();
     void allCheckedIsAPlainCopyInsideBrackets();
+    void readOnlySourceGivesEditableCopy();
     void faults_data();
     void faults();
 
@@ -264,27 +267,50 @@ void TstOrbDrawingCheckExport::allCheckedIsAPlainCopyInsideBrackets()
     QVERIFY(!m_tree->isEnabled());
 }
 
+void TstOrbDrawingCheckExport::readOnlySourceGivesEditableCopy()
+{
+    // The copy used to inherit the source's read-only mark, so every removal was refused.
+    const QString source = m_dir.filePath(QStringLiteral("locked.orbdwg"));
+    QVERIFY(QFile::copy(m_source, source));
+    QVERIFY(OrbDrawingFileBuilder::setReadOnlyMark(source, true));
+    const QByteArray bytes = fileBytes(source);
+    QSharedPointer<IOrbDrawingFile> file = OrbDrawingDataUtils::createDrawingFile(source, nullptr);
+    QVERIFY(file && !file->isEditable());
+    m_tree->setDrawSetFile(file);
+    applyUnchecks({"-雨水口"});
+    QVERIFY(m_tree->exportDatatoFile(m_target));
+    QSharedPointer<IOrbDrawingFile> result = OrbDrawingDataUtils::createDrawingFile(m_target, nullptr);
+    QVERIFY(result && result->isEditable());
+    QCOMPARE(content(result.data()), QStringLiteral("检查井:W1,W2,W3;空类型:;集水坑:P1"));
+    m_tree->setDrawSetFile(m_file);
+    file.reset();
+    QCOMPARE(fileBytes(source), bytes);
+    QVERIFY(!OrbDrawingDataUtils::createDrawingFile(source, nullptr)->isEditable());
+}
+
 void TstOrbDrawingCheckExport::faults_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("target"); // "" the usual target; "@..." a name of the source itself
     QTest::addColumn<bool>("targetExists");
     QTest::addColumn<bool>("removalRan"); // the tree is disabled once removal starts
+    QTest::addColumn<OrbDrawingCheckTreeWidget::ExportError>("error");
+    QTest::addColumn<QString>("item"); // the type or drawset the reason names
 
-    QTest::newRow("existing target cannot be deleted") << "delete" << "" << true << false;
-    QTest::newRow("copy fails") << "copy" << "" << false << false;
-    QTest::newRow("copy cannot be opened") << "open" << "" << true << false;
-    QTest::newRow("removal fails first") << "removal1" << "" << false << true;
-    QTest::newRow("removal fails in the middle") << "removal2" << "" << true << true;
-    QTest::newRow("removal fails last") << "removal3" << "" << false << true;
-    QTest::newRow("commit fails") << "commit" << "" << false << true;
-    QTest::newRow("no drawing file") << "nullfile" << "" << true << false;
-    QTest::newRow("before the first refresh") << "fresh" << "" << false << false;
-    QTest::newRow("tree cleared by the host") << "cleared" << "" << true << false;
-    QTest::newRow("target is the source") << "" << "@same" << true << false;
-    QTest::newRow("target is the source, relative") << "" << "@relative" << true << false;
-    QTest::newRow("target is the source, through ..") << "" << "@dotdot" << true << false;
-    QTest::newRow("target is a link to the source") << "" << "@link" << true << false;
+    QTest::newRow("existing target cannot be deleted") << "delete" << "" << true << false << OrbDrawingCheckTreeWidget::DeleteTargetError << "";
+    QTest::newRow("copy fails") << "copy" << "" << false << false << OrbDrawingCheckTreeWidget::CopyError << "";
+    QTest::newRow("copy cannot be opened") << "open" << "" << true << false << OrbDrawingCheckTreeWidget::OpenCopyError << "";
+    QTest::newRow("removal fails first") << "removal1" << "" << false << true << OrbDrawingCheckTreeWidget::RemoveDrawsetError << "W2";
+    QTest::newRow("removal fails in the middle") << "removal2" << "" << true << true << OrbDrawingCheckTreeWidget::RemoveTypeError << "雨水口";
+    QTest::newRow("removal fails last") << "removal3" << "" << false << true << OrbDrawingCheckTreeWidget::RemoveTypeError << "集水坑";
+    QTest::newRow("commit fails") << "commit" << "" << false << true << OrbDrawingCheckTreeWidget::CommitError << "";
+    QTest::newRow("no drawing file") << "nullfile" << "" << true << false << OrbDrawingCheckTreeWidget::NoSourceError << "";
+    QTest::newRow("before the first refresh") << "fresh" << "" << false << false << OrbDrawingCheckTreeWidget::NoSourceError << "";
+    QTest::newRow("tree cleared by the host") << "cleared" << "" << true << false << OrbDrawingCheckTreeWidget::NoSourceError << "";
+    QTest::newRow("target is the source") << "" << "@same" << true << false << OrbDrawingCheckTreeWidget::SameFileError << "";
+    QTest::newRow("target is the source, relative") << "" << "@relative" << true << false << OrbDrawingCheckTreeWidget::SameFileError << "";
+    QTest::newRow("target is the source, through ..") << "" << "@dotdot" << true << false << OrbDrawingCheckTreeWidget::SameFileError << "";
+    QTest::newRow("target is a link to the source") << "" << "@link" << true << false << OrbDrawingCheckTreeWidget::SameFileError << "";
 }
 
 void TstOrbDrawingCheckExport::faults()
@@ -293,6 +319,8 @@ void TstOrbDrawingCheckExport::faults()
     QFETCH(QString, target);
     QFETCH(bool, targetExists);
     QFETCH(bool, removalRan);
+    QFETCH(OrbDrawingCheckTreeWidget::ExportError, error);
+    QFETCH(QString, item);
 
     // Three removals in tree order: drawset W2, type 雨水口, type 集水坑 (its only drawset is off).
     applyUnchecks({"-雨水口", "-W2", "-P1"});
@@ -332,6 +360,8 @@ void TstOrbDrawingCheckExport::faults()
     OrbDrawingCheckTreeWidget* tree = fault == QLatin1String("fresh") ? &fresh : m_tree;
 
     QVERIFY(!tree->exportDatatoFile(targetPath));
+    QCOMPARE(tree->exportError(), error);
+    QVERIFY(tree->exportErrorString().contains(item) && !tree->exportErrorString().isEmpty());
     QCOMPARE(fileBytes(m_source), m_sourceBytes);
     QCOMPARE(tree->isEnabled(), !removalRan);
     // The source file object and the user's checks are untouched as well.
@@ -350,6 +380,7 @@ void TstOrbDrawingCheckExport::faults()
     orbfilefaults::reset();
     orbdatafaults::reset();
     QVERIFY(m_tree->exportDatatoFile(m_target));
+    QCOMPARE(m_tree->exportError(), OrbDrawingCheckTreeWidget::NoError);
     QSharedPointer<IOrbDrawingFile> result = OrbDrawingDataUtils::createDrawingFile(m_target, nullptr);
     QVERIFY(result);
     QCOMPARE(content(result.data()), QStringLiteral("检查井:W1,W3;空类型:"));

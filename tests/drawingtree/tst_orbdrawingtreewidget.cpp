@@ -11,6 +11,7 @@
 #include "fakedrawingdata.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QtTest>
 
 using Params = QMap<QString, QString>;
@@ -63,6 +64,7 @@ private slots:
     void getOptionValue();
     void renameInPlace_data();
     void renameInPlace();
+    void renameKeepsPlaceholder();
     void moves_data();
     void moves();
     void fixNodeOrderNum();
@@ -70,7 +72,7 @@ private slots:
     void readOnlyFile();
     void sameFileDoesNotRebuild();
     void lookupsNeverHandOutDeletedNodes();
-    void switchingFilesKeepsOldObjectsWhileRowsGo();
+    void switchingFilesSendsNoCurrentChange();
 };
 
 void tst_OrbDrawingTreeWidget::filters_data()
@@ -186,6 +188,12 @@ void tst_OrbDrawingTreeWidget::displayParamsApplyToInsertedNodes()
     tree.updateNode(node);
     QCOMPARE(node->text(), QStringLiteral("Beam {grade}"));
     QVERIFY(log.filtered(QStringLiteral("type:")).isEmpty());
+    // A blank node keeps no stale text.
+    auto* blank = new OrbDrawingTreeNode;
+    blank->setText(QStringLiteral("stale"));
+    node->appendRow(blank);
+    tree.updateNode(blank);
+    QCOMPARE(blank->text(), QString());
 }
 
 void tst_OrbDrawingTreeWidget::getOptionValue_data()
@@ -266,6 +274,33 @@ void tst_OrbDrawingTreeWidget::renameInPlace()
     QCOMPARE(node->data(OrbDrawingTreeNode::NameRole).toString(), name);
     QCOMPARE(node->text(), node->getDisplayText());
     QCOMPARE(typeNode ? type->m_name : drawset->m_name, name);
+}
+
+void tst_OrbDrawingTreeWidget::renameKeepsPlaceholder()
+{
+    // Editing the filled-in text would write "C30" into the library for good.
+    FakeLog log;
+    auto file = QSharedPointer<FakeDrawingFile>::create(&log);
+    FakeDrawset* drawset = file->addDrawset(file->addType(QStringLiteral("Wells"), 5), QStringLiteral("井 {grade}"));
+    OrbDrawingTreeWidget tree;
+    Params params{{"grade", "C30"}};
+    tree.setDisplayParams(params);
+    tree.resize(300, 300);
+    tree.setDrawingFile(file);
+    tree.expandAll();
+    tree.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tree));
+    OrbDrawingTreeNode* node = tree.findDrawsetNode(drawset);
+    tree.setFocusNode(node);
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(node->index()).center());
+    QLineEdit* editor = nullptr;
+    QTRY_VERIFY((editor = tree.findChild<QLineEdit*>()) != nullptr);
+    QCOMPARE(editor->text(), QStringLiteral("井 {grade}"));
+    QCOMPARE(node->data(OrbDrawingTreeNode::NameRole).toString(), QStringLiteral("井 C30"));
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClicks(editor, QStringLiteral("B"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(drawset->m_name, QStringLiteral("井 {grade}B"));
 }
 
 void tst_OrbDrawingTreeWidget::moves_data()
@@ -459,25 +494,19 @@ void tst_OrbDrawingTreeWidget::lookupsNeverHandOutDeletedNodes()
     tree.deleteNode(nullptr);
 }
 
-void tst_OrbDrawingTreeWidget::switchingFilesKeepsOldObjectsWhileRowsGo()
+void tst_OrbDrawingTreeWidget::switchingFilesSendsNoCurrentChange()
 {
+    // A current-change while the old rows go would make the input dialog re-target its
+    // processor at "no node" before the real switch (only a current top-level row moves).
     FakeLog log;
     OrbDrawingTreeWidget tree;
-    tree.setDrawingFile(orderFile(&log)); // the tree holds the only reference
+    tree.setDrawingFile(orderFile(&log));
     tree.setFocusNode(tree.getFirstNode(nullptr));
-    // A host slot reading the node that stops being current, as the input dialog does.
-    QStringList previousNames;
-    connect(tree.selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [&](const QModelIndex&, const QModelIndex& previous) {
-                auto* model = qobject_cast<QStandardItemModel*>(tree.model());
-                OrbDrawingTreeNode* node = OrbDrawingTreeNode::cast(model->itemFromIndex(previous));
-                QString name;
-                if (node && node->drawsetType())
-                    node->drawsetType()->name(name);
-                previousNames << name;
-            });
-    tree.setDrawingFile(QSharedPointer<FakeDrawingFile>::create(&log));
-    QCOMPARE(previousNames, QStringList{"A"});
+    QSignalSpy changes(tree.selectionModel(), &QItemSelectionModel::currentChanged);
+    tree.setDrawingFile(orderFile(&log));
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(tree.currentTreeNode(), nullptr);
+    QCOMPARE(treeText(tree), QStringLiteral("A(a1,a2,a3) B(b1,b2)"));
 }
 
 QTEST_MAIN(tst_OrbDrawingTreeWidget)

@@ -41,7 +41,11 @@ void FakeDrawset::setName(const QString& value)
 }
 
 void FakeDataStore::beginUpdate() { m_log->add(QStringLiteral("store.beginUpdate")); }
-void FakeDataStore::endUpdate() { m_log->add(QStringLiteral("store.endUpdate")); }
+bool FakeDataStore::endUpdate()
+{
+    m_log->add(QStringLiteral("store.endUpdate"));
+    return true;
+}
 
 bool FakeDataStore::removeDrawsetType(IOrbDrawsetType* type)
 {

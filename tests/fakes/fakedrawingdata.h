@@ -96,7 +96,7 @@ public:
 
     IOrbDataConnection* connection() override { return &m_connection; }
     void beginUpdate() override;
-    void endUpdate() override;
+    bool endUpdate() override;
     bool removeDrawsetType(IOrbDrawsetType* type) override;
     bool removeDrawset(IOrbDrawset* drawset) override;
 

@@ -382,9 +382,13 @@ private slots:
         QCOMPARE(name, QStringLiteral("zeta"));
         service.drawingFiles()->openFile(b, QStringLiteral("junk"));
         QVERIFY(b.isNull());
+        // The host can tell the user what was left out and why.
+        QCOMPARE(service.skippedFiles().size(), 1);
+        QVERIFY(service.skippedFiles().first().contains(QStringLiteral("junk.orbdwg")));
         QCOMPARE(service.drawingFiles()->findFile(QStringLiteral("nope")), nullptr);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("skipped .*junk")));
         service.refresh();
+        QCOMPARE(service.skippedFiles().size(), 1);
         service.drawingFiles()->openFile(b, QStringLiteral("zeta"));
         QCOMPARE(a.data(), b.data());
     }

@@ -288,6 +288,14 @@ void TstOrbDrawingsInputFrm::typeNodeDisablesOk()
             || call == QLatin1String("processor.calculate"))
             order << call;
     QCOMPARE(order, QStringList({"processor.setDrawset(B)", "processor.initDefValues(1)", "processor.calculate"}));
+
+    // Another file while a type node is current: one re-target, straight to its first drawset.
+    f.clickNode(nullptr, f.all->m_types[0].get());
+    f.log.clear();
+    QTest::keyClick(f.combo(), Qt::Key_Down);
+    QCOMPARE(f.combo()->currentText(), QStringLiteral("sewage.drw"));
+    QCOMPARE(f.log.filtered(QStringLiteral("processor.setDrawset")), QStringList({"processor.setDrawset(S1)"}));
+    QVERIFY(f.button("btnOk")->isEnabled());
 }
 
 void TstOrbDrawingsInputFrm::escapeAndCancel()

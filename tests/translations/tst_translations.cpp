@@ -9,6 +9,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QMenu>
 #include <QTimer>
 #include <QTranslator>
@@ -50,6 +54,29 @@ class TstTranslations : public QObject
     Q_OBJECT
 
 private slots:
+    void referenceHostAndQtTexts()
+    {
+        // Every message of the reference host has an English text, so --lang en shows no Chinese
+        // from the processor or the drawing files; and Qt's own Chinese texts are installed.
+        QTranslator host;
+        QVERIFY(host.load(QStringLiteral(ORB_TEST_HOST_QM)));
+        const QRegularExpression call(QStringLiteral("\\btr\\(\"([^\"]+)\"\\)"));
+        int checked = 0;
+        const QDir sources(QStringLiteral(ORB_TEST_HOST_SOURCES));
+        for (const QString& name : sources.entryList({QStringLiteral("*.cpp")})) {
+            QFile f(sources.filePath(name));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QString code = QString::fromUtf8(f.readAll());
+            for (auto it = call.globalMatch(code); it.hasNext(); ++checked) {
+                const QString source = it.next().captured(1);
+                QVERIFY2(!host.translate("OrbDrawingWidgets", source.toUtf8().constData()).isEmpty(), qPrintable(source));
+            }
+        }
+        QVERIFY(checked > 30);
+        QTranslator qt;
+        QVERIFY(qt.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::location(QLibraryInfo::TranslationsPath)));
+        QCOMPARE(qt.translate("QPlatformTheme", "&Yes"), QStringLiteral("是(&Y)"));
+    }
     void texts_data()
     {
         QTest::addColumn<bool>("english");

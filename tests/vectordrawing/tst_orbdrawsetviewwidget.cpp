@@ -16,6 +16,7 @@
 
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <QLabel>
 #include <QtTest>
 
 namespace {
@@ -120,6 +121,17 @@ void TestOrbDrawsetViewWidget::showsAndClearsTheDrawing()
     QCOMPARE(s.widget.drawset(), nullptr);
     QCOMPARE(s.widget.vectorDrawing()->count(), 0);
     QCOMPARE(v->viewScale(), 1.0); // an empty drawing zooms to the neutral view
+
+    // Damaged bytes say so in the drawing area instead of leaving it blank; good ones clear it.
+    auto notice = [v] { return v->findChild<QLabel*>(QStringLiteral("damagedNotice")); };
+    QCOMPARE(notice(), nullptr);
+    s.drawset.m_drawing = demowell::bytes().left(40);
+    s.widget.setDrawset(&s.drawset);
+    QVERIFY(notice() && notice()->isVisible() && !notice()->text().isEmpty());
+    QCOMPARE(notice()->geometry(), v->rect());
+    s.drawset.m_drawing = demowell::bytes();
+    s.widget.setDrawset(&s.drawset);
+    QVERIFY(!notice()->isVisible());
 }
 
 void TestOrbDrawsetViewWidget::doubleClickZoomsOnlyWithMiddleButton_data()

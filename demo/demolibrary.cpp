@@ -2,6 +2,7 @@
 
 #include "demopage.h"
 
+#include "drawingdata/iorbdrawingfile.h"
 #include "drawingdata/orbdrawingservice.h"
 #include "sample/orbsamplelibrary.h"
 
@@ -47,6 +48,22 @@ void closeServices()
     services().clear();
 }
 } // namespace
+
+QList<IOrbDrawset*> drawsets(IOrbDrawingFile* file)
+{
+    QList<IOrbDrawset*> all;
+    if (!file || !file->drawsetTypes() || !file->drawsets())
+        return all;
+    QList<IOrbDrawsetType*> types;
+    file->drawsetTypes()->getAll(types, true);
+    QList<IOrbDrawset*> ofType;
+    for (IOrbDrawsetType* type : qAsConst(types)) {
+        ofType.clear();
+        file->drawsets()->getByType(ofType, type);
+        all += ofType;
+    }
+    return all;
+}
 
 OrbDrawingService* service(const DemoContext& context)
 {

@@ -31,21 +31,13 @@ IOrbDrawset* findDrawset(IOrbDrawingService* service, const QString& wanted)
     for (const QString& name : files) {
         QSharedPointer<IOrbDrawingFile> file;
         service->drawingFiles()->openFile(file, name);
-        if (!file)
-            continue;
-        QList<IOrbDrawsetType*> types;
-        file->drawsetTypes()->getAll(types, true);
-        for (IOrbDrawsetType* type : types) {
-            QList<IOrbDrawset*> drawsets;
-            file->drawsets()->getByType(drawsets, type);
-            for (IOrbDrawset* drawset : drawsets) {
-                QString text;
-                drawset->name(text);
-                if (text == wanted)
-                    return drawset;
-                if (!first)
-                    first = drawset;
-            }
+        for (IOrbDrawset* drawset : demolibrary::drawsets(file.data())) {
+            QString text;
+            drawset->name(text);
+            if (text == wanted)
+                return drawset;
+            if (!first)
+                first = drawset;
         }
     }
     return first;

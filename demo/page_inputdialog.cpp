@@ -61,20 +61,11 @@ QString screenshotDir(const DemoContext& context)
 
 IOrbDrawset* findDrawset(IOrbDrawingService* service, const QString& fileName, const QString& name)
 {
-    IOrbDrawingFile* file = service->drawingFiles()->findFile(fileName);
-    if (!file)
-        return nullptr;
-    QList<IOrbDrawsetType*> types;
-    file->drawsetTypes()->getAll(types, true);
-    for (IOrbDrawsetType* type : types) {
-        QList<IOrbDrawset*> drawsets;
-        file->drawsets()->getByType(drawsets, type);
-        for (IOrbDrawset* d : drawsets) {
-            QString n;
-            d->name(n);
-            if (n == name)
-                return d;
-        }
+    for (IOrbDrawset* d : demolibrary::drawsets(service->drawingFiles()->findFile(fileName))) {
+        QString n;
+        d->name(n);
+        if (n == name)
+            return d;
     }
     return nullptr;
 }

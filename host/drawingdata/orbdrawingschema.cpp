@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QVariant>
 
 #include <algorithm>
 

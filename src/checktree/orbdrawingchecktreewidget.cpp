@@ -143,6 +143,7 @@ bool OrbDrawingCheckTreeWidget::doSaveData(QSharedPointer<IOrbDrawingFile> file)
         if (!typeNode || !typeNode->drawsetType())
             continue;
         if (typeNode->checkState(0) == Qt::Unchecked) {
+            ++m_exportRemovals;
             if (ok && !(ok = store->removeDrawsetType(typeNode->drawsetType())))
                 setExportError(RemoveTypeError, typeNode->text(0));
             continue;
@@ -152,6 +153,7 @@ bool OrbDrawingCheckTreeWidget::doSaveData(QSharedPointer<IOrbDrawingFile> file)
             auto* node = dynamic_cast<OrbDrawingCheckTreeNode*>(typeNode->child(j));
             if (!node || !node->drawset() || node->checkState(0) != Qt::Unchecked)
                 continue;
+            ++m_exportRemovals;
             if (ok && !(ok = store->removeDrawset(node->drawset())))
                 setExportError(RemoveDrawsetError, node->text(0));
         }
@@ -162,6 +164,7 @@ bool OrbDrawingCheckTreeWidget::doSaveData(QSharedPointer<IOrbDrawingFile> file)
 bool OrbDrawingCheckTreeWidget::exportDatatoFile(const QString& fileName)
 {
     setExportError(NoError);
+    m_exportRemovals = 0;
     const QString sourcePath = sourcePathOf(m_drawingFile.data());
     // Replacing the source with its own copy would delete it first: refuse before touching anything.
     if (isSameFile(sourcePath, fileName)) {
@@ -194,7 +197,8 @@ bool OrbDrawingCheckTreeWidget::exportDatatoFile(const QString& fileName)
                 });
                 ok = doSaveData(copy);
             }
-            if (ok && !committed) {
+            // A failed commit of an empty batch loses nothing: the copy is complete as it is.
+            if (ok && !committed && m_exportRemovals > 0) {
                 ok = false;
                 setExportError(CommitError);
             }

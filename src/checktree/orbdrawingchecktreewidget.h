@@ -73,4 +73,5 @@ private:
     std::unique_ptr<OrbDrawingFileFollower> m_follower;
     ExportError m_exportError = NoError;
     QString m_exportErrorItem;
+    int m_exportRemovals = 0; // removals the last export asked the copy's store for
 };

@@ -109,6 +109,8 @@ void OrbDrawingTreeWidget::setDrawingFile(QSharedPointer<IOrbDrawingFile> file)
 {
     if (file.data() == m_drawingFile.data())
         return;
+    // The old file keeps its objects alive until the old rows are gone.
+    const QSharedPointer<IOrbDrawingFile> previous = m_drawingFile;
     m_drawingFile = file;
     m_follower->follow(file.data());
     refreshData();

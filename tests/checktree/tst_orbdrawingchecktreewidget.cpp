@@ -27,7 +27,6 @@
 #include <QtTest>
 
 namespace {
-
 // Check states of the whole tree in order, one letter per item: C, U or P.
 QString states(QTreeWidget* tree)
 {

@@ -8,10 +8,14 @@
 #include "drawinginfo/orbdrawinginfoeditorfrm.h"
 #include "drawinginfo/orbdrawinginfoparamsvdeditor.h"
 #include "engine/zvdentity.h"
+#include "engine/zvdeinsertpoint.h"
 #include "engine/zvectordrawing.h"
+#include "engine/zvpviewer.h"
 #include "vectordrawing/orbvectordrawingutils.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -88,10 +92,15 @@ private slots:
         LumCoreUnitTest::instance()->clear();
         LumCoreUnitTest::instance()->setActive(false);
     }
+    void construction_data();
+    void construction();
     void binding_data();
     void binding();
     void processorSwitch();
     void sharedText();
+    void editorClosedBy_data();
+    void editorClosedBy();
+    void loadKeepsBinding();
     void refusedChanges_data();
     void refusedChanges();
     void recording_data();
@@ -104,6 +113,40 @@ private slots:
     void automationSwitch_data();
     void automationSwitch();
 };
+
+void tst_OrbDrawingInfoEditorFrm::construction_data()
+{
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<bool>("simsunBeside");
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("simsun beside") << "other.ttf" << true << true;
+    QTest::newRow("no simsun") << "other.ttf" << false << false;
+    QTest::newRow("already simsun, other case") << "SimSun.TTC" << true << false;
+}
+
+// The form builds its in-place editor for drawset drawings, prefers simsun.ttc beside the default
+// font, and registers itself as the editor's service (without it no text would ever open).
+void tst_OrbDrawingInfoEditorFrm::construction()
+{
+    QFETCH(QString, font);
+    QFETCH(bool, simsunBeside);
+    QFETCH(bool, changed);
+    QTemporaryDir dir;
+    QVERIFY(QFile(dir.filePath(font)).open(QIODevice::WriteOnly));
+    QVERIFY(!simsunBeside || QFile(dir.filePath("simsun.ttc")).open(QIODevice::WriteOnly));
+    ZVectorDrawingEditor::setInitialFont(dir.filePath(font));
+    Fixture f;
+    ZVectorDrawingEditor::setInitialFont(QString());
+    QCOMPARE(f.editor()->defaultFont(), changed ? dir.path() + "//simsun.ttc" : dir.filePath(font));
+    QVERIFY(!f.editor()->acceptMouseKeyInput());
+    QVERIFY(!f.editor()->insertPoint()->isVisible());
+    QVERIFY(!f.editor()->getViewer()->Options()->ViewAxesEnabled());
+    QVERIFY(!f.editor()->gridFromStream());
+    f.add("A", 10);
+    f.show();
+    f.form.openEditor(f.form.findProp(QStringLiteral("A")));
+    QCOMPARE(f.editor()->editingVDID(), qint64(10));
+}
 
 void tst_OrbDrawingInfoEditorFrm::binding_data()
 {
@@ -166,6 +209,7 @@ void tst_OrbDrawingInfoEditorFrm::sharedText()
     Fixture f;
     f.add("P1", 10, "1");
     f.add("P2", 10, "2");
+    f.add("Q", 12, "3");
     f.form.setProcessor(&f.processor);
     // Swap the bound text for one that logs its writes, and bind again.
     auto* original = static_cast<ZVDText*>(f.form.vectorDrawing()->find(10));
@@ -176,6 +220,9 @@ void tst_OrbDrawingInfoEditorFrm::sharedText()
     f.form.readPropValues();
     QCOMPARE(f.log.calls(), (QStringList{"text10.setText(1)", "text10.setText(2)"}));
     QCOMPARE(f.form.findProp(qint64(10))->code(), QStringLiteral("P2"));
+    // Tab goes on from the property bound last, never to the same text again.
+    QCOMPARE(f.form.getNextParamVDID(10), qint64(12));
+    QCOMPARE(f.form.getNextParamVDID(12), qint64(10));
 
     LumCoreUnitTest::instance()->setActive(true);
     std::vector<qint64> ids;
@@ -186,6 +233,52 @@ void tst_OrbDrawingInfoEditorFrm::sharedText()
     QCOMPARE(cases.size(), 1);
     QCOMPARE(cases[0]->name(), QStringLiteral("Orb_Drawing_Set_Edit"));
     QCOMPARE(cases[0]->data(), QByteArray("DRAWING-1|P2|5"));
+}
+
+void tst_OrbDrawingInfoEditorFrm::editorClosedBy_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::newRow("refreshProcessor") << "refreshProcessor";
+    QTest::newRow("refreshViewer") << "refreshViewer";
+    QTest::newRow("clearVDPropList") << "clearVDPropList";
+}
+
+// An editor left open over values that were just re-read (or unbound) would save a stale entry.
+void tst_OrbDrawingInfoEditorFrm::editorClosedBy()
+{
+    QFETCH(QString, call);
+    Fixture f;
+    f.add("A", 10);
+    f.show();
+    f.form.openEditor(f.form.findProp(QStringLiteral("A")));
+    QVERIFY(f.editor()->isEditorOpen());
+    if (call == "refreshProcessor")
+        f.form.refreshProcessor();
+    else if (call == "refreshViewer")
+        f.form.refreshViewer();
+    else
+        f.form.clearVDPropList();
+    QVERIFY(!f.editor()->isEditorOpen());
+}
+
+// Loading bytes shows and fits the new drawing but leaves the binding to the caller.
+void tst_OrbDrawingInfoEditorFrm::loadKeepsBinding()
+{
+    Fixture f;
+    f.add("A", 10);
+    f.show();
+    ZVectorDrawing other;
+    other.add(new ZVDText(10, QPointF(0, 0), 2.5, L"x"));
+    other.add(new ZVDLine(30, QPointF(0, 0), QPointF(5000, 5000)));
+    QByteArray bytes;
+    OrbVectorDrawingUtils::saveData(&other, bytes, vdsfStream, false);
+    const double before = f.editor()->viewScale();
+    f.form.loadVectorDrawing(bytes);
+    QCOMPARE(f.form.vectorDrawing()->count(), 2);
+    QVERIFY(f.editor()->viewScale() < before);
+    QVERIFY(f.form.isParam(10));
+    f.form.clearVDPropList();
+    QVERIFY(!f.form.isParam(10));
 }
 
 void tst_OrbDrawingInfoEditorFrm::refusedChanges_data()

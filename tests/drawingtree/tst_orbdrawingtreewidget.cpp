@@ -305,19 +305,6 @@ void tst_OrbDrawingTreeWidget::readOnlyFile()
     QTest::ignoreMessage(QtWarningMsg, "edit: editing failed");
     tree.edit(first->index());
     QCOMPARE(tree.findChild<QLineEdit*>(), nullptr);
-
-    // The index answers with the latest node of the object; a scan would find the first one.
-    tree.addDrawsets({a1});
-    OrbDrawingTreeNode* latest = tree.findDrawsetNode(a1);
-    QVERIFY(latest && latest != first);
-    QCOMPARE(latest->row(), 3);
-
-    // An editable file scans the tree.
-    file->m_editable = true;
-    tree.refreshData();
-    tree.addDrawsets({a1});
-    QCOMPARE(tree.findDrawsetNode(a1)->row(), 0);
-    QVERIFY(tree.findDrawsetNode(a1)->flags() & Qt::ItemIsEditable);
 }
 
 void tst_OrbDrawingTreeWidget::sameFileDoesNotRebuild()

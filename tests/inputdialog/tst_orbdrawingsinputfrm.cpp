@@ -110,13 +110,13 @@ private slots:
     void wellFilter();
     void initialSelection_data();
     void initialSelection();
+    void drawsetOfAnUnlistedFile();
     void typeNodeDisablesOk();
     void escapeAndCancel();
     void reset_data();
     void reset();
     void okSavesOrStays_data();
     void okSavesOrStays();
-    void tableDisplayAndMinimumSize();
 };
 
 void tst_OrbDrawingsInputFrm::barInfoButtonByEntType_data()
@@ -260,6 +260,27 @@ void tst_OrbDrawingsInputFrm::initialSelection()
     // While the processor's own drawset is put into the widgets no change handler re-targets it.
     QCOMPARE(f.processorLoadCalls(), calls);
     QVERIFY(f.button("btnOk")->isEnabled());
+    // The same processor again changes nothing.
+    f.log.clear();
+    f.dialog->setProcessor(&f.processor);
+    QVERIFY(f.log.calls().isEmpty());
+}
+
+// A drawset from a file the dialog does not list: the processor keeps it and is opened, the
+// file choice stays, and the tree offers nothing of another file.
+void tst_OrbDrawingsInputFrm::drawsetOfAnUnlistedFile()
+{
+    Fixture f;
+    FakeDrawingFile unlisted(&f.log, QStringLiteral("elsewhere.drw"));
+    FakeDrawset* drawset = unlisted.addDrawset(unlisted.addType(QStringLiteral("X"), 5030), QStringLiteral("X1"));
+    f.processor.m_drawset = drawset;
+    f.log.clear();
+    f.dialog->setProcessor(&f.processor);
+    QCOMPARE(f.combo()->currentText(), QStringLiteral("all.drw"));
+    QCOMPARE(f.processor.m_drawset, drawset);
+    QVERIFY(f.log.calls().contains(QStringLiteral("processor.open")));
+    QVERIFY(!f.tree()->currentDrawset());
+    f.dialog.reset(); // before the unlisted file goes
 }
 
 void tst_OrbDrawingsInputFrm::typeNodeDisablesOk()
@@ -385,32 +406,6 @@ void tst_OrbDrawingsInputFrm::okSavesOrStays()
     QCOMPARE(f.log.filtered(QStringLiteral("extension:")),
              saves ? QStringList({"extension:A.saveEdit"}) : QStringList());
     QCOMPARE(f.processor.m_props.find(QStringLiteral("H"))->value(false), saves ? QStringLiteral("1800") : QStringLiteral("1500"));
-}
-
-void tst_OrbDrawingsInputFrm::tableDisplayAndMinimumSize()
-{
-    Fixture f;
-    FakeExtensionFactory factory(&f.log);
-    factory.m_withExtension = {f.b};
-    f.processor.m_drawset = f.a;
-    f.dialog->setProcessor(&f.processor);
-    f.showDialog();
-    auto* display = f.dialog->findChild<OrbDrawingTableDisplayWidget*>();
-    QVERIFY(display);
-    QVERIFY(!display->hasExtension());
-    QVERIFY(!display->isVisible());
-    QCOMPARE(f.dialog->minimumSize(), QSize(548, 315));
-
-    f.clickNode(f.b);
-    QVERIFY(display->hasExtension());
-    QVERIFY(display->isVisible());
-    QCOMPARE(f.dialog->minimumSize(), QSize(706, 315));
-
-    // A type node: the processor has no drawset, the pane hides and the dialog narrows again.
-    f.clickNode(nullptr, f.all->m_types[0].get());
-    QVERIFY(!display->hasExtension());
-    QVERIFY(!display->isVisible());
-    QCOMPARE(f.dialog->minimumSize(), QSize(548, 315));
 }
 
 QTEST_MAIN(tst_OrbDrawingsInputFrm)

@@ -95,6 +95,7 @@ private slots:
         QTest::newRow("new widget") << "new" << none;
         QTest::newRow("database, clean") << "clean" << clean;
         QTest::newRow("edited") << "edited" << dirty;
+        QTest::newRow("row deleted") << "deleted" << dirty;
         QTest::newRow("edit undone") << "reverted" << clean;
         QTest::newRow("invalid database after a valid one") << "invalid" << none;
     }

@@ -243,37 +243,6 @@ private slots:
         QVERIFY(lines.filter(QStringLiteral("U（U）无法计算")).join(QString()).contains(QStringLiteral("XX 不存在")));
     }
 
-    void tableFields_data()
-    {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<int>("records");
-        QTest::newRow("param") << "DrawSetParam"
-                               << QStringList{"ID", "DrawSetID", "Code", "Name", "Value", "Unit", "InfoCode", "Formula"}
-                               << 8;
-        QTest::newRow("bar") << "DrawSetBar"
-                             << QStringList{"ID", "DrawSetID", "BarCode", "BarName", "Grade", "Diameter", "Length",
-                                            "Count", "Weight"}
-                             << 1;
-        QTest::newRow("filter") << "SizeFilter" << QStringList{"ID", "DrawSetID", "D", "H"} << 2;
-    }
-
-    void tableFields()
-    {
-        QFETCH(QString, table);
-        QFETCH(QStringList, fields);
-        QFETCH(int, records);
-        QSharedPointer<LumMemTable> t =
-            m_service->drawsetTableProvider()->queryTable(m_drawset, table, OrbKeyValueList());
-        QVERIFY(t);
-        QCOMPARE(t->tableName(), table);
-        QCOMPARE(t->fields()->fieldNames(), fields);
-        QCOMPARE(t->recordCount(), records);
-        QCOMPARE(t->record(0)->value(QStringLiteral("DrawSetID")).toInt(), m_drawset->id());
-        QVERIFY(!m_service->drawsetTableProvider()->queryTable(m_drawset, QStringLiteral("Nope"), OrbKeyValueList()));
-        QVERIFY(!m_service->drawsetTableProvider()->queryTable(nullptr, table, OrbKeyValueList()));
-    }
-
     // The bar table follows the current values: D=1000 gives 1200 mm bars, 1000/200+1 = 6 of
     // them, 6 * 1.2 m * 0.00617 * 144 kg/m = 6.397 kg.
     void barTableFollowsValues()

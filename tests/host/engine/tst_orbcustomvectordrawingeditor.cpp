@@ -79,46 +79,11 @@ class tst_OrbCustomVectorDrawingEditor : public QObject
 {
     Q_OBJECT
 private slots:
-    void clickOpens_data();
-    void clickOpens();
     void commit_data();
     void commit();
     void refusal_data();
     void refusal();
 };
-
-void tst_OrbCustomVectorDrawingEditor::clickOpens_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("editable") << 1 << true;
-    QTest::newRow("line") << 9 << false;
-}
-
-void tst_OrbCustomVectorDrawingEditor::clickOpens()
-{
-    QFETCH(int, id);
-    QFETCH(bool, opens);
-    View v;
-    QCOMPARE(v.service.getCurID(), 0); // registering with true resets the service's current id
-    QList<ZVDEntity*> clicks;
-    QList<ZVDText*> opened;
-    connect(&v.editor, &OrbCustomVectorDrawingEditor::onDrawingItemClick, this, [&](ZVDEntity* e) { clicks << e; });
-    connect(&v.editor, &OrbCustomVectorDrawingEditor::onAfterOpenEditor, this, [&](ZVDText* t) { opened << t; });
-    const QPoint p = id == 9 ? v.editor.viewTransform().map(QPointF(90, 20)).toPoint() : v.at(id);
-    v.click(p);
-    QCOMPARE(clicks.size(), 1);
-    QCOMPARE(clicks[0], v.editor.vectorDrawing()->find(id));
-    QCOMPARE(opened.size(), opens ? 1 : 0);
-    QCOMPARE(v.lineEdit() != nullptr, opens);
-    if (opens) {
-        QCOMPARE(v.lineEdit()->text(), QStringLiteral("v1"));
-        QCOMPARE(v.lineEdit()->selectedText(), QStringLiteral("v1"));
-        QVERIFY(v.lineEdit()->geometry().contains(p));
-    }
-    v.editor.openEditor(3); // never on a read-only text
-    QCOMPARE(v.editor.editingVDID(), opens ? qint64(1) : qint64(-1));
-}
 
 void tst_OrbCustomVectorDrawingEditor::commit_data()
 {

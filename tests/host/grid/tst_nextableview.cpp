@@ -13,7 +13,6 @@
 #include <QIdentityProxyModel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -101,70 +100,6 @@ private slots:
         QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
 
         QCOMPARE(QApplication::clipboard()->text(), text);
-    }
-
-    void frozenColumns()
-    {
-        NexTableView view;
-        QStandardItemModel* model = makeModel(60, 12, &view);
-        view.setModel(model);
-        view.resize(300, 200);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        view.setFixedColCount(2);
-        QTableView* frozen = view.frozenView();
-        QVERIFY(frozen);
-        QTRY_VERIFY(frozen->isVisible());
-        QCOMPARE(frozen->width(), view.columnWidth(0) + view.columnWidth(1));
-        QVERIFY(!frozen->isColumnHidden(1));
-        QVERIFY(frozen->isColumnHidden(2));
-        const QRect before = frozen->geometry();
-
-        // Scrolling right leaves the frozen columns in place; scrolling down moves both.
-        view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
-        QVERIFY(view.horizontalScrollBar()->value() > 0);
-        QCOMPARE(frozen->geometry(), before);
-        view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum() / 2);
-        QCOMPARE(frozen->verticalScrollBar()->value(), view.verticalScrollBar()->value());
-
-        // A click on a frozen cell selects in the grid itself.
-        const QModelIndex cell = model->index(frozen->rowAt(frozen->viewport()->height() / 2), 1);
-        QTest::mouseClick(frozen->viewport(), Qt::LeftButton, {}, frozen->visualRect(cell).center());
-        QVERIFY(view.selectionModel()->isSelected(cell));
-
-        // Resizing a frozen column resizes the overlay.
-        view.setColumnWidth(0, 150);
-        QCOMPARE(frozen->width(), 150 + view.columnWidth(1));
-
-        view.setFixedColCount(0);
-        QVERIFY(!view.frozenView());
-    }
-
-    void selectRows_data()
-    {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last");
-        QTest::addColumn<QList<int>>("rows");
-        QTest::newRow("range") << 1 << 3 << QList<int>{1, 2, 3};
-        QTest::newRow("reversed") << 3 << 1 << QList<int>{1, 2, 3};
-        QTest::newRow("past the end") << 8 << 20 << QList<int>{8, 9};
-        QTest::newRow("minus one selects nothing") << -1 << -1 << QList<int>{};
-    }
-
-    void selectRows()
-    {
-        QFETCH(int, first);
-        QFETCH(int, last);
-        QFETCH(QList<int>, rows);
-        NexTableView view;
-        view.setModel(makeModel(10, 3, &view));
-        view.selectRows(5, 5); // an earlier selection is replaced
-        view.selectRows(first, last);
-        QList<int> selected;
-        for (const QModelIndex& index : view.selectionModel()->selectedRows())
-            selected.append(index.row());
-        std::sort(selected.begin(), selected.end());
-        QCOMPARE(selected, rows);
     }
 
     void checkBoxEdits_data()

@@ -119,7 +119,23 @@ void FakeDrawingFile::getByType(QList<IOrbDrawset*>& out, IOrbDrawsetType* type)
     if (type)
         type->name(name);
     m_log->add(QStringLiteral("file.getByType(%1)").arg(name));
-    out = m_byType.value(type);
+    out.clear();
+    for (FakeDrawset* d : m_byType.value(type))
+        if (!d->m_removed)
+            out.append(d);
+}
+
+void FakeDrawingFile::addObserver(IOrbDrawingFileObserver* observer)
+{
+    if (!m_observers.contains(observer))
+        m_observers.append(observer);
+}
+
+void FakeDrawingFile::notify(const QList<OrbDrawingChange>& changes)
+{
+    const QList<IOrbDrawingFileObserver*> observers = m_observers;
+    for (IOrbDrawingFileObserver* observer : observers)
+        observer->drawingFileChanged(this, changes);
 }
 
 void FakeDrawingFile::getByDrawset(QList<IOrbCodeEntry*>& out, IOrbDrawset* drawset)

@@ -117,6 +117,7 @@ private slots:
     void reset();
     void okSavesOrStays_data();
     void okSavesOrStays();
+    void followsFileChanges();
 };
 
 void tst_OrbDrawingsInputFrm::barInfoButtonByEntType_data()
@@ -406,6 +407,31 @@ void tst_OrbDrawingsInputFrm::okSavesOrStays()
     QCOMPARE(f.log.filtered(QStringLiteral("extension:")),
              saves ? QStringList({"extension:A.saveEdit"}) : QStringList());
     QCOMPARE(f.processor.m_props.find(QStringLiteral("H"))->value(false), saves ? QStringLiteral("1800") : QStringLiteral("1500"));
+}
+
+// Changes the file reports (made by another view or client) reach the dialog's tree: a rename
+// shows, a removed drawset goes, and the drawset being edited is neither lost nor reloaded.
+// Only when that drawset itself goes is the new current one loaded.
+void tst_OrbDrawingsInputFrm::followsFileChanges()
+{
+    Fixture f;
+    f.processor.m_drawset = f.b;
+    f.dialog->setProcessor(&f.processor);
+    f.log.clear();
+    IOrbDrawsetType* t1 = f.a->drawsetType();
+    f.b->m_name = QStringLiteral("B2");
+    f.a->m_removed = true;
+    f.all->notify({{OrbDrawingChange::Renamed, t1, f.b}, {OrbDrawingChange::Removed, t1, f.a}});
+    QTRY_VERIFY(!f.tree()->findDrawsetNode(f.a));
+    QCOMPARE(f.tree()->findDrawsetNode(f.b)->text(), QStringLiteral("B2"));
+    QCOMPARE(f.tree()->currentDrawset(), f.b);
+    QCOMPARE(f.processorLoadCalls(), QStringList());
+
+    f.b->m_removed = true;
+    f.all->notify({{OrbDrawingChange::Removed, t1, f.b}});
+    QTRY_VERIFY(!f.tree()->findTypeNode(t1));
+    QCOMPARE(f.processor.m_drawset, f.tree()->currentDrawset());
+    QVERIFY(f.processorLoadCalls().contains(QStringLiteral("processor.setDrawset(") + (f.processor.m_drawset ? QStringLiteral("C)") : QStringLiteral("null)"))));
 }
 
 QTEST_MAIN(tst_OrbDrawingsInputFrm)

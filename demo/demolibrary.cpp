@@ -2,7 +2,6 @@
 
 #include "demopage.h"
 
-#include "drawingdata/iorbdrawingfile.h"
 #include "drawingdata/orbdrawingservice.h"
 #include "sample/orbsamplelibrary.h"
 
@@ -48,22 +47,6 @@ void closeServices()
     services().clear();
 }
 } // namespace
-
-QList<IOrbDrawset*> drawsets(IOrbDrawingFile* file)
-{
-    QList<IOrbDrawset*> all;
-    if (!file || !file->drawsetTypes() || !file->drawsets())
-        return all;
-    QList<IOrbDrawsetType*> types;
-    file->drawsetTypes()->getAll(types, true);
-    QList<IOrbDrawset*> ofType;
-    for (IOrbDrawsetType* type : qAsConst(types)) {
-        ofType.clear();
-        file->drawsets()->getByType(ofType, type);
-        all += ofType;
-    }
-    return all;
-}
 
 OrbDrawingService* service(const DemoContext& context)
 {

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 
 struct DemoContext;
-class IOrbDrawingFile;
-class IOrbDrawset;
 class OrbDrawingService;
 
 namespace demolibrary {
@@ -14,8 +11,6 @@ namespace demolibrary {
 // so that renames in the demo never reach the library other programs use. Empty when it cannot
 // be written.
 QString path(const DemoContext& context);
-// Every drawset of file, type by type, in display order.
-QList<IOrbDrawset*> drawsets(IOrbDrawingFile* file);
 // One drawing service over that folder, shared by every page (lives until the demo exits).
 OrbDrawingService* service(const DemoContext& context);
 } // namespace demolibrary

@@ -81,8 +81,6 @@ protected:
     void switchNodeOrderNum(OrbDrawingTreeNode* a, OrbDrawingTreeNode* b);
 
 private:
-    friend class tst_OrbDrawingTreeWidget;
-
     bool isDrawsetShown(IOrbDrawset* drawset) const;
     OrbDrawingTreeNode* newNode();
     // Sets the node's name (with placeholders filled) and display text, then puts it under parent.

@@ -133,11 +133,11 @@ void tst_OrbDrawsetViewWidget::showsAndClearsTheDrawing()
     // Damaged bytes say so in the drawing area instead of leaving it blank; good ones clear it.
     auto notice = [v] { return v->findChild<QLabel*>(QStringLiteral("damagedNotice")); };
     QCOMPARE(notice(), nullptr);
-    s.drawset.m_drawing = demowell::bytes().left(40);
+    s.drawset.m_drawing = wellBytes().left(wellBytes().size() / 2);
     s.widget.setDrawset(&s.drawset);
     QVERIFY(notice() && notice()->isVisible() && !notice()->text().isEmpty());
     QCOMPARE(notice()->geometry(), v->rect());
-    s.drawset.m_drawing = demowell::bytes();
+    s.drawset.m_drawing = wellBytes();
     s.widget.setDrawset(&s.drawset);
     QVERIFY(!notice()->isVisible());
 }

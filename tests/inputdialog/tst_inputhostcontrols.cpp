@@ -4,8 +4,10 @@
 // and usage events must be kept in order and reach the log file.
 
 #include "common/orbubc.h"
+#include "common/orbubclog.h"
 #include "controls/orbtipwidget.h"
 #include "controls/talmessagebox.h"
+#include "controls/talmessageboxanswers.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -62,14 +64,14 @@ void TstInputHostControls::questionBox()
 void TstInputHostControls::questionHook()
 {
     QStringList asked;
-    TalMessageBox::setAnswerHook([&](QWidget*, const QString& title, const QString& text,
+    TalMessageBoxAnswers::setHook([&](QWidget*, const QString& title, const QString& text,
                                      QMessageBox::StandardButtons buttons, QMessageBox::StandardButton def) {
         asked << title << text << QString::number(int(buttons), 16) << QString::number(int(def), 16);
         return QMessageBox::No;
     });
     const auto answer = TalMessageBox::question(nullptr, QStringLiteral("t"), QStringLiteral("x"),
                                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton, QString());
-    TalMessageBox::setAnswerHook({});
+    TalMessageBoxAnswers::setHook({});
     QCOMPARE(answer, QMessageBox::No);
     QCOMPARE(asked, QStringList({"t", "x", "14000", "0"}));
     QVERIFY(!QApplication::activeModalWidget());
@@ -125,24 +127,25 @@ void TstInputHostControls::usageEvents()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     OrbUbc* ubc = OrbUbc::instance();
-    ubc->clear();
-    QVERIFY(!ubc->setLogFile(dir.path())); // a folder cannot take the log
+    OrbUbcLog* events = OrbUbcLog::instance();
+    events->clear();
+    QVERIFY(!events->setLogFile(dir.path())); // a folder cannot take the log
     const QString path = dir.filePath(QStringLiteral("ubc.log"));
-    QVERIFY(ubc->setLogFile(path));
+    QVERIFY(events->setLogFile(path));
     ubc->send(QStringLiteral("410011"));
     ubc->send(QStringLiteral("420016"), QStringLiteral("图集-7"));
-    QVERIFY(ubc->setLogFile(QString()));
+    QVERIFY(events->setLogFile(QString()));
     ubc->send(QStringLiteral("410015"));
 
-    QCOMPARE(ubc->codes(), QStringList({"410011", "420016", "410015"}));
-    QCOMPARE(ubc->events().at(1).param, QStringLiteral("图集-7"));
+    QCOMPARE(events->codes(), QStringList({"410011", "420016", "410015"}));
+    QCOMPARE(events->events().at(1).param, QStringLiteral("图集-7"));
     QFile log(path);
     QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 2);
     QVERIFY(lines.at(0).endsWith(QStringLiteral("\t410011\t")));
     QVERIFY(lines.at(1).endsWith(QStringLiteral("\t420016\t图集-7")));
-    ubc->clear();
+    events->clear();
 }
 
 QTEST_MAIN(TstInputHostControls)

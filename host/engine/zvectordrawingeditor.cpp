@@ -4,6 +4,7 @@
 #include "engine/zvdentity.h"
 #include "engine/zvectordrawing.h"
 #include "engine/zvpviewer.h"
+#include "zvdspatialindex.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -11,6 +12,7 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSettings>
 #include <QWheelEvent>
@@ -126,14 +128,22 @@ double distanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b)
 }
 
 // Circles and arcs up to this screen radius are drawn as chords batched with the lines: far
-// cheaper than one curve per call, and within a tenth of a pixel of the true curve.
+// cheaper than one curve per call, and within a tenth of a pixel of the true curve (half a pixel
+// in a dense view drawn without antialiasing, where finer chords change no pixel).
 constexpr double kMaxChordRadius = 60.0;
+constexpr double kChordError = 0.1;
+constexpr double kDenseChordError = 0.5;
+constexpr int kMinChords = 8;
+constexpr int kMinDenseChords = 6;
+constexpr int kMaxChords = 96;
 
 // Appends chords of the arc about screen centre c (angles in degrees, counter-clockwise on screen).
-void appendArcChords(QVector<QLineF>& out, const QPointF& c, double r, double startDeg, double spanDeg)
+void appendArcChords(QVector<QLineF>& out, const QPointF& c, double r, double startDeg, double spanDeg, bool dense)
 {
-    // Chord error r * (1 - cos(step / 2)) stays below 0.1 px.
-    const int full = std::clamp(int(std::ceil(M_PI * std::sqrt(5.0 * r))), 8, 96);
+    // Chord error r * (1 - cos(step / 2)), about r * step^2 / 8, stays below the allowed error.
+    const double error = dense ? kDenseChordError : kChordError;
+    const int full = std::clamp(int(std::ceil(2 * M_PI * std::sqrt(r / (8 * error)))),
+                                dense ? kMinDenseChords : kMinChords, kMaxChords);
     const int n = std::max(2, int(std::ceil(full * std::fabs(spanDeg) / 360.0)));
     const double step = qDegreesToRadians(spanDeg) / n;
     const double cs = std::cos(step), sn = std::sin(step);
@@ -149,11 +159,6 @@ void appendArcChords(QVector<QLineF>& out, const QPointF& c, double r, double st
     }
 }
 
-bool overlaps(const QRectF& a, const QRectF& b)
-{
-    // Unlike QRectF::intersects, a zero-width or zero-height extent (an axis-parallel line) counts.
-    return a.left() <= b.right() && a.right() >= b.left() && a.top() <= b.bottom() && a.bottom() >= b.top();
-}
 } // namespace
 
 struct ZVectorDrawingEditor::Private
@@ -179,8 +184,14 @@ struct ZVectorDrawingEditor::Private
     // Set while render() runs: the mapping in use and the pending batched lines per colour.
     QTransform renderTransform;
     bool batching = false;
+    // Whether the last full frame was dense (drawn without antialiasing); a partial frame (the
+    // strip a pan exposes) keeps that choice so that it matches the picture beside it.
+    bool dense = false;
     std::map<QRgb, QVector<QLineF>> lineBatches;
-    std::vector<ZVDEntity*> visible;
+    // Shapes smaller than a pixel: one dot each, batched per colour.
+    std::map<QRgb, QVector<QPointF>> dotBatches;
+    std::vector<int> visible;
+    ZVDSpatialIndex index;
     QFont textFont;
     ZVectorDrawingEditor* q = nullptr;
 
@@ -193,7 +204,9 @@ struct ZVectorDrawingEditor::Private
     }
 
     void drawGrid(QPainter& painter, const QRectF& visible) const;
-    void drawEntities(QPainter& painter, const QRectF& visible);
+    void renderArea(QPainter& painter, const QRect& target, const QRect& area);
+    void drawEntities(QPainter& painter, const QRectF& visible, bool fullFrame);
+    bool drawAsDot(const ZVDEntity& entity, const QRectF& box);
     void setEntityPen(QPainter& painter, QPen& pen, const ZVDEntity& entity) const;
     void flushBatches(QPainter& painter);
     void drawInsertPoint(QPainter& painter, const QRectF& target) const;
@@ -261,42 +274,47 @@ void ZVectorDrawingEditor::Private::drawGrid(QPainter& painter, const QRectF& vi
     painter.drawLines(lines);
 }
 
-// Entities whose extent misses the view are skipped; texts get slack for their estimated width.
-void ZVectorDrawingEditor::Private::drawEntities(QPainter& painter, const QRectF& visibleArea)
+// Entities whose extent misses the view are skipped (through the spatial index); texts get slack
+// for their estimated width.
+void ZVectorDrawingEditor::Private::drawEntities(QPainter& painter, const QRectF& visibleArea, bool fullFrame)
 {
     batching = true;
     lineBatches.clear();
+    dotBatches.clear();
     const double slack = kCullSlackPixels / scale;
-    const QRectF cull = visibleArea.adjusted(-slack, -slack, slack, slack);
-    visible.clear();
-    int shapes = 0;
-    for (int i = 0, n = drawing->count(); i < n; ++i) {
-        ZVDEntity* e = drawing->at(i);
-        QRectF box = e->boundingRect();
-        const bool text = e->kind() == ZVDEntityKind::Text;
-        if (text) {
-            const double dx = box.width() * kTextCullSlack, dy = box.height() * kTextCullSlack;
-            box.adjust(-dx, -dy, dx, dy);
-        }
-        if (!overlaps(box, cull))
-            continue;
-        visible.push_back(e);
-        if (!text)
-            ++shapes;
+    index.query(*drawing, visibleArea.adjusted(-slack, -slack, slack, slack), kTextCullSlack, visible);
+    if (fullFrame) {
+        int shapes = 0;
+        for (int i : visible)
+            shapes += drawing->at(i)->kind() != ZVDEntityKind::Text;
+        dense = shapes > kDenseShapes;
     }
     // A view crowded with thousands of shapes draws them without antialiasing: each is a few
     // pixels there, and antialiased strokes would cost more than a frame. Texts stay smooth.
-    painter.setRenderHint(QPainter::Antialiasing, shapes <= kDenseShapes);
+    painter.setRenderHint(QPainter::Antialiasing, !dense);
     painter.setBrush(Qt::NoBrush);
     QPen pen(Qt::black, kStrokeWidth);
     pen.setCosmetic(true);
     painter.setPen(pen);
-    for (ZVDEntity* e : visible) {
+    for (int i : visible) {
+        ZVDEntity* e = drawing->at(i);
+        if (drawAsDot(*e, index.shapeBox(i)))
+            continue;
         setEntityPen(painter, pen, *e);
         q->drawEntity(painter, e);
     }
     batching = false;
     flushBatches(painter);
+}
+
+// Level of detail: a shape smaller than a pixel is one dot, not a stroke of its own.
+bool ZVectorDrawingEditor::Private::drawAsDot(const ZVDEntity& entity, const QRectF& box)
+{
+    if (entity.kind() == ZVDEntityKind::Text || box.width() * scale >= 1.0 || box.height() * scale >= 1.0
+        || (hasSelection && entity.id() == selectedId))
+        return false;
+    dotBatches[entity.color().rgba()].append(renderTransform.map(box.center()));
+    return true;
 }
 
 // Pens are set only when they change: most neighbouring entities share one.
@@ -323,6 +341,13 @@ void ZVectorDrawingEditor::Private::flushBatches(QPainter& painter)
         painter.drawLines(batch.second);
     }
     lineBatches.clear();
+    for (const auto& batch : dotBatches) {
+        QPen pen(QColor::fromRgba(batch.first), kStrokeWidth);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.drawPoints(batch.second);
+    }
+    dotBatches.clear();
 }
 
 // Insert-point marker: a small cross at its drawing position.
@@ -387,7 +412,7 @@ void ZVectorDrawingEditor::Private::drawCircle(QPainter& painter, const QTransfo
     const double r = circle.radius * scale;
     QVector<QLineF>* batch = r <= kMaxChordRadius ? batchFor(painter) : nullptr;
     if (batch)
-        appendArcChords(*batch, t.map(circle.center), r, 0, 360);
+        appendArcChords(*batch, t.map(circle.center), r, 0, 360, dense);
     else
         painter.drawEllipse(t.map(circle.center), r, r);
 }
@@ -399,7 +424,7 @@ void ZVectorDrawingEditor::Private::drawArc(QPainter& painter, const QTransform&
     const double span = std::clamp(arc.spanAngle, -360.0, 360.0);
     QVector<QLineF>* batch = r <= kMaxChordRadius ? batchFor(painter) : nullptr;
     if (batch)
-        appendArcChords(*batch, c, r, arc.startAngle, span);
+        appendArcChords(*batch, c, r, arc.startAngle, span, dense);
     else
         painter.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), qRound(arc.startAngle * 16), qRound(span * 16));
 }
@@ -672,6 +697,7 @@ ZVDEntity* ZVectorDrawingEditor::entityAt(const QPoint& pos) const
 
 void ZVectorDrawingEditor::onNotify(int, std::vector<ZVDEntity*>&, void*)
 {
+    d->index.invalidate();
     update();
 }
 
@@ -692,19 +718,25 @@ QPointF ZVectorDrawingEditor::ScreenPtToWorldPt(const QPointF& screen) const
 
 void ZVectorDrawingEditor::render(QPainter& painter, const QRect& target)
 {
+    d->renderArea(painter, target, target);
+}
+
+// Draws the part area of the view target (all of it, or a strip that a pan uncovered).
+void ZVectorDrawingEditor::Private::renderArea(QPainter& painter, const QRect& target, const QRect& area)
+{
     painter.save();
-    painter.setClipRect(target);
-    painter.fillRect(target, kBackground);
+    painter.setClipRect(area);
+    painter.fillRect(area, kBackground);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 
     const QRectF targetF(target);
-    d->renderTransform = d->transformFor(targetF);
-    const QRectF visible = d->renderTransform.inverted().mapRect(targetF);
-    d->drawGrid(painter, visible);
-    d->drawEntities(painter, visible);
-    d->drawInsertPoint(painter, targetF);
-    d->drawViewAxes(painter, target, font());
+    renderTransform = transformFor(targetF);
+    const QRectF visibleArea = renderTransform.inverted().mapRect(QRectF(area));
+    drawGrid(painter, visibleArea);
+    drawEntities(painter, visibleArea, area == target);
+    drawInsertPoint(painter, targetF);
+    drawViewAxes(painter, target, q->font());
     painter.restore();
 }
 
@@ -733,10 +765,17 @@ void ZVectorDrawingEditor::drawEntity(QPainter& painter, ZVDEntity* entity)
     }
 }
 
-void ZVectorDrawingEditor::paintEvent(QPaintEvent*)
+void ZVectorDrawingEditor::paintEvent(QPaintEvent* event)
 {
+    // After a pan only the uncovered strips are exposed: the rest of the picture was moved.
     QPainter painter(this);
-    render(painter, rect());
+    const QRect whole = rect();
+    if (event->rect() == whole) {
+        render(painter, whole);
+        return;
+    }
+    for (const QRect& area : event->region())
+        d->renderArea(painter, whole, area & whole);
 }
 
 void ZVectorDrawingEditor::resizeEvent(QResizeEvent* event)
@@ -783,7 +822,8 @@ void ZVectorDrawingEditor::mouseMoveEvent(QMouseEvent* event)
         d->lastPanPos = event->pos();
         d->center -= QPointF(delta.x() / d->scale, -delta.y() / d->scale);
         d->fitted = false;
-        update();
+        // The picture on screen moves along; only the uncovered strips are drawn anew.
+        scroll(delta.x(), delta.y());
         event->accept();
         return;
     }

@@ -70,6 +70,11 @@ struct View
     }
     QPoint at(int id) { return editor.entityScreenRect(editor.vectorDrawing()->find(id)).center(); }
     void click(const QPoint& p) { QTest::mouseClick(&editor, Qt::LeftButton, Qt::NoModifier, p); }
+    void move(const QPoint& p)
+    {
+        QMouseEvent e(QEvent::MouseMove, p, editor.mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&editor, &e);
+    }
     QLineEdit* lineEdit() { return editor.findChild<QLineEdit*>(QStringLiteral("orbParamEditor")); }
     QLabel* message() { return editor.findChild<QLabel*>(QStringLiteral("orbParamEditorMessage")); }
 };
@@ -86,6 +91,9 @@ private slots:
     void refusal_data();
     void refusal();
     void hoverAndColours();
+    void hoverLeavesWithTheView_data();
+    void hoverLeavesWithTheView();
+    void editorShowsTheWholeValue();
 };
 
 void TestCustomVectorDrawingEditor::clickOpens_data()
@@ -205,14 +213,18 @@ void TestCustomVectorDrawingEditor::refusal()
 void TestCustomVectorDrawingEditor::hoverAndColours()
 {
     View v;
-    auto move = [&](const QPoint& p) {
-        QMouseEvent e(QEvent::MouseMove, p, v.editor.mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&v.editor, &e);
-    };
-    move(v.at(2));
+    v.move(v.at(2));
     QCOMPARE(v.editor.hoverVDID(), qint64(2));
     QTRY_COMPARE(QToolTip::text(), QStringLiteral("tip2"));
-    move(v.at(4));
+    // The tip hangs above the value, leaving the label under it readable.
+    QWidget* tip = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QTipLabel") && w->isVisible())
+            tip = w;
+    QVERIFY(tip);
+    const QRect text = v.editor.entityScreenRect(v.editor.vectorDrawing()->find(2));
+    QVERIFY(tip->geometry().bottom() < v.editor.mapToGlobal(text.topLeft()).y());
+    v.move(v.at(4));
     QCOMPARE(v.editor.hoverVDID(), qint64(-1));
 
     // Editable texts are drawn in the editable colour, read-only ones never are.
@@ -230,6 +242,48 @@ void TestCustomVectorDrawingEditor::hoverAndColours()
     QVERIFY(hasEditableInk(1));
     QVERIFY(!hasEditableInk(3));
     QVERIFY(!hasEditableInk(4));
+}
+
+void TestCustomVectorDrawingEditor::hoverLeavesWithTheView_data()
+{
+    QTest::addColumn<bool>("newDrawing");
+    QTest::newRow("refit after a resize (start-up layout)") << false;
+    QTest::newRow("the text moves in a reloaded drawing") << true;
+}
+
+// A still mouse: when the view changes under it, the value it left is no longer highlighted.
+void TestCustomVectorDrawingEditor::hoverLeavesWithTheView()
+{
+    QFETCH(bool, newDrawing);
+    View v;
+    const QPoint mouse = v.at(2);
+    v.move(mouse);
+    QCOMPARE(v.editor.hoverVDID(), qint64(2));
+    if (newDrawing) {
+        static_cast<ZVDText*>(v.editor.vectorDrawing()->find(2))->position = QPointF(60, 40);
+        v.editor.vectorDrawing()->notifyChanged();
+    } else {
+        v.editor.resize(900, 700);
+        v.editor.zoomAll();
+    }
+    QVERIFY(!v.editor.entityScreenRect(v.editor.vectorDrawing()->find(2)).adjusted(-8, -8, 8, 8).contains(mouse));
+    QCOMPARE(v.editor.hoverVDID(), qint64(-1));
+    const QImage image = v.editor.grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            QVERIFY(image.pixel(x, y) != QColor(255, 236, 160).rgb());
+}
+
+void TestCustomVectorDrawingEditor::editorShowsTheWholeValue()
+{
+    View v;
+    v.click(v.at(1));
+    QLineEdit* edit = v.lineEdit();
+    QVERIFY(edit);
+    QTest::keyClicks(edit, QStringLiteral("C12@200 HRB400"));
+    // The whole value fits beside the frame (2 px) and text margin (2 px) on each side.
+    QVERIFY(edit->width() >= QFontMetrics(edit->font()).horizontalAdvance(edit->text()) + 8);
+    QVERIFY(v.editor.rect().contains(edit->geometry()));
 }
 
 QTEST_MAIN(TestCustomVectorDrawingEditor)

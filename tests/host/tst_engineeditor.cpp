@@ -65,6 +65,8 @@ private slots:
     void zoomAllFitsEverything();
     void wheelZoomKeepsPointUnderCursor_data();
     void wheelZoomKeepsPointUnderCursor();
+    void zoomStaysUsable_data();
+    void zoomStaysUsable();
     void middleButtonPans_data();
     void middleButtonPans();
     void entityAtPicksWhatIsUnderTheCursor_data();
@@ -124,6 +126,32 @@ void TestEngineEditor::wheelZoomKeepsPointUnderCursor()
     QVERIFY(delta > 0 ? e.viewScale() > before : e.viewScale() < before);
     const QPointF after = e.WorldPtToScreenPt(world);
     QVERIFY2(QLineF(after, cursor).length() < 1e-6, qPrintable(QStringLiteral("%1,%2").arg(after.x()).arg(after.y())));
+}
+
+void TestEngineEditor::zoomStaysUsable_data()
+{
+    QTest::addColumn<int>("notches"); // wheel notches, positive zooms in
+    QTest::newRow("far out") << -60;
+    QTest::newRow("far in") << 200;
+}
+
+void TestEngineEditor::zoomStaysUsable()
+{
+    QFETCH(int, notches);
+    ZVectorDrawingEditor e;
+    e.resize(400, 300);
+    fill(e.vectorDrawing());
+    e.zoomAll();
+    const QPointF centre(200, 150);
+    for (int i = 0; i < qAbs(notches); ++i) {
+        QWheelEvent wheel(centre, e.mapToGlobal(centre.toPoint()), QPoint(), QPoint(0, notches > 0 ? 120 : -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&e, &wheel);
+    }
+    // Neither a dot nor a single stroke blown up beyond any way back.
+    const QRectF drawing = e.viewTransform().mapRect(e.vectorDrawing()->boundingRect());
+    QVERIFY2(drawing.width() >= e.width() / 20.0, qPrintable(QString::number(drawing.width())));
+    QVERIFY2(drawing.width() <= e.width() * 1000.0, qPrintable(QString::number(drawing.width())));
 }
 
 void TestEngineEditor::middleButtonPans_data()

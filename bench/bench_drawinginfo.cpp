@@ -92,7 +92,7 @@ struct Setup
     Processor processor;
     Setup()
     {
-        const int entities = orbbench::quick() ? 2000 : 20000;
+        const int entities = orbbench::sized(20000, 2000);
         const int texts = entities / 10;
         ZVectorDrawing drawing;
         for (int i = 1; i <= entities; ++i) {

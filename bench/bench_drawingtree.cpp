@@ -108,7 +108,7 @@ public:
     QList<QList<IOrbDrawset*>> m_byType;
 };
 
-int typeCount() { return orbbench::quick() ? 20 : 200; }
+int typeCount() { return orbbench::sized(200, 20); }
 const int kPerType = 50;
 
 void showView(QTreeView& view)

@@ -9,10 +9,10 @@
 
 #include "controls/orbtipwidget.h"
 #include "controls/talmessagebox.h"
+#include "controls/talmessageboxanswers.h"
 #include "drawingdata/iorbdrawingfile.h"
 #include "drawingdata/iorbdrawingservice.h"
 #include "drawingdata/iorbdrawset.h"
-#include "drawingdata/iorbdrawsettype.h"
 #include "drawingdata/orbdrawingservice.h"
 #include "drawingdata/orbdrawsetprop.h"
 #include "drawingdata/orbformulaprocessor.h"
@@ -21,6 +21,7 @@
 #include "drawingtree/orbdrawingtreenode.h"
 #include "drawingtree/orbdrawingtreewidget.h"
 #include "inputdialog/orbdrawingsinputfrm.h"
+#include "sample/orbdrawsetwalk.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -61,22 +62,7 @@ QString screenshotDir(const DemoContext& context)
 
 IOrbDrawset* findDrawset(IOrbDrawingService* service, const QString& fileName, const QString& name)
 {
-    IOrbDrawingFile* file = service->drawingFiles()->findFile(fileName);
-    if (!file)
-        return nullptr;
-    QList<IOrbDrawsetType*> types;
-    file->drawsetTypes()->getAll(types, true);
-    for (IOrbDrawsetType* type : types) {
-        QList<IOrbDrawset*> drawsets;
-        file->drawsets()->getByType(drawsets, type);
-        for (IOrbDrawset* d : drawsets) {
-            QString n;
-            d->name(n);
-            if (n == name)
-                return d;
-        }
-    }
-    return nullptr;
+    return orbdrawsetwalk::find(service->drawingFiles()->findFile(fileName), name);
 }
 
 // The dialog with its tip (a window of its own) painted where it hangs.
@@ -223,13 +209,13 @@ private:
 
         // Reset, answering the confirmation with Yes.
         QString asked;
-        TalMessageBox::setAnswerHook([&asked](QWidget*, const QString&, const QString& text, QMessageBox::StandardButtons,
+        TalMessageBoxAnswers::setHook([&asked](QWidget*, const QString&, const QString& text, QMessageBox::StandardButtons,
                                               QMessageBox::StandardButton) {
             asked = text;
             return QMessageBox::Yes;
         });
         clickButton(dialog.findChild<QPushButton*>(QStringLiteral("btnReset")));
-        TalMessageBox::setAnswerHook({});
+        TalMessageBoxAnswers::setHook({});
         step(&dialog, QStringLiteral("reset"), QStringLiteral("恢复默认值, asked \"%1\", answered Yes").arg(asked), dir);
 
         // A last edit, then OK.

@@ -90,6 +90,50 @@ QString formatNumber(double value, int decimals)
 {
     return orbstrcommon::doubleToStr(fRound(value, decimals, 1e-12), decimals, false);
 }
+
+// Every calculated table opens with these two columns; the table's own columns follow.
+constexpr int kIdColumn = 0;
+constexpr int kDrawsetIdColumn = 1;
+constexpr int kFirstDataColumn = 2;
+
+constexpr OrbParamCategory kBarCategory = OrbParamCategory::Bar;
+constexpr OrbParamCategory kQuantityCategory = OrbParamCategory::Quantity;
+constexpr OrbParamCategory kAttributeCategory = OrbParamCategory::Attribute;
+
+#define ORB_CAPTION(text) QT_TRANSLATE_NOOP("OrbDrawingWidgets", text)
+using Cell = OrbFormulaProcessor::TableCell;
+using Column = OrbFormulaProcessor::TableColumn;
+
+const QVector<Column> kParamColumns = {
+    {"Code", QMetaType::QString, ORB_CAPTION("代码"), Cell::Code},
+    {"Name", QMetaType::QString, ORB_CAPTION("名称"), Cell::Name},
+    {"Value", QMetaType::QString, ORB_CAPTION("值"), Cell::Value},
+    {"Unit", QMetaType::QString, ORB_CAPTION("单位"), Cell::Unit},
+    {"InfoCode", QMetaType::QString, ORB_CAPTION("图集信息代码"), Cell::InfoCode},
+    {"Formula", QMetaType::QString, ORB_CAPTION("公式"), Cell::Formula},
+};
+const QVector<Column> kBarColumns = {
+    {"BarCode", QMetaType::QString, ORB_CAPTION("钢筋代码"), Cell::Code},
+    {"BarName", QMetaType::QString, ORB_CAPTION("钢筋名称"), Cell::Name},
+    {"Grade", QMetaType::QString, ORB_CAPTION("级别"), Cell::Grade},
+    {"Diameter", QMetaType::Int, ORB_CAPTION("直径"), Cell::Diameter},
+    {"Length", QMetaType::Double, ORB_CAPTION("单根长度(mm)"), Cell::Length},
+    {"Count", QMetaType::Int, ORB_CAPTION("根数"), Cell::Count},
+    {"Weight", QMetaType::Double, ORB_CAPTION("重量(kg)"), Cell::Weight},
+};
+const QVector<Column> kQuantityColumns = {
+    {"Code", QMetaType::QString, ORB_CAPTION("代码"), Cell::Code},
+    {"Name", QMetaType::QString, ORB_CAPTION("名称"), Cell::Name},
+    {"Quantity", QMetaType::QString, ORB_CAPTION("工程量"), Cell::Value},
+    {"Unit", QMetaType::QString, ORB_CAPTION("单位"), Cell::Unit},
+    {"Formula", QMetaType::QString, ORB_CAPTION("公式"), Cell::Formula},
+};
+const QVector<Column> kAttributeColumns = {
+    {"Code", QMetaType::QString, ORB_CAPTION("代码"), Cell::Code},
+    {"Name", QMetaType::QString, ORB_CAPTION("名称"), Cell::Name},
+    {"Value", QMetaType::QString, ORB_CAPTION("值"), Cell::Value},
+};
+#undef ORB_CAPTION
 } // namespace
 
 struct OrbFormulaProcessor::Bar
@@ -622,115 +666,89 @@ QSharedPointer<LumMemTable> OrbFormulaProcessor::table(const QString& tableName)
 {
     if (!m_drawset)
         return {};
-    const int drawsetId = m_drawset->id();
-    QSharedPointer<LumMemTable> t(new LumMemTable(tableName));
-    LumMemFields* f = t->fields();
-    auto addBase = [f] {
-        f->add(QStringLiteral("ID"), QMetaType::Int);
-        f->add(QStringLiteral("DrawSetID"), QMetaType::Int);
-    };
-    if (tableName == QLatin1String(kParamTable)) {
-        addBase();
-        f->add(QStringLiteral("Code"), QMetaType::QString, tr("代码"));
-        f->add(QStringLiteral("Name"), QMetaType::QString, tr("名称"));
-        f->add(QStringLiteral("Value"), QMetaType::QString, tr("值"));
-        f->add(QStringLiteral("Unit"), QMetaType::QString, tr("单位"));
-        f->add(QStringLiteral("InfoCode"), QMetaType::QString, tr("图集信息代码"));
-        f->add(QStringLiteral("Formula"), QMetaType::QString, tr("公式"));
-        for (const auto& p : m_props.m_props) {
-            LumMemRecord* r = t->appendRecord();
-            r->setValue(0, p->m_def.id);
-            r->setValue(1, drawsetId);
-            r->setValue(2, p->m_def.code);
-            r->setValue(3, p->m_def.name);
-            r->setValue(4, p->m_value);
-            r->setValue(5, p->m_def.unit);
-            r->setValue(6, p->m_def.infoCode);
-            r->setValue(7, p->m_def.formula);
-        }
-        return t;
-    }
-    if (tableName == QLatin1String(kBarTable)) {
-        addBase();
-        f->add(QStringLiteral("BarCode"), QMetaType::QString, tr("钢筋代码"));
-        f->add(QStringLiteral("BarName"), QMetaType::QString, tr("钢筋名称"));
-        f->add(QStringLiteral("Grade"), QMetaType::QString, tr("级别"));
-        f->add(QStringLiteral("Diameter"), QMetaType::Int, tr("直径"));
-        f->add(QStringLiteral("Length"), QMetaType::Double, tr("单根长度(mm)"));
-        f->add(QStringLiteral("Count"), QMetaType::Int, tr("根数"));
-        f->add(QStringLiteral("Weight"), QMetaType::Double, tr("重量(kg)"));
-        for (const auto& p : m_props.m_props) {
-            if (p->m_def.category != OrbParamCategory::Bar)
-                continue;
-            const Bar bar = barOf(p.get());
-            LumMemRecord* r = t->appendRecord();
-            r->setValue(0, p->m_def.id);
-            r->setValue(1, drawsetId);
-            r->setValue(2, p->m_def.code);
-            r->setValue(3, p->m_def.name);
-            if (bar.valid) {
-                r->setValue(4, bar.grade);
-                r->setValue(5, bar.diameter);
-                r->setValue(6, fRound(bar.length, 0, 1e-12));
-                r->setValue(7, bar.count);
-                r->setValue(8, bar.weight);
-            }
-        }
-        return t;
-    }
-    if (tableName == QLatin1String(kQuantityTable)) {
-        addBase();
-        f->add(QStringLiteral("Code"), QMetaType::QString, tr("代码"));
-        f->add(QStringLiteral("Name"), QMetaType::QString, tr("名称"));
-        f->add(QStringLiteral("Quantity"), QMetaType::QString, tr("工程量"));
-        f->add(QStringLiteral("Unit"), QMetaType::QString, tr("单位"));
-        f->add(QStringLiteral("Formula"), QMetaType::QString, tr("公式"));
-        for (const auto& p : m_props.m_props) {
-            if (p->m_def.category != OrbParamCategory::Quantity)
-                continue;
-            LumMemRecord* r = t->appendRecord();
-            r->setValue(0, p->m_def.id);
-            r->setValue(1, drawsetId);
-            r->setValue(2, p->m_def.code);
-            r->setValue(3, p->m_def.name);
-            r->setValue(4, p->m_value);
-            r->setValue(5, p->m_def.unit);
-            r->setValue(6, p->m_def.formula);
-        }
-        return t;
-    }
-    if (tableName == QLatin1String(kAttributeTable)) {
-        addBase();
-        f->add(QStringLiteral("Code"), QMetaType::QString, tr("代码"));
-        f->add(QStringLiteral("Name"), QMetaType::QString, tr("名称"));
-        f->add(QStringLiteral("Value"), QMetaType::QString, tr("值"));
-        for (const auto& p : m_props.m_props) {
-            if (p->m_def.category != OrbParamCategory::Attribute)
-                continue;
-            LumMemRecord* r = t->appendRecord();
-            r->setValue(0, p->m_def.id);
-            r->setValue(1, drawsetId);
-            r->setValue(2, p->m_def.code);
-            r->setValue(3, p->m_def.name);
-            r->setValue(4, p->m_value);
-        }
-        return t;
-    }
+    if (tableName == QLatin1String(kParamTable))
+        return propertyTable(tableName, kParamColumns, nullptr);
+    if (tableName == QLatin1String(kBarTable))
+        return propertyTable(tableName, kBarColumns, &kBarCategory);
+    if (tableName == QLatin1String(kQuantityTable))
+        return propertyTable(tableName, kQuantityColumns, &kQuantityCategory);
+    if (tableName == QLatin1String(kAttributeTable))
+        return propertyTable(tableName, kAttributeColumns, &kAttributeCategory);
     for (const OrbFilterTableDef& filter : m_filterTables) {
-        if (filter.name != tableName)
-            continue;
-        addBase();
-        for (const QString& column : filter.columns)
-            f->add(column, QMetaType::QString);
-        int id = 0;
-        for (const QStringList& row : filter.rows) {
-            LumMemRecord* r = t->appendRecord();
-            r->setValue(0, ++id);
-            r->setValue(1, drawsetId);
-            for (int c = 0; c < filter.columns.size() && c < row.size(); ++c)
-                r->setValue(2 + c, row.at(c));
-        }
-        return t;
+        if (filter.name == tableName)
+            return filterTable(filter);
     }
     return {};
+}
+
+QSharedPointer<LumMemTable> OrbFormulaProcessor::newTable(const QString& tableName) const
+{
+    QSharedPointer<LumMemTable> t(new LumMemTable(tableName));
+    t->fields()->add(QStringLiteral("ID"), QMetaType::Int);
+    t->fields()->add(QStringLiteral("DrawSetID"), QMetaType::Int);
+    return t;
+}
+
+QSharedPointer<LumMemTable> OrbFormulaProcessor::propertyTable(const QString& tableName,
+                                                               const QVector<TableColumn>& columns,
+                                                               const OrbParamCategory* only)
+{
+    QSharedPointer<LumMemTable> t = newTable(tableName);
+    for (const TableColumn& c : columns)
+        t->fields()->add(QLatin1String(c.field), c.type, tr(c.caption));
+    const int drawsetId = m_drawset->id();
+    for (const auto& p : m_props.m_props) {
+        if (only && p->m_def.category != *only)
+            continue;
+        const Bar bar = p->m_def.category == OrbParamCategory::Bar && only ? barOf(p.get()) : Bar();
+        LumMemRecord* r = t->appendRecord();
+        r->setValue(kIdColumn, p->m_def.id);
+        r->setValue(kDrawsetIdColumn, drawsetId);
+        for (int i = 0; i < columns.size(); ++i) {
+            const QVariant value = cellValue(p.get(), bar, columns.at(i).cell);
+            if (value.isValid())
+                r->setValue(kFirstDataColumn + i, value);
+        }
+    }
+    return t;
+}
+
+QVariant OrbFormulaProcessor::cellValue(OrbFormulaProp* p, const Bar& bar, TableCell cell) const
+{
+    switch (cell) {
+    case TableCell::Code: return p->m_def.code;
+    case TableCell::Name: return p->m_def.name;
+    case TableCell::Value: return p->m_value;
+    case TableCell::Unit: return p->m_def.unit;
+    case TableCell::InfoCode: return p->m_def.infoCode;
+    case TableCell::Formula: return p->m_def.formula;
+    default: break;
+    }
+    if (!bar.valid)
+        return {};
+    switch (cell) {
+    case TableCell::Grade: return bar.grade;
+    case TableCell::Diameter: return bar.diameter;
+    case TableCell::Length: return fRound(bar.length, 0, 1e-12);
+    case TableCell::Count: return bar.count;
+    case TableCell::Weight: return bar.weight;
+    default: return {};
+    }
+}
+
+QSharedPointer<LumMemTable> OrbFormulaProcessor::filterTable(const OrbFilterTableDef& filter) const
+{
+    QSharedPointer<LumMemTable> t = newTable(filter.name);
+    for (const QString& column : filter.columns)
+        t->fields()->add(column, QMetaType::QString);
+    const int drawsetId = m_drawset->id();
+    int id = 0;
+    for (const QStringList& row : filter.rows) {
+        LumMemRecord* r = t->appendRecord();
+        r->setValue(kIdColumn, ++id);
+        r->setValue(kDrawsetIdColumn, drawsetId);
+        for (int c = 0; c < filter.columns.size() && c < row.size(); ++c)
+            r->setValue(kFirstDataColumn + c, row.at(c));
+    }
+    return t;
 }

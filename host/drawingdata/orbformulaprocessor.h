@@ -8,6 +8,8 @@
 #include <QMap>
 #include <QSharedPointer>
 #include <QStringList>
+#include <QVariant>
+#include <QVector>
 
 #include <memory>
 #include <vector>
@@ -113,6 +115,16 @@ public:
     static constexpr const char* kQuantityTable = "DrawSetQuantity";
     static constexpr const char* kAttributeTable = "DrawSetAttribute";
 
+    // What a column of a calculated table shows for a property.
+    enum class TableCell { Code, Name, Value, Unit, InfoCode, Formula, Grade, Diameter, Length, Count, Weight };
+    struct TableColumn
+    {
+        const char* field;
+        QMetaType::Type type;
+        const char* caption; // translated when the table is built
+        TableCell cell;
+    };
+
 private:
     friend class OrbFormulaProps;
     struct Bar;
@@ -121,6 +133,12 @@ private:
                   QList<OrbFormulaProp*>* used);
     bool evaluateDerived(OrbFormulaProp* prop, QHash<OrbFormulaProp*, int>& state, QString& error);
     Bar barOf(OrbFormulaProp* prop);
+    QSharedPointer<LumMemTable> newTable(const QString& tableName) const;
+    // One row per property (only those of one category unless only is null).
+    QSharedPointer<LumMemTable> propertyTable(const QString& tableName, const QVector<TableColumn>& columns,
+                                              const OrbParamCategory* only);
+    QVariant cellValue(OrbFormulaProp* prop, const Bar& bar, TableCell cell) const;
+    QSharedPointer<LumMemTable> filterTable(const OrbFilterTableDef& filter) const;
     void debug(const QString& text);
 
     long long m_entType = 0;

@@ -9,6 +9,12 @@
 #include <memory>
 
 class IOrbDrawset;
+class OrbSqlCodeCatalog;
+class OrbSqlConnection;
+class OrbSqlDataStore;
+class OrbSqlDrawsets;
+class OrbSqlDrawsetTypes;
+class OrbSqlFieldCatalog;
 
 // A drawing file on disk: an SQLite database opened on a connection of its own. Types and
 // drawsets are read when the file opens and live as long as the file (removed ones too, so that
@@ -37,15 +43,26 @@ public:
     // The order of the file among the files of a folder.
     int orderNum() const;
     // One of this file's live drawsets by id, or null.
-    IOrbDrawset* findDrawset(int id) const;
+    IOrbDrawset* findDrawset(qint64 id) const;
     // The stored definitions of one of this file's drawsets (drawing and catalogues excluded).
     bool drawsetDefinition(IOrbDrawset* drawset, OrbDrawsetDef& out);
     // True while a beginUpdate bracket is open.
     bool inUpdate() const;
 
-    struct Private;
-
 private:
-    OrbSqlDrawingFile();
-    std::unique_ptr<Private> d;
+    OrbSqlDrawingFile() = default;
+    bool load(QString* error);
+    bool readParams(qint64 drawsetId, QList<OrbParamDef>& out);
+    bool readFilterTables(qint64 drawsetId, QList<OrbFilterTableDef>& out);
+
+    QString m_name;
+    int m_orderNum = 0;
+    QSet<int> m_elementTypes;
+    // Declared first: everything below holds it and goes before it.
+    std::unique_ptr<OrbSqlConnection> m_connection;
+    std::unique_ptr<OrbSqlDrawsetTypes> m_types;
+    std::unique_ptr<OrbSqlDrawsets> m_drawsets;
+    std::unique_ptr<OrbSqlCodeCatalog> m_codes;
+    std::unique_ptr<OrbSqlFieldCatalog> m_fields;
+    QSharedPointer<OrbSqlDataStore> m_store;
 };

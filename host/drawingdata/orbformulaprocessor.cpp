@@ -72,6 +72,7 @@ QStringList identifiers(const QString& formula)
 {
     static const QRegularExpression re(QStringLiteral("[A-Za-z_][A-Za-z0-9_]*"));
     QStringList out;
+    QSet<QString> seen;
     auto it = re.globalMatch(formula);
     while (it.hasNext()) {
         const auto match = it.next();
@@ -80,8 +81,10 @@ QStringList identifiers(const QString& formula)
         if (start > 0 && (formula.at(start - 1).isDigit() || formula.at(start - 1) == QLatin1Char('.')))
             continue;
         const QString name = match.captured();
-        if (!isBuiltin(name) && !out.contains(name))
+        if (!isBuiltin(name) && !seen.contains(name)) {
+            seen.insert(name);
             out.append(name);
+        }
     }
     return out;
 }
@@ -227,11 +230,29 @@ OrbDrawsetProp* OrbFormulaProps::at(int index)
 
 OrbFormulaProp* OrbFormulaProps::own(OrbDrawsetProp* prop) const
 {
-    for (const auto& p : m_props) {
-        if (p.get() == prop)
-            return p.get();
+    return m_index.value(prop);
+}
+
+OrbFormulaProp* OrbFormulaProps::byCode(const QString& code) const
+{
+    return m_byCode.value(code);
+}
+
+void OrbFormulaProps::reset(const QList<OrbParamDef>& definitions)
+{
+    m_props.clear();
+    m_index.clear();
+    m_byCode.clear();
+    m_derivedByCode.clear();
+    for (const OrbParamDef& def : definitions) {
+        m_props.emplace_back(new OrbFormulaProp(def));
+        OrbFormulaProp* p = m_props.back().get();
+        m_index.insert(p, p);
+        if (!m_byCode.contains(def.code))
+            m_byCode.insert(def.code, p);
+        if (p->isDerived())
+            m_derivedByCode[def.code].append(p);
     }
-    return nullptr;
 }
 
 OrbDrawsetProp* OrbFormulaProps::find(const QString& code)
@@ -379,18 +400,18 @@ void OrbFormulaProcessor::setDrawset(IOrbDrawset* drawset)
 {
     m_drawset = drawset;
     m_generation = nextGeneration();
-    m_props.m_props.clear();
+    m_props.reset({});
     m_filterTables.clear();
     if (!drawset)
         return;
     auto* file = dynamic_cast<OrbSqlDrawingFile*>(drawset->drawingFile());
     OrbDrawsetDef def;
-    if (!file || !file->drawsetDefinition(drawset, def)) {
-        debug(tr("图集 %1 没有参数定义").arg(drawset->id()));
+    QString error;
+    if (!file || !file->drawsetDefinition(drawset, def, &error)) {
+        debug(error.isEmpty() ? tr("图集 %1 没有参数定义").arg(drawset->id()) : error);
         return;
     }
-    for (const OrbParamDef& p : def.params)
-        m_props.m_props.emplace_back(new OrbFormulaProp(p));
+    m_props.reset(def.params);
     m_filterTables = def.filterTables;
 }
 
@@ -490,13 +511,7 @@ bool OrbFormulaProcessor::evaluate(OrbFormulaProp* prop, const QString& formula,
     mu::Parser parser;
     try {
         for (int i = 0; i < names.size(); ++i) {
-            auto* source = static_cast<OrbFormulaProp*>(nullptr);
-            for (const auto& p : m_props.m_props) {
-                if (p->m_def.code == names.at(i)) {
-                    source = p.get();
-                    break;
-                }
-            }
+            OrbFormulaProp* source = m_props.byCode(names.at(i));
             if (!source) {
                 error = tr("公式“%1”中的代码 %2 不存在").arg(formula, names.at(i));
                 return false;
@@ -528,28 +543,64 @@ bool OrbFormulaProcessor::evaluate(OrbFormulaProp* prop, const QString& formula,
     return true;
 }
 
-// Evaluates a derived property after the derived properties it uses; state: 1 busy, 2 done.
+// Evaluates a derived property after the derived properties it uses, depth first on a stack of
+// our own so that a long chain in a file cannot exhaust the call stack; state: 1 busy, 2 done.
 bool OrbFormulaProcessor::evaluateDerived(OrbFormulaProp* prop, QHash<OrbFormulaProp*, int>& state, QString& error)
 {
-    if (state.value(prop) == 2)
-        return !prop->m_value.isEmpty();
-    state.insert(prop, 1);
+    struct Frame
+    {
+        OrbFormulaProp* prop;
+        QList<OrbFormulaProp*> inputs;
+        int next = 0;
+        QString error;
+    };
+    std::vector<Frame> stack;
+    auto push = [&](OrbFormulaProp* p) {
+        state.insert(p, 1);
+        stack.push_back({p, derivedInputs(p), 0, QString()});
+    };
+    push(prop);
+    bool ok = false;
+    while (!stack.empty()) {
+        Frame& top = stack.back();
+        if (top.next < top.inputs.size()) {
+            OrbFormulaProp* input = top.inputs.at(top.next++);
+            const int inputState = state.value(input);
+            if (inputState == 1)
+                top.error = tr("公式循环引用: %1 与 %2").arg(top.prop->m_def.code, input->m_def.code);
+            else if (inputState == 0 && stack.size() >= kMaxFormulaChain)
+                top.error = tr("公式链超过 %1 层: %2").arg(kMaxFormulaChain).arg(top.prop->m_def.code);
+            else if (inputState == 0)
+                push(input);
+            continue;
+        }
+        Frame done = std::move(top);
+        stack.pop_back();
+        ok = finishDerived(done.prop, done.error);
+        state.insert(done.prop, 2);
+        if (stack.empty())
+            error = done.error;
+    }
+    return ok;
+}
+
+QList<OrbFormulaProp*> OrbFormulaProcessor::derivedInputs(OrbFormulaProp* prop) const
+{
+    QList<OrbFormulaProp*> inputs;
     for (const QString& name : identifiers(prop->m_def.formula)) {
-        for (const auto& p : m_props.m_props) {
-            if (p->m_def.code != name || !p->isDerived() || p.get() == prop)
-                continue;
-            if (state.value(p.get()) == 1) {
-                error = tr("公式循环引用: %1 与 %2").arg(prop->m_def.code, p->m_def.code);
-            } else {
-                QString inner;
-                evaluateDerived(p.get(), state, inner);
-            }
+        for (OrbFormulaProp* p : m_props.m_derivedByCode.value(name)) {
+            if (p != prop)
+                inputs.append(p);
         }
     }
+    return inputs;
+}
+
+bool OrbFormulaProcessor::finishDerived(OrbFormulaProp* prop, QString& error)
+{
     double result = 0;
     QList<OrbFormulaProp*> used;
-    bool ok = error.isEmpty() && evaluate(prop, prop->m_def.formula, result, error, &used);
-    state.insert(prop, 2);
+    const bool ok = error.isEmpty() && evaluate(prop, prop->m_def.formula, result, error, &used);
     if (!ok) {
         prop->m_value.clear();
         prop->m_hasValue = true;

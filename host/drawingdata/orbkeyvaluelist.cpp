@@ -9,7 +9,7 @@ OrbKeyValueList::~OrbKeyValueList() = default;
 
 void OrbKeyValueList::loadFromString(const QString& text, const QChar& separator)
 {
-    m_items.clear();
+    clear();
     const QStringList parts = text.split(separator, Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         const int eq = part.indexOf(QLatin1Char('='));
@@ -23,22 +23,19 @@ void OrbKeyValueList::loadFromString(const QString& text, const QChar& separator
 
 void OrbKeyValueList::setValue(const QString& key, const QVariant& value)
 {
-    for (auto& item : m_items) {
-        if (item.first == key) {
-            item.second = value;
-            return;
-        }
+    const auto it = m_index.constFind(key);
+    if (it != m_index.constEnd()) {
+        m_items[it.value()].second = value;
+        return;
     }
+    m_index.insert(key, m_items.size());
     m_items.append(qMakePair(key, value));
 }
 
 QVariant OrbKeyValueList::getValue(const QString& key) const
 {
-    for (const auto& item : m_items) {
-        if (item.first == key)
-            return item.second;
-    }
-    return QVariant();
+    const auto it = m_index.constFind(key);
+    return it != m_index.constEnd() ? m_items.at(it.value()).second : QVariant();
 }
 
 int OrbKeyValueList::asInteger(const QString& key, const int& defaultValue) const
@@ -72,6 +69,7 @@ QStringList OrbKeyValueList::keys() const
 void OrbKeyValueList::clear()
 {
     m_items.clear();
+    m_index.clear();
 }
 
 QString OrbKeyValueList::toString(const QChar& separator) const

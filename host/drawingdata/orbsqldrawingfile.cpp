@@ -11,6 +11,7 @@
 #include "orbdrawingschema.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -22,9 +23,26 @@ namespace {
 // surfaces when the damaged part is read.
 constexpr qint64 kQuickCheckLimit = 8 * 1024 * 1024;
 
+// Longest texts a file may hold; a file past them is refused rather than read (a name is shown
+// in trees and captions, key/value texts and formulas are parsed).
+constexpr int kMaxNameLength = 1000;
+constexpr int kMaxKeyValuesLength = 4 * 1024 * 1024;
+constexpr int kMaxParamTextLength = 64 * 1024;
+constexpr int kMaxFilterTableLength = 4 * 1024 * 1024;
+
 QString tr(const char* text)
 {
     return QCoreApplication::translate("OrbDrawingWidgets", text);
+}
+
+QString damaged(const QString& path, const QString& reason)
+{
+    return tr("图集文件已损坏: %1 (%2)").arg(path, reason);
+}
+
+QString tooLong(const QString& path, const char* what, qint64 id, int limit)
+{
+    return damaged(path, tr("%1 %2 的文字超过 %3 个字符").arg(tr(what)).arg(id).arg(limit));
 }
 } // namespace
 
@@ -45,13 +63,16 @@ bool OrbSqlDrawingFile::load(QString* error)
     QSqlQuery query(m_connection->database());
     query.setForwardOnly(true);
 
+    bool notDrawingFile = false;
+    const QString schemaError = orbschema::checkSchema(m_connection->database(), &notDrawingFile);
+    if (notDrawingFile)
+        return fail(tr("不是图集文件: %1").arg(path));
+    if (!schemaError.isEmpty())
+        return fail(damaged(path, schemaError));
+
     QHash<QString, QString> meta;
-    if (!query.exec(QStringLiteral("SELECT key, value FROM orb_meta"))) {
-        const QString reason = query.lastError().text();
-        if (reason.contains(QLatin1String("no such table")))
-            return fail(tr("不是图集文件: %1").arg(path));
-        return fail(tr("图集文件已损坏: %1 (%2)").arg(path, reason));
-    }
+    if (!query.exec(QStringLiteral("SELECT key, value FROM orb_meta")))
+        return fail(damaged(path, query.lastError().text()));
     while (query.next())
         meta.insert(query.value(0).toString(), query.value(1).toString());
     if (meta.value(QStringLiteral("format")) != QLatin1String(orbschema::kFormat))
@@ -59,7 +80,7 @@ bool OrbSqlDrawingFile::load(QString* error)
     bool versionOk = false;
     const int version = meta.value(QStringLiteral("schema_version")).toInt(&versionOk);
     if (!versionOk || version < 1)
-        return fail(tr("图集文件已损坏: %1 (版本号无效)").arg(path));
+        return fail(damaged(path, tr("版本号无效")));
     if (version > orbschema::kVersion)
         return fail(tr("图集文件版本 %1 高于本程序支持的版本 %2: %3").arg(version).arg(orbschema::kVersion).arg(path));
 
@@ -76,27 +97,39 @@ bool OrbSqlDrawingFile::load(QString* error)
         m_elementTypes.insert(t);
 
     if (!query.exec(QStringLiteral("SELECT id, element_type, name, order_num FROM drawset_type")))
-        return fail(tr("图集文件已损坏: %1 (%2)").arg(path, query.lastError().text()));
+        return fail(damaged(path, query.lastError().text()));
     while (query.next()) {
-        m_types->add(std::make_unique<OrbSqlDrawsetType>(m_connection.get(), query.value(0).toLongLong(),
-                                                         query.value(1).toInt(), query.value(2).toString(),
-                                                         query.value(3).toInt()));
+        const qint64 id = query.value(0).toLongLong();
+        const QString name = query.value(2).toString();
+        if (name.size() > kMaxNameLength)
+            return fail(tooLong(path, "图集类型", id, kMaxNameLength));
+        if (!m_types->add(std::make_unique<OrbSqlDrawsetType>(m_connection.get(), id, query.value(1).toInt(), name,
+                                                              query.value(3).toInt())))
+            return fail(damaged(path, tr("图集类型编号 %1 重复").arg(id)));
     }
     if (query.lastError().isValid())
-        return fail(tr("图集文件已损坏: %1 (%2)").arg(path, query.lastError().text()));
+        return fail(damaged(path, query.lastError().text()));
 
     if (!query.exec(QStringLiteral("SELECT id, type_id, name, order_num, visible, key_values FROM drawset")))
-        return fail(tr("图集文件已损坏: %1 (%2)").arg(path, query.lastError().text()));
+        return fail(damaged(path, query.lastError().text()));
     while (query.next()) {
         OrbSqlDrawsetType* t = m_types->find(query.value(1).toLongLong());
         if (!t)
             continue; // an orphan row: not shown
-        m_drawsets->add(std::make_unique<OrbSqlDrawset>(m_connection.get(), this, query.value(0).toLongLong(), t,
-                                                        query.value(2).toString(), query.value(3).toInt(),
-                                                        query.value(4).toInt() != 0, query.value(5).toString()));
+        const qint64 id = query.value(0).toLongLong();
+        const QString name = query.value(2).toString();
+        const QString keyValues = query.value(5).toString();
+        if (name.size() > kMaxNameLength)
+            return fail(tooLong(path, "图集", id, kMaxNameLength));
+        if (keyValues.size() > kMaxKeyValuesLength)
+            return fail(tooLong(path, "图集", id, kMaxKeyValuesLength));
+        if (!m_drawsets->add(std::make_unique<OrbSqlDrawset>(m_connection.get(), this, id, t, name,
+                                                             query.value(3).toInt(), query.value(4).toInt() != 0,
+                                                             keyValues)))
+            return fail(damaged(path, tr("图集编号 %1 重复").arg(id)));
     }
     if (query.lastError().isValid())
-        return fail(tr("图集文件已损坏: %1 (%2)").arg(path, query.lastError().text()));
+        return fail(damaged(path, query.lastError().text()));
 
     if (m_connection->isEditable()) {
         // A rollback journal keeps an idle file complete in itself, so it can be copied as is.
@@ -208,18 +241,55 @@ bool OrbSqlDrawingFile::inUpdate() const
     return m_connection->inUpdate();
 }
 
-bool OrbSqlDrawingFile::drawsetDefinition(IOrbDrawset* drawset, OrbDrawsetDef& out)
+bool OrbSqlDrawingFile::drawsetDefinition(IOrbDrawset* drawset, OrbDrawsetDef& out, QString* error)
 {
     OrbSqlDrawset* s = m_drawsets->own(drawset);
     if (!s)
         return false;
+    QString reason;
+    if (!readDefinition(s, out, reason)) {
+        qWarning().noquote() << reason;
+        if (error)
+            *error = reason;
+        return false;
+    }
+    return true;
+}
+
+bool OrbSqlDrawingFile::readDefinition(OrbSqlDrawset* s, OrbDrawsetDef& out, QString& error)
+{
     out = OrbDrawsetDef();
     out.id = s->rowId();
     out.name = s->nameText();
     out.orderNum = s->orderNum();
     out.visible = s->isVisible();
     out.keyValues = s->keyValues()->toString(QLatin1Char(';'));
-    return readParams(s->rowId(), out.params) && readFilterTables(s->rowId(), out.filterTables);
+    const QString& path = m_connection->path();
+    if (!readParams(s->rowId(), out.params) || !readFilterTables(s->rowId(), out.filterTables)) {
+        error = damaged(path, tr("图集 %1 的参数无法读取").arg(s->rowId()));
+        return false;
+    }
+    for (const OrbParamDef& p : out.params) {
+        for (const QString* text : {&p.code, &p.name, &p.infoCode, &p.infoName, &p.formula, &p.defaultValue, &p.unit,
+                                    &p.barLength, &p.barSpan}) {
+            if (text->size() > kMaxParamTextLength) {
+                error = tooLong(path, "参数", p.id, kMaxParamTextLength);
+                return false;
+            }
+        }
+    }
+    qint64 filterLength = 0;
+    for (const OrbFilterTableDef& f : out.filterTables) {
+        for (const QStringList& row : f.rows) {
+            for (const QString& cell : row)
+                filterLength += cell.size() + 1;
+        }
+    }
+    if (filterLength > kMaxFilterTableLength) {
+        error = tooLong(path, "图集", s->rowId(), kMaxFilterTableLength);
+        return false;
+    }
+    return true;
 }
 
 bool OrbSqlDrawingFile::readParams(qint64 drawsetId, QList<OrbParamDef>& out)

@@ -12,6 +12,7 @@ class IOrbDrawset;
 class OrbSqlCodeCatalog;
 class OrbSqlConnection;
 class OrbSqlDataStore;
+class OrbSqlDrawset;
 class OrbSqlDrawsets;
 class OrbSqlDrawsetTypes;
 class OrbSqlFieldCatalog;
@@ -45,13 +46,16 @@ public:
     // One of this file's live drawsets by id, or null.
     IOrbDrawset* findDrawset(qint64 id) const;
     // The stored definitions of one of this file's drawsets (drawing and catalogues excluded).
-    bool drawsetDefinition(IOrbDrawset* drawset, OrbDrawsetDef& out);
+    // False for another file's drawset, and with the reason in error for a damaged or oversized
+    // definition.
+    bool drawsetDefinition(IOrbDrawset* drawset, OrbDrawsetDef& out, QString* error = nullptr);
     // True while a beginUpdate bracket is open.
     bool inUpdate() const;
 
 private:
     OrbSqlDrawingFile() = default;
     bool load(QString* error);
+    bool readDefinition(OrbSqlDrawset* drawset, OrbDrawsetDef& out, QString& error);
     bool readParams(qint64 drawsetId, QList<OrbParamDef>& out);
     bool readFilterTables(qint64 drawsetId, QList<OrbFilterTableDef>& out);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -36,4 +37,5 @@ public:
 
 private:
     QList<QPair<QString, QVariant>> m_items;
+    QHash<QString, int> m_index; // position of each key in m_items
 };

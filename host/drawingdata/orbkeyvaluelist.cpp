@@ -1,5 +1,6 @@
 #include "drawingdata/orbkeyvaluelist.h"
 
+#include <QHash>
 #include <QStringList>
 
 OrbKeyValueList::OrbKeyValueList() = default;
@@ -9,7 +10,9 @@ OrbKeyValueList::~OrbKeyValueList() = default;
 
 void OrbKeyValueList::loadFromString(const QString& text, const QChar& separator)
 {
-    clear();
+    // One pass with a position per key, so that a text with many keys loads in linear time.
+    QList<QPair<QString, QVariant>> items;
+    QHash<QString, int> position;
     const QStringList parts = text.split(separator, Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         const int eq = part.indexOf(QLatin1Char('='));
@@ -17,25 +20,35 @@ void OrbKeyValueList::loadFromString(const QString& text, const QChar& separator
         if (key.isEmpty())
             continue;
         const QString value = eq < 0 ? QString() : part.mid(eq + 1).trimmed();
-        setValue(key, value);
+        const auto it = position.constFind(key);
+        if (it != position.constEnd()) {
+            items[it.value()].second = value;
+        } else {
+            position.insert(key, items.size());
+            items.append(qMakePair(key, QVariant(value)));
+        }
     }
+    m_items.swap(items);
 }
 
 void OrbKeyValueList::setValue(const QString& key, const QVariant& value)
 {
-    const auto it = m_index.constFind(key);
-    if (it != m_index.constEnd()) {
-        m_items[it.value()].second = value;
-        return;
+    for (auto& item : m_items) {
+        if (item.first == key) {
+            item.second = value;
+            return;
+        }
     }
-    m_index.insert(key, m_items.size());
     m_items.append(qMakePair(key, value));
 }
 
 QVariant OrbKeyValueList::getValue(const QString& key) const
 {
-    const auto it = m_index.constFind(key);
-    return it != m_index.constEnd() ? m_items.at(it.value()).second : QVariant();
+    for (const auto& item : m_items) {
+        if (item.first == key)
+            return item.second;
+    }
+    return QVariant();
 }
 
 int OrbKeyValueList::asInteger(const QString& key, const int& defaultValue) const
@@ -69,7 +82,6 @@ QStringList OrbKeyValueList::keys() const
 void OrbKeyValueList::clear()
 {
     m_items.clear();
-    m_index.clear();
 }
 
 QString OrbKeyValueList::toString(const QChar& separator) const

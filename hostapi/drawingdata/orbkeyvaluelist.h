@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QChar>
-#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -37,5 +36,4 @@ public:
 
 private:
     QList<QPair<QString, QVariant>> m_items;
-    QHash<QString, int> m_index; // position of each key in m_items
 };

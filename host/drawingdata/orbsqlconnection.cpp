@@ -126,4 +126,24 @@ void OrbSqlConnection::endUpdate()
     }
     m_undo.clear();
     m_batchFailed = false;
+    if (m_onBatchEnd)
+        m_onBatchEnd(ok);
+}
+
+void OrbSqlConnection::setListeners(std::function<void(const OrbDrawingChange&)> onChange,
+                                    std::function<void(bool)> onBatchEnd)
+{
+    m_onChange = std::move(onChange);
+    m_onBatchEnd = std::move(onBatchEnd);
+}
+
+void OrbSqlConnection::changed(OrbDrawingChange::Kind kind, IOrbDrawsetType* type, IOrbDrawset* drawset)
+{
+    if (!m_onChange)
+        return;
+    OrbDrawingChange change;
+    change.kind = kind;
+    change.type = type;
+    change.drawset = drawset;
+    m_onChange(change);
 }

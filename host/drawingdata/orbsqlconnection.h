@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawingdata/orbdrawingchange.h"
+
 #include <QHash>
 #include <QList>
 #include <QSqlDatabase>
@@ -56,6 +58,11 @@ public:
     void endUpdate();
     bool inUpdate() const { return m_depth > 0; }
 
+    // Where changes of the file's objects go, and what hears of the end of an outermost batch
+    // (true: committed, false: rolled back).
+    void setListeners(std::function<void(const OrbDrawingChange&)> onChange, std::function<void(bool)> onBatchEnd);
+    void changed(OrbDrawingChange::Kind kind, IOrbDrawsetType* type, IOrbDrawset* drawset = nullptr);
+
 private:
     QString m_path;
     QSqlDatabase m_db;
@@ -65,4 +72,6 @@ private:
     int m_depth = 0;
     bool m_batchFailed = false;
     QList<std::function<void()>> m_undo;
+    std::function<void(const OrbDrawingChange&)> m_onChange;
+    std::function<void(bool)> m_onBatchEnd;
 };

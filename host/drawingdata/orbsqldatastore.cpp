@@ -54,6 +54,7 @@ bool OrbSqlDataStore::removeDrawsetType(IOrbDrawsetType* type)
         for (OrbSqlDrawset* s : children)
             drawsets->attach(s);
     });
+    m_connection->changed(OrbDrawingChange::Removed, t);
     return true;
 }
 
@@ -67,5 +68,6 @@ bool OrbSqlDataStore::removeDrawset(IOrbDrawset* drawset)
         return false;
     m_drawsets->detach(s);
     m_connection->remember([drawsets = m_drawsets, s] { drawsets->attach(s); });
+    m_connection->changed(OrbDrawingChange::Removed, s->type(), s);
     return true;
 }

@@ -15,6 +15,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+
+#include <limits>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -48,8 +50,148 @@ QString tooLong(const QString& path, const char* what, qint64 id, int limit)
 
 OrbSqlDrawingFile::~OrbSqlDrawingFile()
 {
+    if (m_connection)
+        openFiles().remove(m_connection->path(), this);
     if (m_store)
         m_store->forget();
+}
+
+QMultiHash<QString, OrbSqlDrawingFile*>& OrbSqlDrawingFile::openFiles()
+{
+    static QMultiHash<QString, OrbSqlDrawingFile*> files;
+    return files;
+}
+
+void OrbSqlDrawingFile::addObserver(IOrbDrawingFileObserver* observer)
+{
+    m_notifier.addObserver(observer);
+}
+
+void OrbSqlDrawingFile::removeObserver(IOrbDrawingFileObserver* observer)
+{
+    m_notifier.removeObserver(observer);
+}
+
+void OrbSqlDrawingFile::changed(const OrbDrawingChange& change)
+{
+    m_notifier.record(change.kind, change.type, change.drawset);
+    if (!m_connection->inUpdate())
+        publish();
+}
+
+void OrbSqlDrawingFile::publish()
+{
+    const QList<OrbDrawingChange> changes = m_notifier.flush();
+    if (changes.isEmpty())
+        return;
+    QList<QPair<qint64, qint64>> ids;
+    QList<OrbDrawingChange::Kind> kinds;
+    for (const OrbDrawingChange& c : changes) {
+        kinds.append(c.kind);
+        ids.append({static_cast<OrbSqlDrawsetType*>(c.type)->rowId(),
+                    c.drawset ? static_cast<OrbSqlDrawset*>(c.drawset)->rowId() : 0});
+    }
+    const QString& path = m_connection->path();
+    const QList<OrbSqlDrawingFile*> others = openFiles().values(path);
+    for (OrbSqlDrawingFile* other : others) {
+        if (other != this && openFiles().contains(path, other))
+            other->readBack(kinds, ids);
+    }
+}
+
+void OrbSqlDrawingFile::readBack(const QList<OrbDrawingChange::Kind>& kinds, const QList<QPair<qint64, qint64>>& ids)
+{
+    // Not through record(): this file's own open batch keeps its pending changes.
+    QList<OrbDrawingChange> changes;
+    for (int i = 0; i < ids.size(); ++i) {
+        const qint64 drawsetId = ids.at(i).second;
+        OrbDrawingChange change;
+        change.kind = kinds.at(i);
+        change.drawset = drawsetId ? readBackDrawset(drawsetId) : nullptr;
+        change.type = change.drawset ? change.drawset->drawsetType()
+                                     : (drawsetId ? nullptr : readBackType(ids.at(i).first));
+        if (change.type && !changes.contains(change))
+            changes.append(change);
+    }
+    m_notifier.deliver(changes);
+}
+
+OrbSqlDrawsetType* OrbSqlDrawingFile::readBackType(qint64 id)
+{
+    OrbSqlDrawsetType* t = m_types->findAny(id);
+    bool found = false;
+    int elementType = 0;
+    QString name;
+    int order = 0;
+    if (!m_connection->selectById(QStringLiteral("SELECT element_type, name, order_num FROM drawset_type WHERE id = ?"),
+                                  id, [&](const QSqlQuery& row) {
+                                      found = true;
+                                      elementType = row.value(0).toInt();
+                                      name = row.value(1).toString();
+                                      order = row.value(2).toInt();
+                                  }))
+        return t;
+    if (!found) {
+        if (t && !t->isRemoved()) {
+            for (OrbSqlDrawset* s : m_drawsets->ofType(t))
+                m_drawsets->detach(s);
+            m_types->detach(t);
+        }
+        return t;
+    }
+    if (!t) {
+        m_types->add(std::make_unique<OrbSqlDrawsetType>(m_connection.get(), id, elementType, name, order));
+        return m_types->findAny(id);
+    }
+    t->reload(name, order);
+    if (t->isRemoved())
+        m_types->attach(t, std::numeric_limits<int>::max());
+    return t;
+}
+
+OrbSqlDrawset* OrbSqlDrawingFile::readBackDrawset(qint64 id)
+{
+    OrbSqlDrawset* s = m_drawsets->findAny(id);
+    bool found = false;
+    qint64 typeId = 0;
+    QString name, keyValues;
+    int order = 0;
+    bool visible = true;
+    if (!m_connection->selectById(
+            QStringLiteral("SELECT type_id, name, order_num, visible, key_values FROM drawset WHERE id = ?"), id,
+            [&](const QSqlQuery& row) {
+                found = true;
+                typeId = row.value(0).toLongLong();
+                name = row.value(1).toString();
+                order = row.value(2).toInt();
+                visible = row.value(3).toInt() != 0;
+                keyValues = row.value(4).toString();
+            }))
+        return s;
+    if (!found) {
+        if (s && !s->isRemoved())
+            m_drawsets->detach(s);
+        return s;
+    }
+    OrbSqlDrawsetType* t = m_types->find(typeId);
+    if (!t)
+        t = readBackType(typeId);
+    if (!t || t->isRemoved())
+        return s;
+    if (!s) {
+        m_drawsets->add(
+            std::make_unique<OrbSqlDrawset>(m_connection.get(), this, id, t, name, order, visible, keyValues));
+        return m_drawsets->find(id);
+    }
+    if (s->type() != t) {
+        if (!s->isRemoved())
+            m_drawsets->detach(s);
+        s->setType(t);
+    }
+    s->reload(name, order, visible, keyValues);
+    if (s->isRemoved())
+        m_drawsets->attach(s);
+    return s;
 }
 
 bool OrbSqlDrawingFile::load(QString* error)
@@ -178,6 +320,15 @@ QSharedPointer<OrbSqlDrawingFile> OrbSqlDrawingFile::open(const QString& path, O
     file->m_codes.reset(new OrbSqlCodeCatalog(file->m_connection.get(), file->m_drawsets.get()));
     file->m_fields.reset(new OrbSqlFieldCatalog(file->m_connection.get(), file->m_drawsets.get()));
     file->m_store.reset(new OrbSqlDataStore(file->m_connection.get(), file->m_types.get(), file->m_drawsets.get()));
+    OrbSqlDrawingFile* f = file.data();
+    file->m_connection->setListeners([f](const OrbDrawingChange& change) { f->changed(change); },
+                                     [f](bool committed) {
+                                         if (committed)
+                                             f->publish();
+                                         else
+                                             f->m_notifier.discard();
+                                     });
+    openFiles().insert(absolute, f);
     return file;
 }
 

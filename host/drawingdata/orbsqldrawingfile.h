@@ -1,8 +1,11 @@
 #pragma once
 
 #include "drawingdata/iorbdrawingfile.h"
+#include "drawingdata/orbdrawingchangenotifier.h"
 #include "drawingdata/orbdrawsetdefinition.h"
 
+#include <QMultiHash>
+#include <QPair>
 #include <QSharedPointer>
 #include <QString>
 
@@ -13,6 +16,7 @@ class OrbSqlCodeCatalog;
 class OrbSqlConnection;
 class OrbSqlDataStore;
 class OrbSqlDrawset;
+class OrbSqlDrawsetType;
 class OrbSqlDrawsets;
 class OrbSqlDrawsetTypes;
 class OrbSqlFieldCatalog;
@@ -39,6 +43,8 @@ public:
     IOrbFieldCatalog* fieldCatalog() override;
     // False when the file is marked read-only in its data or was opened read-only.
     bool isEditable() override;
+    void addObserver(IOrbDrawingFileObserver* observer) override;
+    void removeObserver(IOrbDrawingFileObserver* observer) override;
 
     QString filePath() const;
     // The order of the file among the files of a folder.
@@ -56,6 +62,19 @@ private:
     OrbSqlDrawingFile() = default;
     bool load(QString* error);
     bool readDefinition(OrbSqlDrawset* drawset, OrbDrawsetDef& out, QString& error);
+
+    // The files open on each path in this process: a committed batch of one is read back by
+    // the others, so that every view of the file follows it.
+    static QMultiHash<QString, OrbSqlDrawingFile*>& openFiles();
+    void changed(const OrbDrawingChange& change);
+    // Tells this file's observers, then lets the other files on the same path read back what
+    // changed and tell theirs.
+    void publish();
+    // Re-reads the rows another writer changed (type id, drawset id or 0 for a type change)
+    // and tells this file's observers, with this file's own objects.
+    void readBack(const QList<OrbDrawingChange::Kind>& kinds, const QList<QPair<qint64, qint64>>& ids);
+    OrbSqlDrawsetType* readBackType(qint64 id);
+    OrbSqlDrawset* readBackDrawset(qint64 id);
     bool readParams(qint64 drawsetId, QList<OrbParamDef>& out);
     bool readFilterTables(qint64 drawsetId, QList<OrbFilterTableDef>& out);
 
@@ -69,4 +88,5 @@ private:
     std::unique_ptr<OrbSqlCodeCatalog> m_codes;
     std::unique_ptr<OrbSqlFieldCatalog> m_fields;
     QSharedPointer<OrbSqlDataStore> m_store;
+    OrbDrawingChangeNotifier m_notifier{this};
 };

@@ -37,15 +37,27 @@ IOrbDrawsetType* OrbSqlDrawset::drawsetType()
 
 void OrbSqlDrawset::setOrderNum(int value)
 {
-    if (!m_removed)
-        m_connection->store(m_orderNum, value, "reorder", QStringLiteral("UPDATE drawset SET order_num = ? WHERE id = ?"),
-                            m_id);
+    if (!m_removed
+        && m_connection->store(m_orderNum, value, "reorder",
+                               QStringLiteral("UPDATE drawset SET order_num = ? WHERE id = ?"), m_id))
+        m_connection->changed(OrbDrawingChange::Reordered, m_type, this);
 }
 
 void OrbSqlDrawset::setName(const QString& value)
 {
-    if (!m_removed)
-        m_connection->store(m_name, value, "rename", QStringLiteral("UPDATE drawset SET name = ? WHERE id = ?"), m_id);
+    if (!m_removed
+        && m_connection->store(m_name, value, "rename", QStringLiteral("UPDATE drawset SET name = ? WHERE id = ?"), m_id))
+        m_connection->changed(OrbDrawingChange::Renamed, m_type, this);
+}
+
+void OrbSqlDrawset::reload(const QString& name, int orderNum, bool visible, const QString& keyValues)
+{
+    m_name = name;
+    m_orderNum = orderNum;
+    m_visible = visible;
+    m_keyValues.loadFromString(keyValues, QLatin1Char(';'));
+    m_drawingLoaded = false;
+    m_drawing.clear();
 }
 
 const QByteArray& OrbSqlDrawset::vectorDrawingData()

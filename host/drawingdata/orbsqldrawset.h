@@ -36,6 +36,9 @@ public:
     const QString& nameText() const { return m_name; }
     bool isRemoved() const { return m_removed; }
     void setRemoved(bool removed) { m_removed = removed; }
+    void setType(OrbSqlDrawsetType* type) { m_type = type; }
+    // Takes the values another writer stored; the drawing is read again on next use.
+    void reload(const QString& name, int orderNum, bool visible, const QString& keyValues);
 
 private:
     OrbSqlConnection* m_connection;

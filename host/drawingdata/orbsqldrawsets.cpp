@@ -39,6 +39,15 @@ OrbSqlDrawset* OrbSqlDrawsets::find(qint64 id) const
     return m_byId.value(id);
 }
 
+OrbSqlDrawset* OrbSqlDrawsets::findAny(qint64 id) const
+{
+    for (const auto& s : m_store) {
+        if (s->rowId() == id)
+            return s.get();
+    }
+    return nullptr;
+}
+
 OrbSqlDrawset* OrbSqlDrawsets::own(IOrbDrawset* drawset) const
 {
     auto* s = dynamic_cast<OrbSqlDrawset*>(drawset);

@@ -25,6 +25,8 @@ public:
     bool add(std::unique_ptr<OrbSqlDrawset> drawset);
     // The live drawset of that id, or null.
     OrbSqlDrawset* find(qint64 id) const;
+    // The drawset of that id, removed or not, or null.
+    OrbSqlDrawset* findAny(qint64 id) const;
     // The drawset itself when it is a live drawset of this file, else null.
     OrbSqlDrawset* own(IOrbDrawset* drawset) const;
     // The live drawset of this file that matches a drawset of any file by content: a matching

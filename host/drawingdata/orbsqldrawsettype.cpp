@@ -20,13 +20,22 @@ void OrbSqlDrawsetType::endUpdate()
 
 void OrbSqlDrawsetType::setName(const QString& value)
 {
-    if (!m_removed)
-        m_connection->store(m_name, value, "rename", QStringLiteral("UPDATE drawset_type SET name = ? WHERE id = ?"), m_id);
+    if (!m_removed
+        && m_connection->store(m_name, value, "rename", QStringLiteral("UPDATE drawset_type SET name = ? WHERE id = ?"),
+                               m_id))
+        m_connection->changed(OrbDrawingChange::Renamed, this);
 }
 
 void OrbSqlDrawsetType::setOrderNum(int value)
 {
-    if (!m_removed)
-        m_connection->store(m_orderNum, value, "reorder",
-                            QStringLiteral("UPDATE drawset_type SET order_num = ? WHERE id = ?"), m_id);
+    if (!m_removed
+        && m_connection->store(m_orderNum, value, "reorder",
+                               QStringLiteral("UPDATE drawset_type SET order_num = ? WHERE id = ?"), m_id))
+        m_connection->changed(OrbDrawingChange::Reordered, this);
+}
+
+void OrbSqlDrawsetType::reload(const QString& name, int orderNum)
+{
+    m_name = name;
+    m_orderNum = orderNum;
 }

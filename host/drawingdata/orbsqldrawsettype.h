@@ -25,6 +25,8 @@ public:
     const QString& nameText() const { return m_name; }
     bool isRemoved() const { return m_removed; }
     void setRemoved(bool removed) { m_removed = removed; }
+    // Takes the values another writer stored.
+    void reload(const QString& name, int orderNum);
 
 private:
     OrbSqlConnection* m_connection;

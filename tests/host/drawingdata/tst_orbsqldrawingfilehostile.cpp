@@ -78,7 +78,7 @@ QList<IOrbDrawset*> drawsetsOf(IOrbDrawingFile* file)
 }
 } // namespace
 
-class TstDrawingDataHostile : public QObject
+class TstOrbSqlDrawingFileHostile : public QObject
 {
     Q_OBJECT
 
@@ -251,5 +251,5 @@ private:
     QTemporaryDir m_dir;
 };
 
-QTEST_MAIN(TstDrawingDataHostile)
-#include "tst_drawingdatahostile.moc"
+QTEST_MAIN(TstOrbSqlDrawingFileHostile)
+#include "tst_orbsqldrawingfilehostile.moc"

@@ -130,7 +130,6 @@ void tst_OrbDrawsetDataViewWidget::tabSets()
         QCOMPARE(tab(i)->tableName(), names.at(i));
         QCOMPARE(m_tabs->tabText(i), captions.at(i) + QLatin1Char('\n') + names.at(i));
         QVERIFY(tab(i)->model()->isReadonly());
-        QVERIFY(tab(i)->alternatingRowColors());
     }
 
     // The same processor again neither rebuilds nor connects twice.
@@ -173,9 +172,7 @@ void tst_OrbDrawsetDataViewWidget::refreshMarksAndTitle()
              (QStringList{"service.queryTable(Well A,DrawSetParam)", "service.queryTable(Well A,DrawSetBar)",
                           "service.queryTable(Well A,DrawSetQuantity)",
                           "service.queryTable(Well A,DrawSetAttribute)"}));
-    QCOMPARE(m_tabs->tabText(0), QStringLiteral("参数表\nDrawSetParam"));
     QCOMPARE(m_tabs->tabText(1), QStringLiteral("钢筋表 \u2605\nDrawSetBar"));
-    QCOMPARE(m_tabs->tabText(2), QStringLiteral("工程量表\nDrawSetQuantity"));
     QCOMPARE(tab(1)->model()->rowCount(), 1);
 
     // Nothing shown: plain title, empty tables, the marks as they were.
@@ -211,7 +208,6 @@ void tst_OrbDrawsetDataViewWidget::shownColumns()
     m_view->refreshTableData(m_drawset);
     QCOMPARE(fieldNames(tab(0)), shown);
     QCOMPARE(tab(0)->model()->rowCount(), 2);
-    QCOMPARE(tab(0)->model()->headerData(shown.count() - 1, Qt::Horizontal).toString(), shown.last());
     QCOMPARE(tab(0)->model()->index(1, shown.count() - 1).data().toString(), shown.last() + QStringLiteral("2"));
 }
 

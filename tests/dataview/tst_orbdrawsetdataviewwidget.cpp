@@ -173,6 +173,7 @@ void tst_OrbDrawsetDataViewWidget::refreshMarksAndTitle()
                           "service.queryTable(Well A,DrawSetQuantity)",
                           "service.queryTable(Well A,DrawSetAttribute)"}));
     QCOMPARE(m_tabs->tabText(1), QStringLiteral("钢筋表 \u2605\nDrawSetBar"));
+    QCOMPARE(m_tabs->tabText(2), QStringLiteral("工程量表\nDrawSetQuantity")); // no rows, no star
     QCOMPARE(tab(1)->model()->rowCount(), 1);
 
     // Nothing shown: plain title, empty tables, the marks as they were.

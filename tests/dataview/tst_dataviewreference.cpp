@@ -11,12 +11,33 @@
 #include "drawingdata/orbdrawsetprop.h"
 #include "drawingdata/orbformulaprocessor.h"
 #include "sample/orbsamplelibrary.h"
+#include "grid/lummemtable.h"
 #include "grid/orbmemtablemodel.h"
 
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+// The text a tab shows in the given field of the record whose "Code" is code.
+QString cellText(OrbDrawsetDataTableWidget* tab, const QString& code, const char* field)
+{
+    const QList<LumMemField*>& fields = tab->model()->fields();
+    int codeColumn = -1;
+    int column = -1;
+    for (int c = 0; c < fields.count(); ++c) {
+        if (fields.at(c)->fieldName() == QLatin1String("Code"))
+            codeColumn = c;
+        if (fields.at(c)->fieldName() == QLatin1String(field))
+            column = c;
+    }
+    for (int r = 0; r < tab->model()->rowCount(); ++r)
+        if (tab->model()->index(r, codeColumn).data().toString() == code)
+            return tab->model()->index(r, column).data().toString();
+    return QStringLiteral("<no record %1>").arg(code);
+}
+} // namespace
 
 class TstDataViewReference : public QObject
 {
@@ -112,6 +133,16 @@ void TstDataViewReference::editShowsSnapshotAndMark()
     QCOMPARE(diff->model()->index(row, 2).data().toString(), after);
     QCOMPARE(diff->model()->index(row, 3).data().toString(), before);
     QVERIFY(diff->model()->index(row, 2).data(Qt::BackgroundRole).isValid());
+
+    // The tabs follow the saved value and what was calculated from it; snapshots and output stay.
+    auto* quantity = qobject_cast<OrbDrawsetDataTableWidget*>(tabs->widget(tabs->count() - 2));
+    QCOMPARE(quantity->tableName(), QStringLiteral("DrawSetQuantity"));
+    const int snapshotCount = snapshots->count();
+    QTRY_COMPARE(cellText(param, depth->code(), "Value"), after);
+    QCOMPARE(cellText(quantity, QStringLiteral("V"), "Quantity"), m_processor->drawsetProps()->find(QStringLiteral("V"))->value(false));
+    QCOMPARE(snapshots->count(), snapshotCount);
+    QCOMPARE(diff->model()->index(row, 3).data().toString(), before);
+    QVERIFY(m_view->findChild<QListWidget*>(QStringLiteral("outputList"))->count() > 0);
 }
 
 void TstDataViewReference::navigationSelectsRecords()

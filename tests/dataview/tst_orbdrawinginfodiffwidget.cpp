@@ -33,6 +33,7 @@ private slots:
     void diff();
     void staleMarksGo();
     void codeAndSelection();
+    void textsShownWhole();
 };
 
 void TstOrbDrawingInfoDiffWidget::diff_data()
@@ -118,6 +119,23 @@ void TstOrbDrawingInfoDiffWidget::codeAndSelection()
     w.selectRowByCode(QStringLiteral("nope"));
     QCOMPARE(w.selectionModel()->selectedRows().count(), 1);
     QCOMPARE(w.selectionModel()->selectedRows().first().row(), 2);
+}
+
+// A value cut to "C12@2…" while free space stands beside it hides what the calculation gave.
+void TstOrbDrawingInfoDiffWidget::textsShownWhole()
+{
+    OrbDrawingInfoDiffWidget w;
+    w.appendRow({QStringLiteral("A1"), QStringLiteral("底板钢筋（上层，横向分布筋）"), QString(), QString()});
+    w.diffDrawingInfo(list("A1=C12@200/HRB400"), list("A1=C12@150/HRB400"));
+    w.resize(900, 200);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const int margins = 2 * (w.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &w) + 1);
+    for (int c = 1; c < 4; ++c) {
+        const QModelIndex index = w.model()->index(0, c);
+        QVERIFY2(w.visualRect(index).width() >= w.fontMetrics().horizontalAdvance(index.data().toString()) + margins,
+                 qPrintable(index.data().toString()));
+    }
 }
 
 QTEST_MAIN(TstOrbDrawingInfoDiffWidget)

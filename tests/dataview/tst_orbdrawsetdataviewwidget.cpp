@@ -7,7 +7,6 @@
 #include "dataview/orbdrawsetdataviewwidget.h"
 #include "fakedataviewtables.h"
 #include "fakedrawingdata.h"
-#include "grid/vantroheaderview.h"
 #include "grid/orbmemtablemodel.h"
 #include "grid/vantroheaderview.h"
 
@@ -15,6 +14,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -192,6 +192,10 @@ void TstOrbDrawsetDataViewWidget::refreshMarksAndTitle()
     QCOMPARE(m_tabs->tabText(1), QStringLiteral("钢筋表 \u2605\nDrawSetBar"));
     QCOMPARE(m_tabs->tabText(2), QStringLiteral("工程量表\nDrawSetQuantity"));
     QCOMPARE(tab(1)->model()->rowCount(), 1);
+    // Both lines of a caption fit into its tab.
+    QTabBar oneLine;
+    oneLine.addTab(QStringLiteral("钢筋表"));
+    QVERIFY(m_tabs->tabBar()->tabRect(1).height() >= oneLine.tabRect(0).height() + m_tabs->fontMetrics().lineSpacing());
 
     // Nothing shown: plain title, empty tables, the marks as they were.
     m_view->refreshTableData(nullptr);
@@ -384,6 +388,10 @@ void TstOrbDrawsetDataViewWidget::navigation_data()
     QTest::newRow("two records") << soh + "x\tDrawSetBar\ty\tbar:3;7" << 1 << QList<int>{1, 3};
     QTest::newRow("lower case table") << soh + "\tdrawsetbar\t\tb:7\textra" << 1 << QList<int>{3};
     QTest::newRow("empty part is ID 0") << soh + "\tDrawSetBar\t\tb:3;;9" << 1 << QList<int>{0, 1};
+    // A record named twice stays selected.
+    QTest::newRow("same ID twice") << soh + "\tDrawSetBar\t\tb:3;3" << 1 << QList<int>{1};
+    QTest::newRow("ID again after another") << soh + "\tDrawSetBar\t\tb:7;3;7" << 1 << QList<int>{1, 3};
+    QTest::newRow("ID 0 twice") << soh + "\tDrawSetBar\t\tb:3;;" << 1 << QList<int>{0, 1};
     QTest::newRow("colon first") << soh + "\tDrawSetBar\t\t:3;7" << 0 << QList<int>{};
     QTest::newRow("three fields") << soh + "\tDrawSetBar\tb:3;7" << 0 << QList<int>{};
     QTest::newRow("no mark") << "x\tDrawSetBar\ty\tbar:3;7" << 0 << QList<int>{};
@@ -419,6 +427,12 @@ void TstOrbDrawsetDataViewWidget::navigation()
     std::sort(selected.begin(), selected.end());
     QCOMPARE(selected, tabIndex == 1 ? rows : QList<int>{2});
     QCOMPARE(bar->selectionMode(), mode);
+    // The mark is not drawn: the line looks like the same text without it.
+    output->addItem(line);
+    output->addItem(line.startsWith(QChar(0x0001)) ? line.mid(1) : line);
+    const QImage shot = output->viewport()->grab().toImage();
+    QCOMPARE(shot.copy(output->visualItemRect(output->item(2))), shot.copy(output->visualItemRect(output->item(3))));
+    QCOMPARE(output->item(2)->text(), line);
 }
 
 void TstOrbDrawsetDataViewWidget::propDoubleClicks_data()

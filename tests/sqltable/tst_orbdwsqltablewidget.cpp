@@ -154,11 +154,10 @@ private slots:
         OrbDWSqlTableWidget widget;
         QString why;
         bool unavailable = false;
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 3; ++i)
             QVERIFY2(setUp(widget, QStringLiteral("sqlite"), &why, &unavailable), qPrintable(why));
-            QSqlDatabase invalid;
-            widget.setDatabase(invalid);
-        }
+        QSqlDatabase invalid;
+        widget.setDatabase(invalid);
         QVERIFY2(setUp(widget, QStringLiteral("sqlite"), &why, &unavailable), qPrintable(why));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(widget.view()->findChildren<QItemSelectionModel*>(QString(), Qt::FindDirectChildrenOnly).count(), 1);

@@ -6,88 +6,45 @@
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QSqlTableModel>
-#include <QVector>
-
-#include <algorithm>
 
 namespace {
-struct PendingRow
+// QSqlTableModel's own statement operations (protected), reached through a derived class so that
+// a save can run them inside a transaction without touching the model's cache. Calls through these
+// pointers dispatch virtually, so a model that overrides them is honoured.
+struct Statements : QSqlTableModel
 {
-    enum Kind { Update, Insert, Delete };
-    Kind kind = Update;
-    int row = 0;        // Insert: row in the model; Update, Delete: row among the selected rows
-    QSqlRecord values;  // fields set by the user are marked generated
+    using QSqlTableModel::deleteRowFromTable;
+    using QSqlTableModel::insertRowIntoTable;
+    using QSqlTableModel::updateRowInTable;
 };
 
+enum class Change { None, Update, Insert, Delete };
+
 // QSqlTableModel marks inserted rows "*" and removed rows "!" in its vertical header.
-PendingRow::Kind kindOf(const QSqlTableModel* model, int row)
+Change changeOf(const QSqlTableModel* model, int row)
 {
+    bool dirty = false;
+    for (int column = 0; column < model->columnCount() && !dirty; ++column)
+        dirty = model->isDirty(model->index(row, column));
+    if (!dirty)
+        return Change::None;
     const QString mark = model->headerData(row, Qt::Vertical, Qt::DisplayRole).toString();
     if (mark == QLatin1String("*"))
-        return PendingRow::Insert;
+        return Change::Insert;
     if (mark == QLatin1String("!"))
-        return PendingRow::Delete;
-    return PendingRow::Update;
+        return Change::Delete;
+    return Change::Update;
 }
 
-bool rowIsDirty(const QSqlTableModel* model, int row)
+QString lostText()
 {
-    for (int column = 0; column < model->columnCount(); ++column) {
-        if (model->isDirty(model->index(row, column)))
-            return true;
-    }
-    return false;
+    return QCoreApplication::translate("OrbDrawingWidgets", "与数据库的连接已断开，修改没有保存。");
 }
 
-QVector<PendingRow> pendingRows(const QSqlTableModel* model)
+QString errorOf(const QSqlError& error)
 {
-    QVector<PendingRow> rows;
-    int inserted = 0;
-    for (int row = 0; row < model->rowCount(); ++row) {
-        if (!rowIsDirty(model, row))
-            continue;
-        PendingRow pending;
-        pending.kind = kindOf(model, row);
-        pending.values = model->record(row);
-        pending.row = pending.kind == PendingRow::Insert ? row : row - inserted;
-        if (pending.kind == PendingRow::Insert)
-            ++inserted;
-        rows.append(pending);
-    }
-    return rows;
-}
-
-// Puts the pending rows back on a model freshly selected from the unchanged table.
-void restore(QSqlTableModel* model, const QVector<PendingRow>& rows)
-{
-    model->select();
-    int needed = 0;
-    for (const PendingRow& pending : rows) {
-        if (pending.kind != PendingRow::Insert)
-            needed = std::max(needed, pending.row + 1);
-    }
-    while (model->rowCount() < needed && model->canFetchMore())
-        model->fetchMore();
-    for (const PendingRow& pending : rows) {
-        if (pending.kind == PendingRow::Update) {
-            for (int column = 0; column < pending.values.count(); ++column) {
-                if (pending.values.isGenerated(column))
-                    model->setData(model->index(pending.row, column), pending.values.value(column));
-            }
-        } else if (pending.kind == PendingRow::Delete) {
-            model->removeRows(pending.row, 1);
-        }
-    }
-    // Inserted rows in ascending order land on the rows they had.
-    for (const PendingRow& pending : rows) {
-        if (pending.kind != PendingRow::Insert)
-            continue;
-        model->insertRows(pending.row, 1);
-        for (int column = 0; column < pending.values.count(); ++column) {
-            if (pending.values.isGenerated(column))
-                model->setData(model->index(pending.row, column), pending.values.value(column));
-        }
-    }
+    const QString text = error.text().trimmed();
+    return text.isEmpty() ? lostText() : text;
 }
 } // namespace
 
@@ -99,27 +56,56 @@ bool OrbDWSqlSubmit::submitAll(QSqlTableModel* model, QString* errorText)
         return false;
     }
     QSqlDatabase db = model->database();
-    const bool canRollBack = db.driver() && db.driver()->hasFeature(QSqlDriver::Transactions);
-    const QVector<PendingRow> pending = canRollBack ? pendingRows(model) : QVector<PendingRow>();
-    if (!canRollBack || !db.transaction()) {
+    if (!db.isOpen()) {
+        if (errorText)
+            *errorText = lostText();
+        return false;
+    }
+    if (!db.driver()->hasFeature(QSqlDriver::Transactions)) {
         const bool ok = model->submitAll();
         if (!ok && errorText)
-            *errorText = model->lastError().text();
+            *errorText = errorOf(model->lastError());
         return ok;
     }
-    QString error;
-    if (model->submitAll()) {
-        if (db.commit())
-            return true;
-        error = db.lastError().text();
-    } else {
-        error = model->lastError().text();
+    // The changes are written with the model's own statements while its cache stays as it is: a
+    // failure (a constraint, a lost connection, a failed commit) leaves the model showing exactly
+    // the rows and pending changes it showed, with no reselect on a connection that may be gone.
+    if (!db.transaction()) {
+        if (errorText)
+            *errorText = errorOf(db.lastError());
+        return false;
     }
-    db.rollback();
-    // Rows that went to the database before the failure are marked saved in the model, but the
-    // rollback took them back out: give the model its pending changes again.
-    restore(model, pending);
-    if (errorText)
-        *errorText = error;
-    return false;
+    bool ok = true;
+    QString error;
+    for (int row = 0; row < model->rowCount() && ok; ++row) {
+        switch (changeOf(model, row)) {
+        case Change::None:
+            continue;
+        case Change::Update:
+            ok = (model->*&Statements::updateRowInTable)(row, model->record(row));
+            break;
+        case Change::Insert:
+            ok = (model->*&Statements::insertRowIntoTable)(model->record(row));
+            break;
+        case Change::Delete:
+            ok = (model->*&Statements::deleteRowFromTable)(row);
+            break;
+        }
+        if (!ok)
+            error = errorOf(model->lastError());
+    }
+    if (ok && !db.commit()) {
+        ok = false;
+        error = errorOf(db.lastError());
+    }
+    if (!ok) {
+        db.rollback();
+        if (errorText)
+            *errorText = error;
+        return false;
+    }
+    // Saved: the model drops its pending changes and shows the table as stored.
+    if (!model->select() && errorText)
+        *errorText = errorOf(model->lastError());
+    return true;
 }

@@ -168,6 +168,63 @@ private slots:
         QCOMPARE(stored(db, "done", "f").toBool(), true);
         QCOMPARE(model.rowCount(), 5);
     }
+
+    // The server goes away before the save, while a trigger holds the second row, or while a
+    // deferred trigger holds the commit; the SQLite file is removed before the save. A reselect on
+    // the dead connection used to empty the model, so every pending change was lost.
+    void lostConnectionKeepsEveryEdit_data()
+    {
+        QTest::addColumn<QString>("when");
+        QTest::newRow("before") << QStringLiteral("before");
+        QTest::newRow("during") << QStringLiteral("during");
+        QTest::newRow("commit") << QStringLiteral("commit");
+    }
+
+    void lostConnectionKeepsEveryEdit()
+    {
+        QFETCH(QString, when);
+        OPEN_MODEL(model);
+        const bool sqlite = backend == QLatin1String("sqlite");
+        if (sqlite && when != QLatin1String("before"))
+            QSKIP("an SQLite file can only be removed between two statements");
+        QSqlQuery query(db);
+        if (when != QLatin1String("before")) {
+            QVERIFY(query.exec(QStringLiteral("CREATE OR REPLACE FUNCTION orb_slow() RETURNS trigger LANGUAGE plpgsql "
+                                              "AS $$ BEGIN PERFORM pg_sleep(60); RETURN NEW; END $$")));
+            QVERIFY(query.exec(when == QLatin1String("during")
+                                   ? QStringLiteral("CREATE TRIGGER slow BEFORE UPDATE ON item FOR EACH ROW "
+                                                    "WHEN (NEW.name = 'slow') EXECUTE FUNCTION orb_slow()")
+                                   : QStringLiteral("CREATE CONSTRAINT TRIGGER slow AFTER UPDATE ON item DEFERRABLE "
+                                                    "INITIALLY DEFERRED FOR EACH ROW EXECUTE FUNCTION orb_slow()")));
+        }
+        QVERIFY(model.setData(model.index(0, 2), 100));
+        QVERIFY(model.setData(model.index(1, 1), QStringLiteral("slow")));
+        QVERIFY(model.removeRow(3));
+        QVERIFY(model.insertRow(5));
+        QVERIFY(model.setData(model.index(5, 1), QStringLiteral("f")));
+        const auto shown = [&model]() {
+            QStringList cells;
+            for (int row = 0; row < model.rowCount(); ++row) {
+                cells << model.headerData(row, Qt::Vertical).toString();
+                for (int column = 0; column < model.columnCount(); ++column)
+                    cells << model.index(row, column).data().toString() + (model.isDirty(model.index(row, column)) ? "*" : "");
+            }
+            return cells;
+        };
+        const QStringList before = shown();
+
+        if (sqlite)
+            QVERIFY(QFile::remove(m_databases.sqliteFile(db)));
+        else if (when == QLatin1String("before"))
+            m_databases.postgres().stop();
+        else
+            m_databases.postgres().stopWhen(QStringLiteral("SELECT 1 FROM pg_stat_activity WHERE wait_event = 'PgSleep'"));
+        QVERIFY(!OrbDWSqlSubmit::submitAll(&model, &why));
+        if (!sqlite && when != QLatin1String("before"))
+            QVERIFY(m_databases.postgres().waitStopped());
+        QVERIFY(!why.isEmpty());
+        QCOMPARE(shown(), before);
+    }
 };
 
 QTEST_MAIN(TstOrbDWSqlTableModel)

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QTemporaryDir>
+
+class QProcess;
+
+// A throwaway PostgreSQL cluster for tests: its own data folder in a temporary folder, trust
+// authentication, listening on 127.0.0.1 at a port that was free when it was first started. The
+// server runs as the postgres user (runuser, so the tests run as root) and is stopped, its folder
+// removed, with the object.
+class PgTestCluster
+{
+public:
+    PgTestCluster();
+    ~PgTestCluster();
+
+    // Creates the cluster on the first call, then starts the server unless it runs. False, with
+    // why, when no server can run on this machine (no binaries, no QPSQL driver, not root).
+    bool start(QString* why);
+    // Stops the server at once (immediate shutdown: clients lose their connections).
+    void stop();
+    bool isRunning() const { return m_running; }
+
+    // Stops the server from a separate process as soon as sql, run there, returns a row (for
+    // example a session waiting in pg_sleep), so that a test can drop the server in the middle of
+    // a blocking call. Gives up waiting after 60 s and stops the server anyway.
+    void stopWhen(const QString& sql);
+    // Waits for the process started by stopWhen; true when it stopped the server.
+    bool waitStopped();
+
+    // A new connection (not yet opened) to database on the cluster.
+    QSqlDatabase connection(const QString& connectionName, const QString& database = QStringLiteral("postgres")) const;
+    // Creates a database unless it exists.
+    bool createDatabase(const QString& name, QString* why);
+
+    QString host() const { return QStringLiteral("127.0.0.1"); }
+    int port() const { return m_port; }
+
+private:
+    QString script(const QString& body) const;
+
+    QTemporaryDir m_dir;
+    int m_port = 0;
+    int m_state = 0; // 0 not created, 1 created, -1 cannot run here
+    bool m_running = false;
+    QString m_why;
+    QProcess* m_watcher = nullptr;
+};

@@ -127,7 +127,6 @@ void TstOrbDrawingInfoDiffWidget::textsShownWhole()
     OrbDrawingInfoDiffWidget w;
     w.appendRow({QStringLiteral("A1"), QStringLiteral("底板钢筋（上层，横向分布筋）"), QString(), QString()});
     w.diffDrawingInfo(list("A1=C12@200/HRB400"), list("A1=C12@150/HRB400"));
-    w.resize(900, 200);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const int margins = 2 * (w.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &w) + 1);

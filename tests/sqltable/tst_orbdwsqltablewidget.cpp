@@ -189,7 +189,6 @@ private slots:
         QString why;
         bool unavailable = false;
         QSqlDatabase db = m_databases.open(QStringLiteral("sqlite"), &why, &unavailable);
-        QVERIFY2(db.isValid(), qPrintable(why));
         QSqlQuery query(db);
         QVERIFY(query.exec(QStringLiteral("CREATE TABLE measure (id INTEGER PRIMARY KEY, len REAL, n INTEGER, note TEXT)")));
         QVERIFY(query.exec(QStringLiteral("INSERT INTO measure (len, n, note) VALUES (1.5, 7, 'x')")));
@@ -198,11 +197,8 @@ private slots:
         widget.setDatabase(db);
         widget.setTable(QStringLiteral("measure"));
         QVERIFY(widget.model()->select());
-        widget.resize(900, 200);
         widget.show();
-        widget.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&widget));
-
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
         OrbDWSqlTableView* view = widget.view();
         const QModelIndex index = widget.model()->index(0, column);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());

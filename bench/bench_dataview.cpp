@@ -77,6 +77,9 @@ public:
     IOrbCodeCatalog* codeCatalog() override { return this; }
     IOrbFieldCatalog* fieldCatalog() override { return this; }
     bool isEditable() override { return false; }
+    // The content never changes: there is nothing to tell observers.
+    void addObserver(IOrbDrawingFileObserver*) override {}
+    void removeObserver(IOrbDrawingFileObserver*) override {}
     void getByDrawset(QList<IOrbCodeEntry*>& out, IOrbDrawset*) override
     {
         out.clear();

@@ -88,6 +88,9 @@ public:
     IOrbCodeCatalog* codeCatalog() override { return nullptr; }
     IOrbFieldCatalog* fieldCatalog() override { return nullptr; }
     bool isEditable() override { return m_editable; }
+    // The content never changes: there is nothing to tell observers.
+    void addObserver(IOrbDrawingFileObserver*) override {}
+    void removeObserver(IOrbDrawingFileObserver*) override {}
     void getAll(QList<IOrbDrawsetType*>& out, bool) override
     {
         out.clear();

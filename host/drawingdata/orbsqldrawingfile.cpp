@@ -5,6 +5,7 @@
 #include "drawingdata/iorbdrawset.h"
 #include "drawingdata/iorbdrawsettype.h"
 #include "drawingdata/orbdatafaults.h"
+#include "drawingdata/orbdrawingchangenotifier.h"
 #include "drawingdata/orbkeyvaluelist.h"
 #include "orbdrawingschema.h"
 
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMultiHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -172,9 +174,11 @@ struct OrbSqlDrawingFile::Private : public IOrbDrawsetTypes,
     bool batchFailed = false;
     QList<std::function<void()>> undo;
     QSharedPointer<OrbSqlDataStore> store;
+    OrbDrawingChangeNotifier notifier{nullptr};
 
     ~Private() override
     {
+        openFiles().remove(path, this);
         if (store)
             store->m_file = nullptr;
         if (depth > 0 && db.isOpen())
@@ -356,6 +360,10 @@ struct OrbSqlDrawingFile::Private : public IOrbDrawsetTypes,
         }
         undo.clear();
         batchFailed = false;
+        if (ok)
+            publish();
+        else
+            notifier.discard();
     }
 
     void setTypeName(OrbSqlDrawsetType* t, const QString& value)
@@ -370,6 +378,7 @@ struct OrbSqlDrawingFile::Private : public IOrbDrawsetTypes,
             return;
         remember([t, old = t->m_name] { t->m_name = old; });
         t->m_name = value;
+        changed(OrbDrawingChange::Renamed, t);
     }
 
     void setTypeOrder(OrbSqlDrawsetType* t, int value)
@@ -384,6 +393,7 @@ struct OrbSqlDrawingFile::Private : public IOrbDrawsetTypes,
             return;
         remember([t, old = t->m_orderNum] { t->m_orderNum = old; });
         t->m_orderNum = value;
+        changed(OrbDrawingChange::Reordered, t);
     }
 
     void setDrawsetName(OrbSqlDrawset* s, const QString& value)
@@ -398,6 +408,7 @@ struct OrbSqlDrawingFile::Private : public IOrbDrawsetTypes,
             return;
         remember([s, old = s->m_name] { s->m_name = old; });
         s->m_name = value;
+        changed(OrbDrawingChange::Renamed, s->m_type, s);
     }
 
     void setDrawsetOrder(OrbSqlDrawset* s, int value)
@@ -412,6 +423,7 @@ struct OrbSqlDrawingFile::Private : public IOrbDrawsetTypes,
             return;
         remember([s, old = s->m_orderNum] { s->m_orderNum = old; });
         s->m_orderNum = value;
+        changed(OrbDrawingChange::Reordered, s->m_type, s);
     }
 
     const QByteArray& drawing(OrbSqlDrawset* s)
@@ -499,6 +511,7 @@ struct OrbSqlDrawingFile::Private : public IOrbDrawsetTypes,
             return false;
         detachDrawset(s);
         remember([this, s] { attachDrawset(s); });
+        changed(OrbDrawingChange::Removed, s->m_type, s);
         return true;
     }
 
@@ -526,6 +539,7 @@ struct OrbSqlDrawingFile::Private : public IOrbDrawsetTypes,
             for (OrbSqlDrawset* s : children)
                 attachDrawset(s);
         });
+        changed(OrbDrawingChange::Removed, t);
         return true;
     }
 
@@ -548,6 +562,165 @@ struct OrbSqlDrawingFile::Private : public IOrbDrawsetTypes,
     }
 
     bool load(QString* error);
+
+    // The objects open on each file path in this process: a committed batch of one is read
+    // back by the others, so that every view of the file follows it.
+    static QMultiHash<QString, Private*>& openFiles()
+    {
+        static QMultiHash<QString, Private*> files;
+        return files;
+    }
+
+    void changed(OrbDrawingChange::Kind kind, OrbSqlDrawsetType* type, OrbSqlDrawset* drawset = nullptr)
+    {
+        notifier.record(kind, type, drawset);
+        if (depth == 0)
+            publish();
+    }
+
+    // Tells this object's observers, then lets the other objects on the same file read back
+    // what changed and tell theirs.
+    void publish()
+    {
+        const QList<OrbDrawingChange> changes = notifier.flush();
+        if (changes.isEmpty())
+            return;
+        QList<QPair<qint64, qint64>> ids; // type id, drawset id (0 for a type change)
+        QList<OrbDrawingChange::Kind> kinds;
+        for (const OrbDrawingChange& c : changes) {
+            kinds.append(c.kind);
+            ids.append({static_cast<OrbSqlDrawsetType*>(c.type)->m_id,
+                        c.drawset ? static_cast<OrbSqlDrawset*>(c.drawset)->m_id : 0});
+        }
+        const QList<Private*> others = openFiles().values(path);
+        for (Private* other : others) {
+            if (other != this && openFiles().contains(path, other))
+                other->readBack(kinds, ids);
+        }
+    }
+
+    OrbSqlDrawsetType* typeById(qint64 id) const
+    {
+        for (const auto& t : typeStore) {
+            if (t->m_id == id)
+                return t.get();
+        }
+        return nullptr;
+    }
+
+    // Re-reads the rows another writer changed and tells this object's observers, with this
+    // object's own types and drawsets.
+    void readBack(const QList<OrbDrawingChange::Kind>& kinds, const QList<QPair<qint64, qint64>>& ids)
+    {
+        // Not through record(): this object's own open batch keeps its pending changes.
+        QList<OrbDrawingChange> changes;
+        for (int i = 0; i < ids.size(); ++i) {
+            const qint64 drawsetId = ids.at(i).second;
+            OrbDrawingChange change;
+            change.kind = kinds.at(i);
+            change.drawset = drawsetId ? readBackDrawset(drawsetId) : nullptr;
+            change.type = change.drawset ? change.drawset->drawsetType()
+                                         : (drawsetId ? nullptr : readBackType(ids.at(i).first));
+            if (change.type && !changes.contains(change))
+                changes.append(change);
+        }
+        notifier.deliver(changes);
+    }
+
+    OrbSqlDrawsetType* readBackType(qint64 id)
+    {
+        OrbSqlDrawsetType* t = typeById(id);
+        QSqlQuery* query = prepared(QStringLiteral("SELECT element_type, name, order_num FROM drawset_type WHERE id = ?"));
+        if (!query)
+            return t;
+        query->bindValue(0, id);
+        if (!query->exec()) {
+            qWarning().noquote() << "drawing file" << path << "cannot read back type" << id << ":" << query->lastError().text();
+            return t;
+        }
+        if (!query->next()) {
+            query->finish();
+            if (t && !t->m_removed) {
+                for (OrbSqlDrawset* s : byType.value(t))
+                    detachDrawset(s);
+                types.removeAll(t);
+                byType.remove(t);
+                t->m_removed = true;
+            }
+            return t;
+        }
+        if (!t) {
+            typeStore.emplace_back(new OrbSqlDrawsetType(this, int(id), query->value(0).toInt(),
+                                                         query->value(1).toString(), query->value(2).toInt()));
+            t = typeStore.back().get();
+            t->m_removed = true;
+        } else {
+            t->m_name = query->value(1).toString();
+            t->m_orderNum = query->value(2).toInt();
+        }
+        query->finish();
+        if (t->m_removed) {
+            t->m_removed = false;
+            types.append(t);
+            byType.insert(t, {});
+        }
+        return t;
+    }
+
+    OrbSqlDrawset* readBackDrawset(qint64 id)
+    {
+        OrbSqlDrawset* s = nullptr;
+        for (const auto& own : drawsetStore) {
+            if (own->m_id == id)
+                s = own.get();
+        }
+        QSqlQuery* query = prepared(QStringLiteral(
+            "SELECT type_id, name, order_num, visible, key_values FROM drawset WHERE id = ?"));
+        if (!query)
+            return s;
+        query->bindValue(0, id);
+        if (!query->exec()) {
+            qWarning().noquote() << "drawing file" << path << "cannot read back drawset" << id << ":" << query->lastError().text();
+            return s;
+        }
+        if (!query->next()) {
+            query->finish();
+            if (s && !s->m_removed)
+                detachDrawset(s);
+            return s;
+        }
+        const qint64 typeId = query->value(0).toLongLong();
+        const QString name = query->value(1).toString();
+        const int order = query->value(2).toInt();
+        const bool visible = query->value(3).toInt() != 0;
+        const QString keyValues = query->value(4).toString();
+        query->finish();
+        OrbSqlDrawsetType* t = typeById(typeId);
+        if (!t || t->m_removed)
+            t = readBackType(typeId);
+        if (!t || t->m_removed)
+            return s;
+        if (!s) {
+            drawsetStore.emplace_back(new OrbSqlDrawset(this, int(id), t, name, order, visible, keyValues));
+            s = drawsetStore.back().get();
+            s->m_removed = true;
+        } else {
+            if (s->m_type != t && !s->m_removed) {
+                detachDrawset(s);
+                s->m_type = t;
+            }
+            s->m_name = name;
+            s->m_orderNum = order;
+            s->m_visible = visible;
+            s->m_keyValues = OrbKeyValueList();
+            s->m_keyValues.loadFromString(keyValues, QLatin1Char(';'));
+            s->m_drawingLoaded = false;
+            s->m_drawing.clear();
+        }
+        if (s->m_removed)
+            attachDrawset(s);
+        return s;
+    }
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -714,6 +887,7 @@ OrbSqlDrawingFile::OrbSqlDrawingFile()
     : d(new Private)
 {
     d->q = this;
+    d->notifier = OrbDrawingChangeNotifier(this);
 }
 
 OrbSqlDrawingFile::~OrbSqlDrawingFile() = default;
@@ -753,6 +927,7 @@ QSharedPointer<OrbSqlDrawingFile> OrbSqlDrawingFile::open(const QString& path, O
     if (!d->load(error))
         return {};
     d->store.reset(new OrbSqlDataStore(d));
+    Private::openFiles().insert(d->path, d);
     return file;
 }
 
@@ -794,6 +969,16 @@ IOrbFieldCatalog* OrbSqlDrawingFile::fieldCatalog()
 bool OrbSqlDrawingFile::isEditable()
 {
     return d->editable;
+}
+
+void OrbSqlDrawingFile::addObserver(IOrbDrawingFileObserver* observer)
+{
+    d->notifier.addObserver(observer);
+}
+
+void OrbSqlDrawingFile::removeObserver(IOrbDrawingFileObserver* observer)
+{
+    d->notifier.removeObserver(observer);
 }
 
 QString OrbSqlDrawingFile::filePath() const

@@ -32,6 +32,8 @@ public:
     IOrbFieldCatalog* fieldCatalog() override;
     // False when the file is marked read-only in its data or was opened read-only.
     bool isEditable() override;
+    void addObserver(IOrbDrawingFileObserver* observer) override;
+    void removeObserver(IOrbDrawingFileObserver* observer) override;
 
     QString filePath() const;
     // The order of the file among the files of a folder.

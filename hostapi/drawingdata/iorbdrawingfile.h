@@ -8,6 +8,7 @@
 class IOrbCodeCatalog;
 class IOrbDataStore;
 class IOrbDrawset;
+class IOrbDrawingFileObserver;
 class IOrbDrawsetType;
 class IOrbFieldCatalog;
 
@@ -44,4 +45,11 @@ public:
     virtual IOrbCodeCatalog* codeCatalog() = 0;
     virtual IOrbFieldCatalog* fieldCatalog() = 0;
     virtual bool isEditable() = 0;
+    /// Registers observer for change notifications of this file (see IOrbDrawingFileObserver).
+    /// The library registers each tree that shows the file and removes it before it lets the file
+    /// go. The file does not own the observer; registering it twice has no further effect.
+    virtual void addObserver(IOrbDrawingFileObserver* observer) = 0;
+    /// Unregisters observer; it is not called afterwards, also not from a notification that is
+    /// being delivered. Unknown observers are ignored.
+    virtual void removeObserver(IOrbDrawingFileObserver* observer) = 0;
 };

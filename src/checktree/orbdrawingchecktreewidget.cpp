@@ -1,6 +1,7 @@
 #include "checktree/orbdrawingchecktreewidget.h"
 
 #include "checktree/orbdrawingchecktreenode.h"
+#include "drawingtree/orbdrawingfilefollower.h"
 
 #include "common/orbfileutils.h"
 #include "drawingdata/iorbdatastore.h"
@@ -11,7 +12,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QAbstractItemModel>
+#include <QHash>
 #include <QHeaderView>
+#include <QSet>
+
+#include <algorithm>
 
 #include <utility>
 
@@ -125,6 +130,9 @@ OrbDrawingCheckTreeWidget::OrbDrawingCheckTreeWidget(QWidget* parent, int checkC
                 if (row >= first && row <= last)
                     m_rootNode = nullptr;
             });
+    m_follower.reset(new OrbDrawingFileFollower(this, [this](const QList<OrbDrawingChange>& changes) {
+        followChanges(changes);
+    }));
 }
 
 OrbDrawingCheckTreeWidget::~OrbDrawingCheckTreeWidget() = default;
@@ -134,6 +142,7 @@ void OrbDrawingCheckTreeWidget::setDrawSetFile(QSharedPointer<IOrbDrawingFile> f
     if (file.data() == m_drawingFile.data())
         return;
     m_drawingFile = file;
+    m_follower->follow(file.data());
     refreshData();
 }
 
@@ -239,4 +248,168 @@ bool OrbDrawingCheckTreeWidget::exportDatatoFile(const QString& fileName)
         return true;
     deleteFile(fileName);
     return false;
+}
+
+namespace {
+void* hostObject(QTreeWidgetItem* item)
+{
+    auto* node = dynamic_cast<OrbDrawingCheckTreeNode*>(item);
+    if (!node)
+        return nullptr;
+    return node->drawset() ? static_cast<void*>(node->drawset()) : static_cast<void*>(node->drawsetType());
+}
+
+void followText(OrbDrawingCheckTreeNode* node)
+{
+    const QString text = node->getDisplayText();
+    if (node->text(0) != text)
+        node->setText(0, text);
+}
+
+// A new item under an unchecked item stays out of an export, as its parent does.
+void inheritUnchecked(OrbDrawingCheckTreeNode* node)
+{
+    QTreeWidgetItem* parent = node ? node->parent() : nullptr;
+    if (parent && parent->checkState(0) == Qt::Unchecked)
+        node->setCheckState(0, Qt::Unchecked);
+}
+} // namespace
+
+void OrbDrawingCheckTreeWidget::followChanges(const QList<OrbDrawingChange>& changes)
+{
+    if (!m_drawingFile || !m_rootNode)
+        return;
+    IOrbDrawsetTypes* typeCollection = m_drawingFile->drawsetTypes();
+    IOrbDrawsets* drawsetCollection = m_drawingFile->drawsets();
+    if (!typeCollection || !drawsetCollection)
+        return;
+    // What the file lists now decides; the change kinds say where to look.
+    QList<IOrbDrawsetType*> types;
+    typeCollection->getAll(types, true);
+    const QSet<IOrbDrawsetType*> typeSet(types.cbegin(), types.cend());
+    QHash<IOrbDrawsetType*, QList<IOrbDrawset*>> listed;
+    QHash<IOrbDrawsetType*, QSet<IOrbDrawset*>> members;
+    auto drawsetsOf = [&](IOrbDrawsetType* type) -> const QList<IOrbDrawset*>& {
+        auto it = listed.find(type);
+        if (it == listed.end()) {
+            QList<IOrbDrawset*> list;
+            drawsetCollection->getByType(list, type);
+            members.insert(type, QSet<IOrbDrawset*>(list.cbegin(), list.cend()));
+            it = listed.insert(type, list);
+        }
+        return it.value();
+    };
+    QHash<void*, OrbDrawingCheckTreeNode*> items;
+    for (int i = 0; i < m_rootNode->childCount(); ++i) {
+        auto* typeNode = dynamic_cast<OrbDrawingCheckTreeNode*>(m_rootNode->child(i));
+        if (!typeNode || !typeNode->drawsetType())
+            continue;
+        items.insert(typeNode->drawsetType(), typeNode);
+        for (int j = 0; j < typeNode->childCount(); ++j) {
+            auto* node = dynamic_cast<OrbDrawingCheckTreeNode*>(typeNode->child(j));
+            if (node && node->drawset())
+                items.insert(node->drawset(), node);
+        }
+    }
+    auto removeItem = [&](OrbDrawingCheckTreeNode* node) {
+        for (int j = 0; j < node->childCount(); ++j)
+            items.remove(hostObject(node->child(j)));
+        items.remove(hostObject(node));
+        delete node;
+    };
+
+    QList<IOrbDrawsetType*> reorder;
+    bool reorderTypes = false;
+    for (const OrbDrawingChange& change : changes) {
+        IOrbDrawsetType* type = change.type;
+        if (!type || !m_rootNode)
+            continue;
+        const bool typeListed = typeSet.contains(type);
+        OrbDrawingCheckTreeNode* typeNode = items.value(type);
+        if (typeNode && !typeListed) {
+            removeItem(typeNode);
+            continue;
+        }
+        if (!typeNode && typeListed && change.kind == OrbDrawingChange::Added) {
+            typeNode = m_rootNode->insertType(type, -1);
+            inheritUnchecked(typeNode);
+            items.insert(type, typeNode);
+            reorderTypes = true;
+        }
+        if (!typeNode)
+            continue;
+        if (!change.drawset) {
+            followText(typeNode);
+            reorderTypes = true;
+            continue;
+        }
+        IOrbDrawset* drawset = change.drawset;
+        OrbDrawingCheckTreeNode* node = items.value(drawset);
+        drawsetsOf(type);
+        const bool drawsetListed = members.value(type).contains(drawset);
+        if (node && !drawsetListed) {
+            removeItem(node);
+            continue;
+        }
+        if (!node && drawsetListed && change.kind == OrbDrawingChange::Added) {
+            node = typeNode->insertDrawset(drawset, -1);
+            inheritUnchecked(node);
+            items.insert(drawset, node);
+        }
+        if (node) {
+            followText(node);
+            if (!reorder.contains(type))
+                reorder.append(type);
+        }
+    }
+    if (!m_rootNode)
+        return;
+    if (reorderTypes) {
+        QList<void*> order;
+        for (IOrbDrawsetType* type : qAsConst(types))
+            order.append(type);
+        followOrder(m_rootNode, order);
+    }
+    for (IOrbDrawsetType* type : qAsConst(reorder)) {
+        if (OrbDrawingCheckTreeNode* typeNode = items.value(type)) {
+            QList<void*> order;
+            for (IOrbDrawset* drawset : drawsetsOf(type))
+                order.append(drawset);
+            followOrder(typeNode, order);
+        }
+    }
+}
+
+void OrbDrawingCheckTreeWidget::followOrder(QTreeWidgetItem* parent, const QList<void*>& hostOrder)
+{
+    const int count = parent->childCount();
+    if (count < 2)
+        return;
+    QHash<void*, int> rank;
+    for (int i = 0; i < hostOrder.size(); ++i)
+        rank.insert(hostOrder.at(i), i);
+    QList<QPair<int, QTreeWidgetItem*>> wanted;
+    for (int i = 0; i < count; ++i) {
+        QTreeWidgetItem* child = parent->child(i);
+        // Items the file does not list keep their order behind the others.
+        wanted.append({rank.value(hostObject(child), int(hostOrder.size()) + i), child});
+    }
+    std::stable_sort(wanted.begin(), wanted.end(),
+                     [](const QPair<int, QTreeWidgetItem*>& a, const QPair<int, QTreeWidgetItem*>& b) {
+                         return a.first < b.first;
+                     });
+    // Items move one at a time and keep their check states, expansion and the current item.
+    QTreeWidgetItem* current = currentItem();
+    for (int i = 0; i < count; ++i) {
+        QTreeWidgetItem* item = wanted.at(i).second;
+        const int from = parent->indexOfChild(item);
+        if (from == i)
+            continue;
+        const bool expanded = item->isExpanded();
+        parent->takeChild(from);
+        parent->insertChild(i, item);
+        item->setExpanded(expanded);
+    }
+    if (current && currentItem() != current)
+        setCurrentItem(current);
 }

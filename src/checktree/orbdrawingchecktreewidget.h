@@ -7,12 +7,18 @@
 #include <QSharedPointer>
 #include <QString>
 
+#include <memory>
+
 class IOrbDrawingFile;
 class OrbDrawingCheckTreeNode;
+class OrbDrawingFileFollower;
+class QTreeWidgetItem;
+struct OrbDrawingChange;
 
 // The drawset types of one drawing file with their drawsets, each with a check box, under one
 // "all" root. exportDatatoFile writes a copy of the file that keeps only the checked content.
-// The widget shows no messages: the caller gets a boolean.
+// The widget shows no messages: the caller gets a boolean. Types and drawsets that are renamed,
+// added, removed or reordered elsewhere change in place; the other items keep their check states.
 class ORBDRAWINGWIDGETS_EXPORT OrbDrawingCheckTreeWidget : public TalCheckableTreeWidget
 {
     Q_OBJECT
@@ -40,7 +46,11 @@ public:
 private:
     void creatRootNode();
     bool doSaveData(QSharedPointer<IOrbDrawingFile> file);
+    void followChanges(const QList<OrbDrawingChange>& changes);
+    void followOrder(QTreeWidgetItem* parent, const QList<void*>& hostOrder);
 
     QSharedPointer<IOrbDrawingFile> m_drawingFile;
     OrbDrawingCheckTreeNode* m_rootNode;
+    // After m_drawingFile: it unregisters before the widget lets the file go.
+    std::unique_ptr<OrbDrawingFileFollower> m_follower;
 };

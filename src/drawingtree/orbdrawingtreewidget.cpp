@@ -1,5 +1,6 @@
 #include "drawingtree/orbdrawingtreewidget.h"
 
+#include "drawingtree/orbdrawingfilefollower.h"
 #include "drawingtree/orbdrawingtreemodel.h"
 #include "drawingtree/orbdrawingtreenode.h"
 
@@ -10,6 +11,8 @@
 #include "drawingdata/iorbdrawsettype.h"
 #include "drawingdata/orbkeyvaluelist.h"
 
+#include <QHash>
+#include <QSet>
 #include <QHeaderView>
 #include <QStringList>
 
@@ -42,6 +45,9 @@ void writeOrderNum(IOrbDrawsetType* type, int value)
     type->endUpdate();
 }
 
+// Holds a node's position in the host's order while its siblings are sorted.
+constexpr int kHostRankRole = Qt::UserRole + 0x7A1;
+
 void writeOrderNum(IOrbDrawset* drawset, int value)
 {
     drawset->beginUpdate();
@@ -62,6 +68,9 @@ OrbDrawingTreeWidget::OrbDrawingTreeWidget(QWidget* parent)
     m_model = new OrbDrawingTreeModel(this);
     m_model->setColumnCount(1);
     setModel(m_model);
+    m_follower.reset(new OrbDrawingFileFollower(this, [this](const QList<OrbDrawingChange>& changes) {
+        followChanges(changes);
+    }));
 }
 
 OrbDrawingTreeWidget::~OrbDrawingTreeWidget() = default;
@@ -74,6 +83,7 @@ void OrbDrawingTreeWidget::setDrawingFile(QSharedPointer<IOrbDrawingFile> file)
     // current index, and slots on that may still read the old nodes' host objects.
     const QSharedPointer<IOrbDrawingFile> previous = m_drawingFile;
     m_drawingFile = file;
+    m_follower->follow(file.data());
     refreshData();
 }
 
@@ -451,4 +461,177 @@ QString OrbDrawingTreeWidget::getOptionValue(const QString& options, const QStri
             return parts.at(1);
     }
     return QString();
+}
+
+void OrbDrawingTreeWidget::followChanges(const QList<OrbDrawingChange>& changes)
+{
+    if (!m_drawingFile)
+        return;
+    IOrbDrawsetTypes* typeCollection = m_drawingFile->drawsetTypes();
+    IOrbDrawsets* drawsetCollection = m_drawingFile->drawsets();
+    if (!typeCollection || !drawsetCollection)
+        return;
+    // The change kinds only say where to look: what the file lists now decides, so changes that
+    // arrive together in any order end in the same tree.
+    QList<IOrbDrawsetType*> types;
+    typeCollection->getAll(types, true);
+    const QSet<IOrbDrawsetType*> typeSet(types.cbegin(), types.cend());
+    struct Listed
+    {
+        QList<IOrbDrawset*> order;
+        QSet<IOrbDrawset*> members;
+    };
+    QHash<IOrbDrawsetType*, Listed> listed;
+    auto drawsetsOf = [&](IOrbDrawsetType* type) -> const Listed& {
+        auto it = listed.find(type);
+        if (it == listed.end()) {
+            Listed l;
+            drawsetCollection->getByType(l.order, type);
+            l.members = QSet<IOrbDrawset*>(l.order.cbegin(), l.order.cend());
+            it = listed.insert(type, l);
+        }
+        return it.value();
+    };
+    // Nodes by host object, built once: a batch may touch thousands of drawsets.
+    QHash<void*, OrbDrawingTreeNode*> nodes;
+    QStandardItem* root = m_model->invisibleRootItem();
+    for (int i = 0; i < root->rowCount(); ++i) {
+        OrbDrawingTreeNode* typeNode = OrbDrawingTreeNode::cast(root->child(i));
+        if (!typeNode)
+            continue;
+        if (typeNode->drawsetType() && !nodes.contains(typeNode->drawsetType()))
+            nodes.insert(typeNode->drawsetType(), typeNode);
+        for (int j = 0; j < typeNode->rowCount(); ++j) {
+            OrbDrawingTreeNode* node = OrbDrawingTreeNode::cast(typeNode->child(j));
+            if (node && node->drawset() && !nodes.contains(node->drawset()))
+                nodes.insert(node->drawset(), node);
+        }
+    }
+    auto removeNode = [&](OrbDrawingTreeNode* node) {
+        for (int j = 0; j < node->rowCount(); ++j) {
+            if (OrbDrawingTreeNode* child = OrbDrawingTreeNode::cast(node->child(j)))
+                nodes.remove(child->drawset());
+        }
+        nodes.remove(node->drawset() ? static_cast<void*>(node->drawset()) : static_cast<void*>(node->drawsetType()));
+        deleteNode(node);
+    };
+
+    QList<IOrbDrawsetType*> reorder;
+    bool reorderTypes = false;
+    for (const OrbDrawingChange& change : changes) {
+        IOrbDrawsetType* type = change.type;
+        if (!type)
+            continue;
+        const bool typeListed = typeSet.contains(type);
+        if (!change.drawset) {
+            // A type gets its node with its first shown drawset, as in a rebuild.
+            if (OrbDrawingTreeNode* node = nodes.value(type)) {
+                if (!typeListed) {
+                    removeNode(node);
+                } else {
+                    followName(node);
+                    reorderTypes = true;
+                }
+            }
+            continue;
+        }
+        IOrbDrawset* drawset = change.drawset;
+        OrbDrawingTreeNode* node = nodes.value(drawset);
+        const bool drawsetListed = typeListed && drawsetsOf(type).members.contains(drawset);
+        if (node && !drawsetListed) {
+            auto* typeNode = OrbDrawingTreeNode::cast(node->parent());
+            removeNode(node);
+            if (typeNode && typeNode->rowCount() == 0)
+                removeNode(typeNode);
+            continue;
+        }
+        if (!node && drawsetListed && change.kind == OrbDrawingChange::Added
+            && (m_visibleEntSet.isEmpty() || m_visibleEntSet.contains(static_cast<long long>(type->elementType())))
+            && isDrawsetShown(drawset)) {
+            OrbDrawingTreeNode* typeNode = nodes.value(type);
+            if (!typeNode) {
+                typeNode = insertType(type, -1);
+                nodes.insert(type, typeNode);
+                reorderTypes = true;
+            }
+            node = insertDrawset(typeNode, drawset, -1);
+            nodes.insert(drawset, node);
+        }
+        if (node) {
+            followName(node);
+            if (!reorder.contains(type))
+                reorder.append(type);
+        }
+    }
+    if (reorderTypes) {
+        QList<void*> order;
+        for (IOrbDrawsetType* type : qAsConst(types))
+            order.append(type);
+        followOrder(root, order);
+    }
+    for (IOrbDrawsetType* type : qAsConst(reorder)) {
+        OrbDrawingTreeNode* typeNode = nodes.value(type);
+        if (!typeNode)
+            continue;
+        QList<void*> order;
+        for (IOrbDrawset* drawset : drawsetsOf(type).order)
+            order.append(drawset);
+        followOrder(typeNode, order);
+    }
+}
+
+void OrbDrawingTreeWidget::followName(OrbDrawingTreeNode* node)
+{
+    QString name;
+    if (IOrbDrawset* drawset = node->drawset())
+        drawset->name(name);
+    else if (IOrbDrawsetType* type = node->drawsetType())
+        type->name(name);
+    else
+        return;
+    // A node renamed in place holds the plain name, one inserted the substituted one.
+    const QString stored = node->data(OrbDrawingTreeNode::NameRole).toString();
+    if (stored == name)
+        return;
+    const QString shown = getDisplayName(name);
+    if (stored == shown)
+        return;
+    node->setData(shown, OrbDrawingTreeNode::NameRole);
+    QString text = node->getDisplayText();
+    node->setData(getDisplayName(text), Qt::DisplayRole);
+}
+
+void OrbDrawingTreeWidget::followOrder(QStandardItem* parent, const QList<void*>& hostOrder)
+{
+    const int rows = parent->rowCount();
+    if (rows < 2)
+        return;
+    QHash<void*, int> rank;
+    rank.reserve(hostOrder.size());
+    for (int i = 0; i < hostOrder.size(); ++i)
+        rank.insert(hostOrder.at(i), i);
+    QVector<int> ranks(rows);
+    bool sorted = true;
+    for (int r = 0; r < rows; ++r) {
+        OrbDrawingTreeNode* node = OrbDrawingTreeNode::cast(parent->child(r));
+        void* key = nullptr;
+        if (node)
+            key = node->drawset() ? static_cast<void*>(node->drawset()) : static_cast<void*>(node->drawsetType());
+        // Nodes the file does not list keep their order behind the others.
+        ranks[r] = rank.value(key, int(hostOrder.size()) + r);
+        if (r > 0 && ranks[r] < ranks[r - 1])
+            sorted = false;
+    }
+    if (sorted)
+        return;
+    // A sort moves rows through a layout change: the current index, the selection and the
+    // expanded nodes stay on their nodes, and no current-changed signal is sent.
+    for (int r = 0; r < rows; ++r)
+        parent->child(r)->setData(ranks[r], kHostRankRole);
+    const int sortRole = m_model->sortRole();
+    m_model->setSortRole(kHostRankRole);
+    parent->sortChildren(0, Qt::AscendingOrder);
+    m_model->setSortRole(sortRole);
+    for (int r = 0; r < rows; ++r)
+        parent->child(r)->setData(QVariant(), kHostRankRole);
 }

@@ -11,9 +11,13 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
+
 class IOrbDrawingFile;
 class IOrbDrawset;
 class IOrbDrawsetType;
+struct OrbDrawingChange;
+class OrbDrawingFileFollower;
 class OrbDrawingTreeModel;
 class OrbDrawingTreeNode;
 class QStandardItem;
@@ -21,6 +25,8 @@ class QStandardItem;
 // The drawset types and drawsets of one drawing file as a two-level tree. Filters which
 // drawsets appear, fills {key} placeholders of names from display parameters, renames nodes in
 // place when the file may be edited and keeps the host's order numbers in step with moves.
+// Follows the file's change notifications: drawsets and types renamed, added, removed or
+// reordered elsewhere change in place, keeping the current node and the expanded nodes.
 class ORBDRAWINGWIDGETS_EXPORT OrbDrawingTreeWidget : public VantroCustomTreeView
 {
     Q_OBJECT
@@ -82,6 +88,9 @@ private:
     void placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, int index);
     void indexNode(void* key, OrbDrawingTreeNode* node);
     void unindexNode(OrbDrawingTreeNode* node);
+    void followChanges(const QList<OrbDrawingChange>& changes);
+    void followName(OrbDrawingTreeNode* node);
+    void followOrder(QStandardItem* parent, const QList<void*>& hostOrder);
 
     QString getDisplayName(QString& name);
     QString getOptionValue(const QString& options, const QString& key);
@@ -95,4 +104,6 @@ private:
     QVariant m_wellIsSewageType;
     bool m_showAllDrawset = false;
     QMap<QString, QString> m_displayParams;
+    // After m_drawingFile: it unregisters before the widget lets the file go.
+    std::unique_ptr<OrbDrawingFileFollower> m_follower;
 };

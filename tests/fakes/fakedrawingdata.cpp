@@ -120,8 +120,21 @@ void FakeDrawingFile::getByType(QList<IOrbDrawset*>& out, IOrbDrawsetType* type)
     m_log->add(QStringLiteral("file.getByType(%1)").arg(name));
     out.clear();
     for (const auto& d : m_drawsets)
-        if (d->m_type == type)
+        if (d->m_type == type && !d->m_removed)
             out.append(d.get());
+}
+
+void FakeDrawingFile::addObserver(IOrbDrawingFileObserver* observer)
+{
+    if (!m_observers.contains(observer))
+        m_observers.append(observer);
+}
+
+void FakeDrawingFile::notify(const QList<OrbDrawingChange>& changes)
+{
+    const QList<IOrbDrawingFileObserver*> observers = m_observers;
+    for (IOrbDrawingFileObserver* observer : observers)
+        observer->drawingFileChanged(this, changes);
 }
 
 void FakeDrawingFile::getByDrawset(QList<IOrbCodeEntry*>& out, IOrbDrawset* drawset)

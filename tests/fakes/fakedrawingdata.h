@@ -10,6 +10,7 @@
 #include "drawingdata/iorbcatalog.h"
 #include "drawingdata/iorbdatastore.h"
 #include "drawingdata/iorbdrawingfile.h"
+#include "drawingdata/iorbdrawingfileobserver.h"
 #include "drawingdata/iorbdrawingservice.h"
 #include "drawingdata/iorbdrawset.h"
 #include "drawingdata/iorbdrawsettype.h"
@@ -76,6 +77,7 @@ public:
     int m_id;
     int m_orderNum;
     bool m_visible = true;
+    bool m_removed = false; // no longer listed by getByType
     OrbKeyValueList m_keyValues;
     QByteArray m_drawing;
 };
@@ -154,6 +156,10 @@ public:
     IOrbCodeCatalog* codeCatalog() override { return this; }
     IOrbFieldCatalog* fieldCatalog() override { return this; }
     bool isEditable() override { return m_editable; }
+    void addObserver(IOrbDrawingFileObserver* observer) override;
+    void removeObserver(IOrbDrawingFileObserver* observer) override { m_observers.removeAll(observer); }
+    // Tells the registered observers, as a host does after a committed batch.
+    void notify(const QList<OrbDrawingChange>& changes);
 
     // IOrbDrawsetTypes, IOrbDrawsets (logged as "file.getAll" and "file.getByType(<type>)")
     void getAll(QList<IOrbDrawsetType*>& out, bool flag) override;
@@ -173,6 +179,7 @@ public:
     QHash<IOrbDrawset*, QList<IOrbFieldEntry*>> m_fields;
     std::vector<std::unique_ptr<IOrbCodeEntry>> m_codeStore;
     std::vector<std::unique_ptr<IOrbFieldEntry>> m_fieldStore;
+    QList<IOrbDrawingFileObserver*> m_observers;
 };
 
 // A drawing service over fake files and in-memory tables ("service.queryTable(<drawset>,<name>)").

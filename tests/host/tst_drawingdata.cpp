@@ -6,6 +6,7 @@
 #include "drawingdata/iorbcatalog.h"
 #include "drawingdata/iorbdatastore.h"
 #include "drawingdata/iorbdrawingfile.h"
+#include "drawingdata/iorbdrawingfileobserver.h"
 #include "drawingdata/iorbdrawingservice.h"
 #include "drawingdata/iorbdrawset.h"
 #include "drawingdata/iorbdrawsettype.h"
@@ -82,6 +83,27 @@ IOrbDrawset* drawsetNamed(IOrbDrawingFile* file, const QString& wanted)
     }
     return nullptr;
 }
+
+// Each notification as one line: "kind:name" per change, names read when told.
+class Recorder : public IOrbDrawingFileObserver
+{
+public:
+    void drawingFileChanged(IOrbDrawingFile*, const QList<OrbDrawingChange>& changes) override
+    {
+        static const char* kinds[] = {"added", "removed", "renamed", "reordered"};
+        QStringList line;
+        for (const OrbDrawingChange& c : changes) {
+            QString name;
+            if (c.drawset)
+                c.drawset->name(name);
+            else
+                c.type->name(name);
+            line << QLatin1String(kinds[c.kind]) + QLatin1Char(':') + name;
+        }
+        log << line.join(QLatin1Char(','));
+    }
+    QStringList log;
+};
 } // namespace
 
 class TstDrawingData : public QObject
@@ -130,6 +152,52 @@ private slots:
 
     // Rename and reorder inside nested brackets; only the outermost end commits, and a second
     // connection on the same file sees nothing before that.
+    // Writes in nested brackets give one notification when the outermost commits, to the
+    // observers of the writing object and, read back from the file, of a second object on the
+    // same file; a batch rolled back tells nobody and leaves the second object as it was.
+    void notificationPerCommittedBatch()
+    {
+        auto file = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+        auto other = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+        QVERIFY(file && other && file != other);
+        Recorder mine, theirs;
+        file->addObserver(&mine);
+        other->addObserver(&theirs);
+        IOrbDrawset* a0 = drawsetNamed(file.data(), QStringLiteral("a0"));
+        IOrbDrawset* a2 = drawsetNamed(file.data(), QStringLiteral("a2"));
+        QSharedPointer<IOrbDataStore> store = file->dataStore();
+        store->beginUpdate();
+        a0->beginUpdate();
+        a0->setName(QStringLiteral("x"));
+        a0->endUpdate();
+        a2->beginUpdate();
+        a2->setOrderNum(-1);
+        a2->setName(QStringLiteral("y"));
+        a2->endUpdate();
+        QVERIFY(mine.log.isEmpty() && theirs.log.isEmpty());
+        store->endUpdate();
+        const QStringList told{QStringLiteral("renamed:x,reordered:y,renamed:y")};
+        QCOMPARE(mine.log, told);
+        QCOMPARE(theirs.log, told);
+        QCOMPARE(listing(other.data()), listing(file.data()));
+
+        orbdatafaults::failNextCommit();
+        a0->beginUpdate();
+        a0->setName(QStringLiteral("lost"));
+        a0->endUpdate();
+        QCOMPARE(mine.log, told);
+        QCOMPARE(theirs.log, told);
+
+        // A removal through the second object's store reaches the first.
+        other->dataStore()->beginUpdate();
+        QVERIFY(other->dataStore()->removeDrawset(drawsetNamed(other.data(), QStringLiteral("b"))));
+        other->dataStore()->endUpdate();
+        QCOMPARE(mine.log.last(), QStringLiteral("removed:b"));
+        QCOMPARE(listing(file.data()), listing(other.data()));
+        file->removeObserver(&mine);
+        other->removeObserver(&theirs);
+    }
+
     void renameReorderPersistAcrossReopen()
     {
         {

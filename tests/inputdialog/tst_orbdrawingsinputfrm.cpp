@@ -117,6 +117,7 @@ private slots:
     void okSavesOrStays_data();
     void okSavesOrStays();
     void tableDisplayAndMinimumSize();
+    void followsFileChanges();
 };
 
 void TstOrbDrawingsInputFrm::barInfoButtonByEntType_data()
@@ -421,3 +422,28 @@ void TstOrbDrawingsInputFrm::tableDisplayAndMinimumSize()
 
 QTEST_MAIN(TstOrbDrawingsInputFrm)
 #include "tst_orbdrawingsinputfrm.moc"
+
+// Changes the file reports (made by another view or client) reach the dialog's tree: a rename
+// shows, a removed drawset goes, and the drawset being edited is neither lost nor reloaded.
+// Only when that drawset itself goes is the new current one loaded.
+void TstOrbDrawingsInputFrm::followsFileChanges()
+{
+    Fixture f;
+    f.processor.m_drawset = f.b;
+    f.dialog->setProcessor(&f.processor);
+    f.log.clear();
+    IOrbDrawsetType* t1 = f.a->drawsetType();
+    f.b->m_name = QStringLiteral("B2");
+    f.a->m_removed = true;
+    f.all->notify({{OrbDrawingChange::Renamed, t1, f.b}, {OrbDrawingChange::Removed, t1, f.a}});
+    QTRY_VERIFY(!f.tree()->findDrawsetNode(f.a));
+    QCOMPARE(f.tree()->findDrawsetNode(f.b)->text(), QStringLiteral("B2"));
+    QCOMPARE(f.tree()->currentDrawset(), f.b);
+    QCOMPARE(f.processorLoadCalls(), QStringList());
+
+    f.b->m_removed = true;
+    f.all->notify({{OrbDrawingChange::Removed, t1, f.b}});
+    QTRY_VERIFY(!f.tree()->findTypeNode(t1));
+    QCOMPARE(f.processor.m_drawset, f.tree()->currentDrawset());
+    QVERIFY(f.processorLoadCalls().contains(QStringLiteral("processor.setDrawset(") + (f.processor.m_drawset ? QStringLiteral("C)") : QStringLiteral("null)"))));
+}

@@ -87,8 +87,12 @@ case "$cmd" in
         corpus=build-fuzz/corpus/$name
         mkdir -p "$corpus"
         [ -d "fuzz/seeds/$name" ] && cp -n fuzz/seeds/"$name"/* "$corpus"/ 2>/dev/null || true
+        # Drawing files are seeded with the sample library itself.
+        if [ "$name" = fuzz_drawingfile ] && ! ls "$corpus"/*.orbdwg >/dev/null 2>&1; then
+            build-fuzz/host/orbsamplegen "$corpus" >/dev/null
+        fi
         echo "== $name for ${seconds}s"
-        "$f" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 "$corpus" || status=1
+        LSAN_OPTIONS=suppressions="$ROOT/tests/lsan.supp" nice "$f" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 "$corpus" || status=1
     done
     exit $status
     ;;

@@ -5,13 +5,7 @@
 #include "orbbench.h"
 
 #include "dataview/orbdrawsetdataviewwidget.h"
-#include "drawingdata/iorbcatalog.h"
-#include "drawingdata/iorbdatastore.h"
-#include "drawingdata/iorbdrawingfile.h"
-#include "drawingdata/iorbdrawingservice.h"
-#include "drawingdata/iorbdrawset.h"
-#include "drawingdata/orbdrawinginfoprocessor.h"
-#include "drawingdata/orbkeyvaluelist.h"
+#include "fakedrawingdata.h"
 #include "grid/lummemtable.h"
 
 #include <QAbstractTableModel>
@@ -20,7 +14,6 @@
 #include <QTabWidget>
 #include <QTableView>
 
-#include <memory>
 
 namespace {
 const QStringList kTables = {"DrawSetParam", "DrawSetBar", "F1", "F2", "DrawSetQuantity", "DrawSetAttribute"};
@@ -51,111 +44,6 @@ QSharedPointer<LumMemTable> makeTable(const QString& name, int records)
     return table;
 }
 
-class Entry : public IOrbCodeEntry
-{
-public:
-    explicit Entry(const QString& code) : m_code(code) {}
-    QString alias() override { return QString(); }
-    QString displayName() override { return QStringLiteral("name of ") + m_code; }
-    QString code() override { return m_code; }
-    QString m_code;
-};
-
-class File : public IOrbDrawingFile, public IOrbCodeCatalog, public IOrbFieldCatalog
-{
-public:
-    File()
-    {
-        for (int c = 2; c < 6; ++c)
-            m_entries.push_back(std::make_unique<Entry>(QStringLiteral("c%1").arg(c)));
-    }
-    void fileName(QString& out) override { out = QStringLiteral("bench.drw"); }
-    void elementTypes(QSet<int>& out) override { out.clear(); }
-    QSharedPointer<IOrbDataStore> dataStore() override { return {}; }
-    IOrbDrawsetTypes* drawsetTypes() override { return nullptr; }
-    IOrbDrawsets* drawsets() override { return nullptr; }
-    IOrbCodeCatalog* codeCatalog() override { return this; }
-    IOrbFieldCatalog* fieldCatalog() override { return this; }
-    bool isEditable() override { return false; }
-    // The content never changes: there is nothing to tell observers.
-    void addObserver(IOrbDrawingFileObserver*) override {}
-    void removeObserver(IOrbDrawingFileObserver*) override {}
-    void getByDrawset(QList<IOrbCodeEntry*>& out, IOrbDrawset*) override
-    {
-        out.clear();
-        for (auto& e : m_entries)
-            out.append(e.get());
-    }
-    void getByDrawset(QList<IOrbFieldEntry*>& out, IOrbDrawset*) override { out.clear(); }
-    std::vector<std::unique_ptr<Entry>> m_entries;
-};
-
-class Drawset : public IOrbDrawset
-{
-public:
-    explicit Drawset(IOrbDrawingFile* file) : m_file(file) {}
-    void beginUpdate() override {}
-    void endUpdate() override {}
-    IOrbDrawingFile* drawingFile() override { return m_file; }
-    int id() override { return 7; }
-    IOrbDrawsetType* drawsetType() override { return nullptr; }
-    int orderNum() override { return 0; }
-    void setOrderNum(int) override {}
-    void name(QString& out) override { out = QStringLiteral("Bench well"); }
-    void setName(const QString&) override {}
-    OrbKeyValueList* keyValues() override { return &m_keyValues; }
-    const QByteArray& vectorDrawingData() override { return m_drawing; }
-    bool isVisible() override { return true; }
-    IOrbDrawingFile* m_file;
-    OrbKeyValueList m_keyValues;
-    QByteArray m_drawing;
-};
-
-class Service : public IOrbDrawingService, public IOrbDrawsetTableProvider
-{
-public:
-    IOrbDrawingFileRegistry* drawingFiles() override { return nullptr; }
-    IOrbDrawsetTableProvider* drawsetTableProvider() override { return this; }
-    QSharedPointer<LumMemTable> queryTable(IOrbDrawset*, const QString& name, const OrbKeyValueList&) override
-    {
-        // Two sets of the same tables, handed out in turn: every refresh gets new table objects,
-        // as it does from a provider that calculates them.
-        QSharedPointer<LumMemTable> table = m_tables[m_turn % 2].value(name);
-        if (name == kTables.last())
-            ++m_turn;
-        // The view writes two-line captions into a filter table's fields; a provider hands out
-        // fresh captions each time, as one that calculates its tables anew would.
-        if (table)
-            for (int c = 0; c < table->fields()->count(); ++c)
-                table->fields()->at(c)->setDisplayName(QString());
-        return table;
-    }
-    QHash<QString, QSharedPointer<LumMemTable>> m_tables[2];
-    int m_turn = 0;
-};
-
-class Processor : public OrbDrawingInfoProcessor
-{
-public:
-    long long entType() override { return 5020; }
-    long long elementType() override { return 5020; }
-    void filterTables(QList<QPair<QString, QString>*>& out) override
-    {
-        out.append(new QPair<QString, QString>(QStringLiteral("F1"), QStringLiteral("Filter 1")));
-        out.append(new QPair<QString, QString>(QStringLiteral("F2"), QStringLiteral("Filter 2")));
-    }
-    void displayParams(QMap<QString, QString>&) override {}
-    IOrbDrawset* drawset() override { return nullptr; }
-    void setDrawset(IOrbDrawset*) override {}
-    void open() override {}
-    void calculate() override {}
-    void initDefValues(const DefValues&) override {}
-    bool restoreDefValues(const DefValues&) override { return false; }
-    OrbDrawsetProps* drawsetProps() override { return nullptr; }
-    QString drawingID() override { return QString(); }
-    QString toDrawingInfo() override { return QString(); }
-};
-
 // The minimal read-only model of the baseline.
 class PlainModel : public QAbstractTableModel
 {
@@ -178,18 +66,43 @@ public:
     QSharedPointer<LumMemTable> m_table;
 };
 
+// The tests' fakes: a drawset whose catalogue names four of the columns, a processor with two
+// filter tables, and a service that hands out two sets of the same tables in turn, so that every
+// refresh gets new table objects, as it does from a provider that calculates them.
 struct Fixture
 {
     Fixture()
     {
-        for (auto& set : service.m_tables)
+        for (auto& set : tables)
             for (const QString& name : kTables)
                 set.insert(name, makeTable(name, recordCount()));
+        drawset = file->addDrawset(file->addType(QStringLiteral("Wells"), 5020), QStringLiteral("Bench well"));
+        for (int c = 2; c < 6; ++c)
+            file->addCode(drawset, QStringLiteral("c%1").arg(c), QString(), QStringLiteral("name of c%1").arg(c));
+        service.addFile(file);
+        service.m_tableSource = [this](IOrbDrawset*, const QString& name) {
+            QSharedPointer<LumMemTable> table = tables[turn % 2].value(name);
+            if (name == kTables.last())
+                ++turn;
+            // The view writes two-line captions into a filter table's fields; a provider hands
+            // out fresh captions each time.
+            if (table)
+                for (int c = 0; c < table->fields()->count(); ++c)
+                    table->fields()->at(c)->setDisplayName(QString());
+            return table;
+        };
+        processor.m_entType = processor.m_elementType = 5020;
+        processor.m_filterTables = {{QStringLiteral("F1"), QStringLiteral("Filter 1")},
+                                    {QStringLiteral("F2"), QStringLiteral("Filter 2")}};
+        processor.m_hasProps = false;
     }
-    Service service;
-    File file;
-    Drawset drawset{&file};
-    Processor processor;
+    FakeLog log;
+    QHash<QString, QSharedPointer<LumMemTable>> tables[2];
+    int turn = 0;
+    QSharedPointer<FakeDrawingFile> file = QSharedPointer<FakeDrawingFile>::create(&log, QStringLiteral("bench.drw"));
+    FakeDrawset* drawset = nullptr;
+    FakeDrawingService service{&log};
+    FakeProcessor processor{&log};
 };
 
 void BM_DataViewRefresh(benchmark::State& state)
@@ -202,7 +115,7 @@ void BM_DataViewRefresh(benchmark::State& state)
     view.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        view.refreshTableData(&f.drawset);
+        view.refreshTableData(f.drawset);
         QApplication::processEvents();
     }
     state.counters["records"] = double(recordCount() * kTables.count());
@@ -227,7 +140,7 @@ void BM_DataViewRefresh_Baseline(benchmark::State& state)
         for (int i = 0; i < views.count(); ++i) {
             QAbstractItemModel* old = views.at(i)->model();
             const OrbKeyValueList params;
-            views.at(i)->setModel(new PlainModel(f.service.queryTable(&f.drawset, kTables.at(i), params), views.at(i)));
+            views.at(i)->setModel(new PlainModel(f.service.queryTable(f.drawset, kTables.at(i), params), views.at(i)));
             delete old;
         }
         QApplication::processEvents();

@@ -12,6 +12,7 @@
 #include "drawingdata/orbdrawingservice.h"
 #include "drawingdata/orbdrawsetprop.h"
 #include "drawingdata/orbformulaprocessor.h"
+#include "sample/orbdrawsetwalk.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,32 +28,17 @@ namespace {
 // The first drawset of the library whose processor names filter tables (else the first drawset).
 IOrbDrawset* pickDrawset(OrbDrawingService* service, OrbFormulaProcessor* processor)
 {
-    IOrbDrawset* first = nullptr;
-    QStringList names;
-    service->fileNames(names);
-    for (const QString& name : names) {
-        IOrbDrawingFile* file = service->findFile(name);
-        if (!file)
-            continue;
-        QList<IOrbDrawsetType*> types;
-        file->drawsetTypes()->getAll(types, true);
-        for (IOrbDrawsetType* type : types) {
-            QList<IOrbDrawset*> drawsets;
-            file->drawsets()->getByType(drawsets, type);
-            for (IOrbDrawset* drawset : drawsets) {
-                if (!first)
-                    first = drawset;
-                processor->setDrawset(drawset);
-                QList<QPair<QString, QString>*> filters;
-                processor->filterTables(filters);
-                const bool hasFilters = !filters.isEmpty();
-                qDeleteAll(filters);
-                if (hasFilters)
-                    return drawset;
-            }
-        }
+    const QList<IOrbDrawset*> all = orbdrawsetwalk::drawsets(service->drawingFiles());
+    for (IOrbDrawset* drawset : all) {
+        processor->setDrawset(drawset);
+        QList<QPair<QString, QString>*> filters;
+        processor->filterTables(filters);
+        const bool hasFilters = !filters.isEmpty();
+        qDeleteAll(filters);
+        if (hasFilters)
+            return drawset;
     }
-    return first;
+    return all.value(0);
 }
 
 class DataViewPage : public QWidget

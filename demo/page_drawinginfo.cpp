@@ -10,10 +10,10 @@
 
 #include "drawingdata/iorbdrawingfile.h"
 #include "drawingdata/iorbdrawset.h"
-#include "drawingdata/iorbdrawsettype.h"
 #include "drawingdata/orbdrawingservice.h"
 #include "drawingdata/orbformulaprocessor.h"
 #include "engine/zvdentity.h"
+#include "sample/orbdrawsetwalk.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,30 +25,9 @@
 namespace {
 IOrbDrawset* findDrawset(IOrbDrawingService* service, const QString& wanted)
 {
-    QStringList files;
-    service->drawingFiles()->fileNames(files);
-    IOrbDrawset* first = nullptr;
-    for (const QString& name : files) {
-        QSharedPointer<IOrbDrawingFile> file;
-        service->drawingFiles()->openFile(file, name);
-        if (!file)
-            continue;
-        QList<IOrbDrawsetType*> types;
-        file->drawsetTypes()->getAll(types, true);
-        for (IOrbDrawsetType* type : types) {
-            QList<IOrbDrawset*> drawsets;
-            file->drawsets()->getByType(drawsets, type);
-            for (IOrbDrawset* drawset : drawsets) {
-                QString text;
-                drawset->name(text);
-                if (text == wanted)
-                    return drawset;
-                if (!first)
-                    first = drawset;
-            }
-        }
-    }
-    return first;
+    if (IOrbDrawset* drawset = orbdrawsetwalk::find(service->drawingFiles(), wanted))
+        return drawset;
+    return orbdrawsetwalk::drawsets(service->drawingFiles()).value(0);
 }
 
 class DrawingInfoPage : public QWidget

@@ -12,7 +12,6 @@
 #include "drawingdata/iorbdrawingfile.h"
 #include "drawingdata/iorbdrawingservice.h"
 #include "drawingdata/iorbdrawset.h"
-#include "drawingdata/iorbdrawsettype.h"
 #include "drawingdata/orbdrawingservice.h"
 #include "drawingdata/orbdrawsetprop.h"
 #include "drawingdata/orbformulaprocessor.h"
@@ -21,6 +20,7 @@
 #include "drawingtree/orbdrawingtreenode.h"
 #include "drawingtree/orbdrawingtreewidget.h"
 #include "inputdialog/orbdrawingsinputfrm.h"
+#include "sample/orbdrawsetwalk.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -61,22 +61,7 @@ QString screenshotDir(const DemoContext& context)
 
 IOrbDrawset* findDrawset(IOrbDrawingService* service, const QString& fileName, const QString& name)
 {
-    IOrbDrawingFile* file = service->drawingFiles()->findFile(fileName);
-    if (!file)
-        return nullptr;
-    QList<IOrbDrawsetType*> types;
-    file->drawsetTypes()->getAll(types, true);
-    for (IOrbDrawsetType* type : types) {
-        QList<IOrbDrawset*> drawsets;
-        file->drawsets()->getByType(drawsets, type);
-        for (IOrbDrawset* d : drawsets) {
-            QString n;
-            d->name(n);
-            if (n == name)
-                return d;
-        }
-    }
-    return nullptr;
+    return orbdrawsetwalk::find(service->drawingFiles()->findFile(fileName), name);
 }
 
 // The dialog with its tip (a window of its own) painted where it hangs.

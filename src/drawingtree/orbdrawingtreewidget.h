@@ -81,8 +81,6 @@ protected:
     void switchNodeOrderNum(OrbDrawingTreeNode* a, OrbDrawingTreeNode* b);
 
 private:
-    friend class tst_OrbDrawingTreeWidget;
-
     bool isDrawsetShown(IOrbDrawset* drawset) const;
     OrbDrawingTreeNode* newNode();
     void placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, int index);

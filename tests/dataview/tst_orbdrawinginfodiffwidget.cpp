@@ -25,18 +25,17 @@ bool marked(const QAbstractItemModel* m, int row, int column)
 }
 } // namespace
 
-class TstOrbDrawingInfoDiffWidget : public QObject
+class tst_OrbDrawingInfoDiffWidget : public QObject
 {
     Q_OBJECT
 private slots:
     void diff_data();
     void diff();
     void staleMarksGo();
-    void codeAndSelection();
     void textsShownWhole();
 };
 
-void TstOrbDrawingInfoDiffWidget::diff_data()
+void tst_OrbDrawingInfoDiffWidget::diff_data()
 {
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("previous");
@@ -49,11 +48,10 @@ void TstOrbDrawingInfoDiffWidget::diff_data()
     QTest::newRow("same value") << "H=1200" << "H=1200" << "H" << "1200" << "1200" << false;
     QTest::newRow("changed value") << "H=1300" << "H=1200" << "H" << "1300" << "1200" << true;
     QTest::newRow("only in current") << "H=1200;B=800" << "H=1200" << "B" << "800" << "" << true;
-    QTest::newRow("in neither") << "H=1200" << "H=1200" << "D" << "" << "" << false;
     QTest::newRow("only in previous") << "H=1200" << "H=1200;B=5" << "B" << "" << "5" << true;
 }
 
-void TstOrbDrawingInfoDiffWidget::diff()
+void tst_OrbDrawingInfoDiffWidget::diff()
 {
     QFETCH(QString, current);
     QFETCH(QString, previous);
@@ -68,10 +66,6 @@ void TstOrbDrawingInfoDiffWidget::diff()
     w.diffDrawingInfo(list(current), list(previous));
 
     const QAbstractItemModel* m = w.model();
-    QCOMPARE(m->columnCount(), 4);
-    QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), QStringLiteral("当前值"));
-    QCOMPARE(m->index(1, 0).data().toString(), code);
-    QCOMPARE(m->index(1, 1).data().toString(), QStringLiteral("name of ") + code);
     QCOMPARE(m->index(1, 2).data().toString(), shownNow);
     QCOMPARE(m->index(1, 3).data().toString(), shownBefore);
     QCOMPARE(marked(m, 1, 2), mark);
@@ -80,7 +74,7 @@ void TstOrbDrawingInfoDiffWidget::diff()
     QVERIFY(!(m->flags(m->index(1, 2)) & Qt::ItemIsEditable));
 }
 
-void TstOrbDrawingInfoDiffWidget::staleMarksGo()
+void tst_OrbDrawingInfoDiffWidget::staleMarksGo()
 {
     OrbDrawingInfoDiffWidget w;
     w.diffDrawingInfo(list("H=1"), list("H=2")); // no rows: nothing to do, nothing to crash on
@@ -100,29 +94,10 @@ void TstOrbDrawingInfoDiffWidget::staleMarksGo()
 
     w.clear();
     QCOMPARE(w.model()->rowCount(), 0);
-    QCOMPARE(w.model()->columnCount(), 4);
-    QCOMPARE(w.model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("上次值"));
-}
-
-void TstOrbDrawingInfoDiffWidget::codeAndSelection()
-{
-    OrbDrawingInfoDiffWidget w;
-    for (const char* code : {"H", "B", "D"})
-        w.appendRow({QString::fromLatin1(code), QStringLiteral("n"), QString(), QString()});
-    QAbstractItemModel* m = w.model();
-    QCOMPARE(w.getCodeByIndex(m->index(1, 3)), QStringLiteral("B"));
-    QCOMPARE(w.getCodeByIndex(QModelIndex()), QString());
-
-    w.selectRowByCode(QStringLiteral("d"));
-    QCOMPARE(w.selectionModel()->selectedRows().count(), 1);
-    QCOMPARE(w.selectionModel()->selectedRows().first().row(), 2);
-    w.selectRowByCode(QStringLiteral("nope"));
-    QCOMPARE(w.selectionModel()->selectedRows().count(), 1);
-    QCOMPARE(w.selectionModel()->selectedRows().first().row(), 2);
 }
 
 // A value cut to "C12@2…" while free space stands beside it hides what the calculation gave.
-void TstOrbDrawingInfoDiffWidget::textsShownWhole()
+void tst_OrbDrawingInfoDiffWidget::textsShownWhole()
 {
     OrbDrawingInfoDiffWidget w;
     w.appendRow({QStringLiteral("A1"), QStringLiteral("底板钢筋（上层，横向分布筋）"), QString(), QString()});
@@ -137,5 +112,5 @@ void TstOrbDrawingInfoDiffWidget::textsShownWhole()
     }
 }
 
-QTEST_MAIN(TstOrbDrawingInfoDiffWidget)
+QTEST_MAIN(tst_OrbDrawingInfoDiffWidget)
 #include "tst_orbdrawinginfodiffwidget.moc"

@@ -10,14 +10,14 @@
 
 #include <algorithm>
 
-class TestDemo : public QObject
+class tst_Demo : public QObject
 {
     Q_OBJECT
 private slots:
     void screenshotsAreWrittenAndNotBlank();
 };
 
-void TestDemo::screenshotsAreWrittenAndNotBlank()
+void tst_Demo::screenshotsAreWrittenAndNotBlank()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
@@ -54,5 +54,5 @@ void TestDemo::screenshotsAreWrittenAndNotBlank()
     }
 }
 
-QTEST_GUILESS_MAIN(TestDemo)
+QTEST_GUILESS_MAIN(tst_Demo)
 #include "tst_demo.moc"

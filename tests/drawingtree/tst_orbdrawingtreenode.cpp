@@ -17,8 +17,6 @@ private slots:
     void setData_data();
     void setData();
     void navigationStaysUnderParent();
-    void castCloneAndCopy();
-    void modelCreatesNodes();
 };
 
 void tst_OrbDrawingTreeNode::setData_data()
@@ -38,11 +36,7 @@ void tst_OrbDrawingTreeNode::setData_data()
     QTest::newRow("type rename") << "type" << 2 << "Walls"
         << QStringList{"type:Beams.beginUpdate", "type:Beams.setName(Walls)", "type:Walls.endUpdate"}
         << "Walls" << "Walls";
-    QTest::newRow("type empty name refused") << "type" << 2 << "" << none << "Beams" << "Beams";
     QTest::newRow("blank node stores only") << "blank" << 2 << "X" << none << "X" << "";
-    QTest::newRow("display role stored as is") << "drawset" << 0 << "Shown" << none << "init" << "Shown";
-    QTest::newRow("name role stored as is") << "drawset" << 2058 << "N" << none << "N" << "initDisplay";
-    QTest::newRow("user role stored as is") << "type" << 256 << "u" << none << "init" << "initDisplay";
 }
 
 void tst_OrbDrawingTreeNode::setData()
@@ -105,54 +99,6 @@ void tst_OrbDrawingTreeNode::navigationStaysUnderParent()
     QCOMPARE(d[2]->nextNode(), nullptr); // not the first drawset of the next type
     QCOMPARE(t1->lastChild(), d[2]);
     QCOMPARE(d[2]->lastChild(), nullptr);
-
-    // Outside a model the parent item still holds the rows.
-    OrbDrawingTreeNode parent;
-    auto* a = new OrbDrawingTreeNode;
-    parent.appendRows({a, new OrbDrawingTreeNode});
-    QCOMPARE(a->internalParent(), static_cast<QStandardItem*>(&parent));
-    QVERIFY(a->nextNode());
-}
-
-void tst_OrbDrawingTreeNode::castCloneAndCopy()
-{
-    FakeLog log;
-    FakeDrawingFile file(&log);
-    FakeDrawsetType* type = file.addType(QStringLiteral("Beams"), 5);
-    FakeDrawset* drawset = file.addDrawset(type, QStringLiteral("B1"));
-
-    QStandardItem plain;
-    QCOMPARE(OrbDrawingTreeNode::cast(&plain), nullptr);
-    QCOMPARE(OrbDrawingTreeNode::cast(nullptr), nullptr);
-
-    OrbDrawingTreeNode node;
-    node.setDrawset(drawset);
-    node.setData(QStringLiteral("B1"), OrbDrawingTreeNode::NameRole);
-
-    QScopedPointer<QStandardItem> cloned(node.clone());
-    OrbDrawingTreeNode* clone = OrbDrawingTreeNode::cast(cloned.data());
-    QVERIFY(clone);
-    QCOMPARE(clone->drawset(), nullptr);
-    QCOMPARE(clone->drawsetType(), nullptr);
-    QVERIFY(!clone->data(OrbDrawingTreeNode::NameRole).isValid());
-
-    OrbDrawingTreeNode copy(node);
-    QCOMPARE(copy.drawset(), drawset);
-    QCOMPARE(copy.data(Qt::EditRole).toString(), QStringLiteral("B1"));
-    QVERIFY(log.calls().isEmpty());
-}
-
-void tst_OrbDrawingTreeNode::modelCreatesNodes()
-{
-    OrbDrawingTreeModel model;
-    model.setColumnCount(1);
-    model.insertRows(0, 1);
-    // The model creates the item itself here, from its prototype.
-    QVERIFY(model.setData(model.index(0, 0), QStringLiteral("x"), Qt::EditRole));
-    OrbDrawingTreeNode* node = OrbDrawingTreeNode::cast(model.item(0));
-    QVERIFY(node);
-    QCOMPARE(node->data(OrbDrawingTreeNode::NameRole).toString(), QStringLiteral("x"));
-    QCOMPARE(model.data(model.index(0, 0), Qt::EditRole).toString(), QStringLiteral("x"));
 }
 
 QTEST_MAIN(tst_OrbDrawingTreeNode)

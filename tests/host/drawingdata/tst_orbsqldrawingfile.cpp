@@ -1,0 +1,379 @@
+// Drawing files on disk: what is written must come back after a reopen, removals must hit the
+// records that match by content, and bad or read-only files must refuse cleanly. Every check
+// reads the file again (a new connection) or compares against the file's own listing, so an
+// implementation that only changes objects in memory fails here.
+
+#include "drawingdata/iorbcatalog.h"
+#include "drawingdata/iorbdatastore.h"
+#include "drawingdata/iorbdrawingfile.h"
+#include "drawingdata/iorbdrawingfileobserver.h"
+#include "drawingdata/iorbdrawingservice.h"
+#include "drawingdata/iorbdrawset.h"
+#include "drawingdata/iorbdrawsettype.h"
+#include "drawingdata/orbdatafaults.h"
+#include "drawingdata/orbdrawingdatautils.h"
+#include "drawingdata/orbdrawingservice.h"
+#include "drawingdata/orbkeyvaluelist.h"
+#include "drawingdata/orbsqldrawingfile.h"
+#include "sample/orbdrawingfilebuilder.h"
+#include "sample/orbdrawsetwalk.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// Two types (orders 1 and 0, so "B" lists first) with three and one drawsets.
+bool buildSample(const QString& path)
+{
+    OrbDrawingFileBuilder b(path);
+    if (!b.create({5020, 5021}, 3))
+        return false;
+    const int a = b.addType(5020, QStringLiteral("A"), 1);
+    const int bt = b.addType(5021, QStringLiteral("B"), 0);
+    auto drawset = [](const QString& name, int order, const QString& kv) {
+        OrbDrawsetDef d;
+        d.name = name;
+        d.orderNum = order;
+        d.keyValues = kv;
+        d.drawing = QByteArray("bytes of ") + name.toUtf8();
+        d.codes.append({QStringLiteral("D"), QStringLiteral("d1"), QStringLiteral("内径")});
+        d.fields.append({QStringLiteral("Weight"), QStringLiteral("重量")});
+        return d;
+    };
+    return b.addDrawset(a, drawset(QStringLiteral("a2"), 2, QStringLiteral("WSJ=1;YSJ=0"))) > 0
+           && b.addDrawset(a, drawset(QStringLiteral("a0"), 0, QString())) > 0
+           && b.addDrawset(a, drawset(QStringLiteral("a0bis"), 0, QStringLiteral("YSJ=1"))) > 0
+           && b.addDrawset(bt, drawset(QStringLiteral("b"), 0, QString())) > 0 && b.commit();
+}
+
+// "type:order" lines, each followed by its drawsets' "  name:order" lines, in display order.
+QStringList listing(IOrbDrawingFile* file)
+{
+    QStringList out;
+    QString name;
+    for (const OrbTypeDrawsets& entry : orbdrawsetwalk::byType(file)) {
+        entry.type->name(name);
+        out.append(name + QLatin1Char(':') + QString::number(entry.type->orderNum()));
+        for (IOrbDrawset* s : entry.drawsets) {
+            s->name(name);
+            out.append(QStringLiteral("  ") + name + QLatin1Char(':') + QString::number(s->orderNum()));
+        }
+    }
+    return out;
+}
+
+IOrbDrawset* drawsetNamed(IOrbDrawingFile* file, const QString& wanted)
+{
+    return orbdrawsetwalk::find(file, wanted);
+}
+
+// Each notification as one line: "kind:name" per change, names read when told.
+class Recorder : public IOrbDrawingFileObserver
+{
+public:
+    void drawingFileChanged(IOrbDrawingFile*, const QList<OrbDrawingChange>& changes) override
+    {
+        static const char* kinds[] = {"added", "removed", "renamed", "reordered"};
+        QStringList line;
+        for (const OrbDrawingChange& c : changes) {
+            QString name;
+            if (c.drawset)
+                c.drawset->name(name);
+            else
+                c.type->name(name);
+            line << QLatin1String(kinds[c.kind]) + QLatin1Char(':') + name;
+        }
+        log << line.join(QLatin1Char(','));
+    }
+    QStringList log;
+};
+} // namespace
+
+class tst_OrbSqlDrawingFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        orbdatafaults::reset();
+        QVERIFY(m_dir.isValid());
+        m_path = m_dir.filePath(QStringLiteral("sample%1.orbdwg").arg(++m_counter));
+        QVERIFY(buildSample(m_path));
+    }
+
+    void displayOrderAndContent()
+    {
+        bool ok = false;
+        auto file = OrbDrawingDataUtils::createDrawingFile(m_path, &ok);
+        QVERIFY(ok);
+        QVERIFY(file);
+        QCOMPARE(listing(file.data()), (QStringList{QStringLiteral("B:0"), QStringLiteral("  b:0"),
+                                                    QStringLiteral("A:1"), QStringLiteral("  a0:0"),
+                                                    QStringLiteral("  a0bis:0"), QStringLiteral("  a2:2")}));
+        QSet<int> types;
+        file->elementTypes(types);
+        QCOMPARE(types, (QSet<int>{5020, 5021}));
+        IOrbDrawset* a2 = drawsetNamed(file.data(), QStringLiteral("a2"));
+        QVERIFY(a2);
+        QCOMPARE(a2->drawingFile(), file.data());
+        QCOMPARE(a2->keyValues()->asInteger(QStringLiteral("WSJ"), 1), 1);
+        QCOMPARE(a2->keyValues()->asInteger(QStringLiteral("YSJ"), 1), 0);
+        QCOMPARE(a2->vectorDrawingData(), QByteArray("bytes of a2"));
+        QList<IOrbCodeEntry*> codes;
+        file->codeCatalog()->getByDrawset(codes, a2);
+        QCOMPARE(codes.size(), 1);
+        QCOMPARE(codes.first()->alias(), QStringLiteral("d1"));
+        QList<IOrbFieldEntry*> fields;
+        file->fieldCatalog()->getByDrawset(fields, a2);
+        QCOMPARE(fields.size(), 1);
+        QCOMPARE(fields.first()->displayName(), QStringLiteral("重量"));
+        QString path;
+        file->dataStore()->connection()->filePath(path);
+        QCOMPARE(QFileInfo(path).canonicalFilePath(), QFileInfo(m_path).canonicalFilePath());
+    }
+
+    // Rename and reorder inside nested brackets; only the outermost end commits, and a second
+    // connection on the same file sees nothing before that.
+    // Writes in nested brackets give one notification when the outermost commits, to the
+    // observers of the writing object and, read back from the file, of a second object on the
+    // same file; a batch rolled back tells nobody and leaves the second object as it was.
+    void notificationPerCommittedBatch()
+    {
+        auto file = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+        auto other = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+        QVERIFY(file && other && file != other);
+        Recorder mine, theirs;
+        file->addObserver(&mine);
+        other->addObserver(&theirs);
+        IOrbDrawset* a0 = drawsetNamed(file.data(), QStringLiteral("a0"));
+        IOrbDrawset* a2 = drawsetNamed(file.data(), QStringLiteral("a2"));
+        QSharedPointer<IOrbDataStore> store = file->dataStore();
+        store->beginUpdate();
+        a0->beginUpdate();
+        a0->setName(QStringLiteral("x"));
+        a0->endUpdate();
+        a2->beginUpdate();
+        a2->setOrderNum(-1);
+        a2->setName(QStringLiteral("y"));
+        a2->endUpdate();
+        QVERIFY(mine.log.isEmpty() && theirs.log.isEmpty());
+        store->endUpdate();
+        const QStringList told{QStringLiteral("renamed:x,reordered:y,renamed:y")};
+        QCOMPARE(mine.log, told);
+        QCOMPARE(theirs.log, told);
+        QCOMPARE(listing(other.data()), listing(file.data()));
+
+        orbdatafaults::failNextCommit();
+        a0->beginUpdate();
+        a0->setName(QStringLiteral("lost"));
+        a0->endUpdate();
+        QCOMPARE(mine.log, told);
+        QCOMPARE(theirs.log, told);
+
+        // A removal through the second object's store reaches the first.
+        other->dataStore()->beginUpdate();
+        QVERIFY(other->dataStore()->removeDrawset(drawsetNamed(other.data(), QStringLiteral("b"))));
+        other->dataStore()->endUpdate();
+        QCOMPARE(mine.log.last(), QStringLiteral("removed:b"));
+        QCOMPARE(listing(file.data()), listing(other.data()));
+        file->removeObserver(&mine);
+        other->removeObserver(&theirs);
+    }
+
+    void renameReorderPersistAcrossReopen()
+    {
+        {
+            auto file = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+            QVERIFY(file);
+            IOrbDrawset* a2 = drawsetNamed(file.data(), QStringLiteral("a2"));
+            QList<IOrbDrawsetType*> types;
+            file->drawsetTypes()->getAll(types, true);
+            file->dataStore()->beginUpdate();
+            a2->beginUpdate();
+            a2->setName(QStringLiteral("renamed"));
+            a2->setOrderNum(-1);
+            a2->endUpdate();
+            types.at(1)->beginUpdate(); // "A" moves before "B"
+            types.at(1)->setOrderNum(-5);
+            types.at(1)->setName(QStringLiteral("A2"));
+            types.at(1)->endUpdate();
+            {
+                auto other = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+                QVERIFY(other);
+                QVERIFY(drawsetNamed(other.data(), QStringLiteral("a2")));
+            }
+            file->dataStore()->endUpdate();
+            QCOMPARE(listing(file.data()).first(), QStringLiteral("A2:-5"));
+        }
+        auto reopened = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+        QVERIFY(reopened);
+        QCOMPARE(listing(reopened.data()),
+                 (QStringList{QStringLiteral("A2:-5"), QStringLiteral("  renamed:-1"), QStringLiteral("  a0:0"),
+                              QStringLiteral("  a0bis:0"), QStringLiteral("B:0"), QStringLiteral("  b:0")}));
+    }
+
+    // A failed commit rolls the whole batch back, on disk and in the objects.
+    void failedCommitRestoresEverything()
+    {
+        {
+            auto file = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+            QVERIFY(file);
+            const QStringList before = listing(file.data());
+            IOrbDrawset* b = drawsetNamed(file.data(), QStringLiteral("b"));
+            orbdatafaults::failNextCommit();
+            file->dataStore()->beginUpdate();
+            b->setName(QStringLiteral("lost"));
+            QVERIFY(file->dataStore()->removeDrawset(drawsetNamed(file.data(), QStringLiteral("a0"))));
+            file->dataStore()->endUpdate();
+            QCOMPARE(listing(file.data()), before);
+        }
+        auto reopened = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+        QVERIFY(drawsetNamed(reopened.data(), QStringLiteral("b")));
+        QVERIFY(drawsetNamed(reopened.data(), QStringLiteral("a0")));
+    }
+
+    void readOnlyRefusesWrites_data()
+    {
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("marked in the file") << true;
+        QTest::newRow("opened read-only") << false;
+    }
+
+    void readOnlyRefusesWrites()
+    {
+        QFETCH(bool, marked);
+        QSharedPointer<IOrbDrawingFile> file;
+        if (marked) {
+            QVERIFY(OrbDrawingFileBuilder::setReadOnlyMark(m_path, true));
+            file = OrbDrawingDataUtils::createDrawingFile(m_path, nullptr);
+        } else {
+            file = OrbSqlDrawingFile::open(m_path, OrbSqlDrawingFile::OpenMode::ReadOnly, nullptr);
+        }
+        QVERIFY(file);
+        QVERIFY(!file->isEditable());
+        const QStringList before = listing(file.data());
+        IOrbDrawset* b = drawsetNamed(file.data(), QStringLiteral("b"));
+        QList<IOrbDrawsetType*> types;
+        file->drawsetTypes()->getAll(types, true);
+        file->dataStore()->beginUpdate();
+        b->setName(QStringLiteral("x"));
+        b->setOrderNum(9);
+        types.first()->setName(QStringLiteral("y"));
+        QVERIFY(!file->dataStore()->removeDrawset(b));
+        QVERIFY(!file->dataStore()->removeDrawsetType(types.first()));
+        file->dataStore()->endUpdate();
+        QCOMPARE(listing(file.data()), before);
+        file.reset();
+        auto reopened = OrbSqlDrawingFile::open(m_path, OrbSqlDrawingFile::OpenMode::ReadOnly, nullptr);
+        QCOMPARE(listing(reopened.data()), before);
+    }
+
+    void badFilesGiveNull_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("not sqlite") << "text";
+        QTest::newRow("other sqlite") << "foreign";
+        QTest::newRow("newer schema") << "newer";
+        QTest::newRow("truncated") << "truncated";
+        QTest::newRow("garbled pages") << "garbled";
+        QTest::newRow("injected") << "fault";
+    }
+
+    void badFilesGiveNull()
+    {
+        QFETCH(QString, kind);
+        QString path = m_dir.filePath(QStringLiteral("bad%1.orbdwg").arg(m_counter));
+        if (kind == QLatin1String("missing")) {
+            path = m_dir.filePath(QStringLiteral("nothing-here.orbdwg"));
+        } else if (kind == QLatin1String("text") || kind == QLatin1String("empty")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (kind == QLatin1String("text"))
+                f.write("D=1000;H=2000\n");
+        } else if (kind == QLatin1String("foreign")) {
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("foreign"));
+                db.setDatabaseName(path);
+                QVERIFY(db.open());
+                QSqlQuery(db).exec(QStringLiteral("CREATE TABLE t(x)"));
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("foreign"));
+        } else if (kind == QLatin1String("newer")) {
+            OrbDrawingFileBuilder b(m_dir.filePath(QStringLiteral("newer.orbdwg")));
+            QVERIFY(b.create({}));
+            QVERIFY(b.setMeta(QStringLiteral("schema_version"), QStringLiteral("99")));
+            QVERIFY(b.commit());
+            path = m_dir.filePath(QStringLiteral("newer.orbdwg"));
+        } else if (kind == QLatin1String("truncated") || kind == QLatin1String("garbled")) {
+            QFile f(m_path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const qint64 size = f.size();
+            QVERIFY(size > 4096);
+            if (kind == QLatin1String("truncated")) {
+                QVERIFY(f.resize(size / 2 + 100));
+            } else {
+                f.seek(4096 + 8);
+                f.write(QByteArray(int(size - 4096 - 8), '\xA5'));
+            }
+            path = m_path;
+        } else {
+            path = m_path;
+            orbdatafaults::failNextCreateDrawingFile(2);
+        }
+        bool ok = true;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot open drawing file")));
+        QVERIFY(OrbDrawingDataUtils::createDrawingFile(path, &ok).isNull());
+        QVERIFY(!ok);
+        // The flag pointer is optional.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot open drawing file")));
+        QVERIFY(OrbDrawingDataUtils::createDrawingFile(path, nullptr).isNull());
+    }
+
+    void serviceRegistry()
+    {
+        QTemporaryDir folder;
+        for (const auto& [name, order] : {std::pair<const char*, int>{"zeta", 1}, {"alpha", 2}, {"mid", 1}}) {
+            OrbDrawingFileBuilder b(folder.filePath(QString::fromLatin1(name) + QStringLiteral(".orbdwg")));
+            QVERIFY(b.create({}, order));
+            QVERIFY(b.commit());
+        }
+        QFile junk(folder.filePath(QStringLiteral("junk.orbdwg")));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not a drawing file");
+        junk.close();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("skipped .*junk")));
+        OrbDrawingService service(folder.path());
+        QStringList names;
+        service.drawingFiles()->fileNames(names);
+        QCOMPARE(names, (QStringList{QStringLiteral("mid"), QStringLiteral("zeta"), QStringLiteral("alpha")}));
+        QSharedPointer<IOrbDrawingFile> a, b;
+        service.drawingFiles()->openFile(a, QStringLiteral("zeta"));
+        service.drawingFiles()->openFile(b, QStringLiteral("zeta"));
+        QVERIFY(a);
+        QCOMPARE(a.data(), b.data());
+        QCOMPARE(service.drawingFiles()->findFile(QStringLiteral("zeta")), a.data());
+        QString name;
+        a->fileName(name);
+        QCOMPARE(name, QStringLiteral("zeta"));
+        service.drawingFiles()->openFile(b, QStringLiteral("junk"));
+        QVERIFY(b.isNull());
+        QCOMPARE(service.drawingFiles()->findFile(QStringLiteral("nope")), nullptr);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("skipped .*junk")));
+        service.refresh();
+        service.drawingFiles()->openFile(b, QStringLiteral("zeta"));
+        QCOMPARE(a.data(), b.data());
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    int m_counter = 0;
+};
+
+QTEST_GUILESS_MAIN(tst_OrbSqlDrawingFile)
+#include "tst_orbsqldrawingfile.moc"

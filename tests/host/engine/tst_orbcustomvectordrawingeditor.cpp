@@ -1,0 +1,167 @@
+// The in-place editor driven as a person drives it: hover, click on the text's screen position,
+// type, Enter / Tab / Escape / a click elsewhere. A recording service answers and logs, so that a
+// commit in the wrong order, a save after a refusal or an editor on a read-only text fails here.
+
+#include "engine/orbcustomvectordrawingeditor.h"
+#include "engine/orbvectordrawingeditorservice_autotrans.h"
+#include "engine/zvdentity.h"
+#include "engine/zvectordrawing.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolTip>
+#include <QtTest>
+
+namespace {
+// Texts 1 and 2 are editable, 3 is read-only, 4 is a plain text; 9 is a line.
+class RecordingService : public OrbVectorDrawingEditorService_AutoTrans
+{
+public:
+    QStringList calls;
+    bool hide = true;
+    bool saved = true;
+
+    bool isParam(qint64 id) override { return id >= 1 && id <= 3; }
+    bool isReadOnly(qint64 id) override { return id == 3; }
+    void queryParamValue(qint64 id, QString& value, QString&) override { value = QStringLiteral("v%1").arg(id); }
+    qint64 getNextParamVDID(qint64 id) override { return id == 1 ? 2 : 1; }
+    bool queryToolTip(qint64 id, QString& tip) override
+    {
+        tip += QStringLiteral("tip%1").arg(id);
+        return true;
+    }
+    bool canEditorHide(qint64 id, const QString& text, QString& out) override
+    {
+        calls << QStringLiteral("canEditorHide(%1,%2)").arg(id).arg(text);
+        out = hide ? text.trimmed() : QStringLiteral("Too deep");
+        return hide;
+    }
+    bool adjustEditorValue(qint64 id, QString& value) override
+    {
+        calls << QStringLiteral("adjustEditorValue(%1,%2)").arg(id).arg(value);
+        value += QStringLiteral(".0");
+        return true;
+    }
+    bool saveEditorValue(std::vector<qint64>&, qint64 id, QString value) override
+    {
+        calls << QStringLiteral("saveEditorValue(%1,%2)").arg(id).arg(value);
+        return saved;
+    }
+};
+
+struct View
+{
+    RecordingService service;
+    OrbCustomVectorDrawingEditor editor;
+    View()
+    {
+        ZVectorDrawing* d = editor.vectorDrawing();
+        d->add(new ZVDText(1, QPointF(0, 0), 10, L"100"));
+        d->add(new ZVDText(2, QPointF(0, 40), 10, L"200"));
+        d->add(new ZVDText(3, QPointF(0, 80), 10, L"300"));
+        d->add(new ZVDText(4, QPointF(60, 80), 10, L"note"));
+        d->add(new ZVDLine(9, QPointF(60, 0), QPointF(120, 40)));
+        service.setCurID(7);
+        editor.setEditorService(&service, true);
+        editor.resize(500, 400);
+        editor.show();
+        editor.zoomAll();
+    }
+    QPoint at(int id) { return editor.entityScreenRect(editor.vectorDrawing()->find(id)).center(); }
+    void click(const QPoint& p) { QTest::mouseClick(&editor, Qt::LeftButton, Qt::NoModifier, p); }
+    QLineEdit* lineEdit() { return editor.findChild<QLineEdit*>(QStringLiteral("orbParamEditor")); }
+    QLabel* message() { return editor.findChild<QLabel*>(QStringLiteral("orbParamEditorMessage")); }
+};
+} // namespace
+
+class tst_OrbCustomVectorDrawingEditor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void commit_data();
+    void commit();
+    void refusal_data();
+    void refusal();
+};
+
+void tst_OrbCustomVectorDrawingEditor::commit_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<qint64>("openAfter");
+    const QStringList saved{"canEditorHide(1, 5 )", "adjustEditorValue(1,5)", "saveEditorValue(1,5.0)"};
+    QTest::newRow("Enter") << "enter" << saved << qint64(-1);
+    QTest::newRow("click elsewhere") << "click" << saved << qint64(-1);
+    QTest::newRow("Tab moves on") << "tab" << saved << qint64(2);
+    QTest::newRow("Escape") << "escape" << QStringList() << qint64(-1);
+}
+
+void tst_OrbCustomVectorDrawingEditor::commit()
+{
+    QFETCH(QString, how);
+    QFETCH(QStringList, calls);
+    QFETCH(qint64, openAfter);
+    View v;
+    QVERIFY(v.editor.save()); // nothing open
+    v.click(v.at(1));
+    QLineEdit* edit = v.lineEdit();
+    QVERIFY(edit);
+    QTest::keyClicks(edit, QStringLiteral(" 5 "));
+    if (how == "enter")
+        QTest::keyClick(edit, Qt::Key_Return);
+    else if (how == "tab")
+        QTest::keyClick(edit, Qt::Key_Tab);
+    else if (how == "escape")
+        QTest::keyClick(edit, Qt::Key_Escape);
+    else if (how == "click")
+        v.click(QPoint(5, 5));
+    else
+        QVERIFY(v.editor.save());
+    QCOMPARE(v.service.calls, calls);
+    QCOMPARE(v.editor.editingVDID(), openAfter);
+    if (openAfter != -1)
+        QCOMPARE(v.lineEdit()->text(), QStringLiteral("v2"));
+    else
+        QVERIFY(!v.lineEdit());
+}
+
+void tst_OrbCustomVectorDrawingEditor::refusal_data()
+{
+    QTest::addColumn<bool>("hide");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("saves");
+    QTest::newRow("canEditorHide refuses") << false << "Too deep" << 0;
+    QTest::newRow("saveEditorValue refuses") << true << "The value was not saved." << 1;
+}
+
+void tst_OrbCustomVectorDrawingEditor::refusal()
+{
+    QFETCH(bool, hide);
+    QFETCH(QString, message);
+    QFETCH(int, saves);
+    View v;
+    v.service.hide = hide;
+    v.service.saved = false;
+    v.click(v.at(1));
+    QTest::keyClicks(v.lineEdit(), QStringLiteral("99"));
+    QTest::keyClick(v.lineEdit(), Qt::Key_Return);
+    QVERIFY(v.lineEdit());
+    QCOMPARE(v.editor.editingVDID(), qint64(1));
+    QVERIFY(v.message() && v.message()->isVisible());
+    QCOMPARE(v.message()->text(), message);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(v.service.calls.filter("saveEditorValue").size(), saves);
+    // Neither a click elsewhere nor save() gets past the refusal.
+    v.click(v.at(2));
+    QVERIFY(!v.editor.save());
+    QCOMPARE(v.editor.editingVDID(), qint64(1));
+    // Typing hides the message; Escape gives up.
+    QTest::keyClick(v.lineEdit(), Qt::Key_1);
+    QVERIFY(!v.message()->isVisible());
+    QTest::keyClick(v.lineEdit(), Qt::Key_Escape);
+    QVERIFY(!v.editor.isEditorOpen());
+}
+
+QTEST_MAIN(tst_OrbCustomVectorDrawingEditor)
+#include "tst_orbcustomvectordrawingeditor.moc"

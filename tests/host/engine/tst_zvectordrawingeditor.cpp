@@ -1,0 +1,180 @@
+// The drawing editor is how every drawing reaches the user. These tests guard against: a fit that
+// leaves part of the drawing outside the view, zoom that drifts away from the cursor, pan that
+// moves the wrong way, picks that hit the wrong entity, keys that act while input is off, and
+// texts drawn with a font that cannot show Chinese.
+
+#include "engine/zvdentity.h"
+#include "engine/zvectordrawing.h"
+#include "engine/zvectordrawingeditor.h"
+
+#include <QFontDatabase>
+#include <QtTest>
+
+namespace {
+void fill(ZVectorDrawing* d)
+{
+    d->add(new ZVDLine(1, QPointF(0, 0), QPointF(1000, 0)));
+    d->add(new ZVDLine(2, QPointF(0, 0), QPointF(0, 500)));
+    d->add(new ZVDCircle(3, QPointF(700, 250), 100));
+    d->add(new ZVDText(4, QPointF(200, 300), 40, L"井深 2500"));
+    d->add(new ZVDPolyline(5, {{900, 400}, {1000, 400}, {1000, 500}}, false));
+}
+} // namespace
+
+class tst_ZVectorDrawingEditor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void zoomAllFitsEverything();
+    void wheelZoomKeepsPointUnderCursor_data();
+    void wheelZoomKeepsPointUnderCursor();
+    void middleButtonPans_data();
+    void middleButtonPans();
+    void entityAtPicksWhatIsUnderTheCursor_data();
+    void entityAtPicksWhatIsUnderTheCursor();
+    void keyCommandsFollowTheInputSwitch_data();
+    void keyCommandsFollowTheInputSwitch();
+    void defaultFontShowsChinese();
+};
+
+void tst_ZVectorDrawingEditor::zoomAllFitsEverything()
+{
+    ZVectorDrawingEditor e;
+    e.resize(400, 300);
+    fill(e.vectorDrawing());
+    e.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&e));
+    e.zoomAll();
+    const QRect view = e.rect();
+    QRect all;
+    for (int i = 0; i < e.vectorDrawing()->count(); ++i) {
+        const QRect r = e.entityScreenRect(e.vectorDrawing()->at(i));
+        QVERIFY2(view.contains(r), qPrintable(QStringLiteral("entity %1 outside").arg(i)));
+        all |= r;
+    }
+    // Fitted, not merely inside: the drawing fills the view in at least one direction.
+    QVERIFY(all.width() > view.width() * 0.8 || all.height() > view.height() * 0.8);
+    // A resize of a fitted view fits again.
+    const int before = e.entityScreenRect(e.vectorDrawing()->find(1)).width();
+    e.resize(800, 300);
+    QTRY_VERIFY(e.entityScreenRect(e.vectorDrawing()->find(1)).width() > before * 1.4);
+}
+
+void tst_ZVectorDrawingEditor::wheelZoomKeepsPointUnderCursor_data()
+{
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<QPoint>("cursor");
+    QTest::newRow("in at corner") << 120 << QPoint(50, 40);
+    QTest::newRow("out at centre") << -240 << QPoint(200, 150);
+}
+
+void tst_ZVectorDrawingEditor::wheelZoomKeepsPointUnderCursor()
+{
+    QFETCH(int, delta);
+    QFETCH(QPoint, cursor);
+    ZVectorDrawingEditor e;
+    e.resize(400, 300);
+    fill(e.vectorDrawing());
+    e.zoomAll();
+    const double before = e.viewScale();
+    const QPointF world = e.ScreenPtToWorldPt(cursor);
+    QWheelEvent wheel(QPointF(cursor), QPointF(e.mapToGlobal(cursor)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&e, &wheel);
+    QVERIFY(delta > 0 ? e.viewScale() > before : e.viewScale() < before);
+    const QPointF after = e.WorldPtToScreenPt(world);
+    QVERIFY2(QLineF(after, cursor).length() < 1e-6, qPrintable(QStringLiteral("%1,%2").arg(after.x()).arg(after.y())));
+}
+
+void tst_ZVectorDrawingEditor::middleButtonPans_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("pans");
+    QTest::newRow("middle") << int(Qt::MiddleButton) << true;
+    QTest::newRow("left") << int(Qt::LeftButton) << false;
+}
+
+void tst_ZVectorDrawingEditor::middleButtonPans()
+{
+    QFETCH(int, button);
+    QFETCH(bool, pans);
+    ZVectorDrawingEditor e;
+    e.resize(400, 300);
+    fill(e.vectorDrawing());
+    e.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&e));
+    e.zoomAll();
+    const QPoint from(100, 100), to(160, 70);
+    const QPointF world = e.ScreenPtToWorldPt(from);
+    QTest::mousePress(&e, Qt::MouseButton(button), Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, e.mapToGlobal(to), Qt::NoButton, Qt::MouseButton(button), Qt::NoModifier);
+    QApplication::sendEvent(&e, &move);
+    QTest::mouseRelease(&e, Qt::MouseButton(button), Qt::NoModifier, to);
+    const QPointF now = e.WorldPtToScreenPt(world);
+    QCOMPARE(QLineF(now, pans ? QPointF(to) : QPointF(from)).length() < 1e-6, true);
+}
+
+void tst_ZVectorDrawingEditor::entityAtPicksWhatIsUnderTheCursor_data()
+{
+    QTest::addColumn<QPointF>("world");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("on the base line") << QPointF(500, 0) << 1;
+    QTest::newRow("on the circle's rim") << QPointF(800, 250) << 3;
+    QTest::newRow("inside the circle") << QPointF(700, 250) << 0;
+    QTest::newRow("on the text") << QPointF(230, 320) << 4;
+    QTest::newRow("polyline second leg") << QPointF(1000, 450) << 5;
+}
+
+void tst_ZVectorDrawingEditor::entityAtPicksWhatIsUnderTheCursor()
+{
+    QFETCH(QPointF, world);
+    QFETCH(int, expected);
+    ZVectorDrawingEditor e;
+    e.resize(500, 300);
+    fill(e.vectorDrawing());
+    e.zoomAll();
+    ZVDEntity* hit = e.entityAt(e.WorldPtToScreenPt(world).toPoint());
+    QCOMPARE(hit ? hit->id() : 0, expected);
+}
+
+void tst_ZVectorDrawingEditor::keyCommandsFollowTheInputSwitch_data()
+{
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("input on") << true;
+}
+
+void tst_ZVectorDrawingEditor::keyCommandsFollowTheInputSwitch()
+{
+    QFETCH(bool, accept);
+    ZVectorDrawingEditor e;
+    e.resize(400, 300);
+    fill(e.vectorDrawing());
+    e.zoomAll();
+    const double fitted = e.viewScale();
+    e.setAccpetMouseKeyInput(accept);
+    QTest::keyClick(&e, Qt::Key_Plus);
+    QCOMPARE(e.viewScale() > fitted, accept);
+    // The wheel zooms whatever the switch says.
+    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&e, &wheel);
+    QVERIFY(e.viewScale() > fitted);
+    QTest::keyClick(&e, Qt::Key_Home);
+    QCOMPARE(qFuzzyCompare(e.viewScale(), fitted), accept);
+}
+
+void tst_ZVectorDrawingEditor::defaultFontShowsChinese()
+{
+    ZVectorDrawingEditor e;
+    const QString file = e.defaultFont();
+    QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
+    const int id = QFontDatabase::addApplicationFont(file);
+    QVERIFY(id >= 0);
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    QVERIFY(!families.isEmpty());
+    QVERIFY2(QFontDatabase().writingSystems(families.first()).contains(QFontDatabase::SimplifiedChinese),
+             qPrintable(families.first()));
+}
+
+QTEST_MAIN(tst_ZVectorDrawingEditor)
+#include "tst_zvectordrawingeditor.moc"

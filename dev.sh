@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Developer commands: demo, test, test-asan, bench [--quick], fuzz [SECONDS].
+# Developer commands; ./dev.sh help lists them.
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
@@ -7,7 +7,7 @@ ROOT=$(pwd)
 PACKAGES=(qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
           libqt5sql5-sqlite libqt5sql5-psql postgresql libmuparser-dev fonts-wqy-microhei
           xvfb xauth imagemagick libbenchmark-dev clang-14 libclang-rt-14-dev cmake ninja-build g++
-          valgrind)
+          valgrind doxygen graphviz)
 
 ensure_packages() {
     local missing=()
@@ -125,8 +125,36 @@ case "$cmd" in
     grep -q "definitely lost: 0 bytes" "$out/memcheck.log" || grep -q "All heap blocks were freed" "$out/memcheck.log" || status=1
     exit $status
     ;;
+  docs)
+    # HTML API documentation of the public headers and hostapi/ into build/docs/html. hostapi/ is
+    # first checked on its own, where every public member must be documented. Warnings fail both.
+    ensure_packages
+    rm -rf build/docs
+    mkdir -p build/docs
+    { cat docs/Doxyfile
+      printf '%s\n' "INPUT = hostapi" "EXTRACT_ALL = NO" "WARN_IF_UNDOCUMENTED = YES" "HAVE_DOT = NO" \
+          "USE_MDFILE_AS_MAINPAGE =" "GENERATE_HTML = NO" "GENERATE_XML = YES" "XML_OUTPUT = hostapi-check"
+    } | doxygen -
+    doxygen docs/Doxyfile
+    echo "dev.sh: API documentation in $ROOT/build/docs/html/index.html"
+    ;;
+  help|-h|--help)
+    cat <<'USAGE'
+usage: ./dev.sh COMMAND
+  demo               build and run the demo; without a display, PNGs of every widget into demo-output/
+  test [CTEST ARGS]  build (Debug) and run every test suite; e.g. ./dev.sh test -L drawingtree
+  test-asan          the same with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/)
+  bench [--quick]    release build, every benchmark beside its plain-Qt baseline
+  fuzz [SECONDS]     build the libFuzzer targets with clang and run each for SECONDS (default 60)
+  package            install into build/install-prefix and build and run a consumer against it
+  memcheck           the headless demo under valgrind: error and leak summaries
+  docs               Doxygen HTML of the public headers and hostapi/ (build/docs/html); warnings fail
+  help               this list
+Every command first installs missing Debian packages (apt-get, as root).
+USAGE
+    ;;
   *)
-    echo "usage: ./dev.sh demo | test | test-asan | bench [--quick] | fuzz [SECONDS] | package | memcheck" >&2
+    echo "dev.sh: unknown command '$cmd'; ./dev.sh help lists the commands" >&2
     exit 2
     ;;
 esac

@@ -9,6 +9,7 @@
 
 #include "controls/orbtipwidget.h"
 #include "controls/talmessagebox.h"
+#include "controls/talmessageboxanswers.h"
 #include "drawingdata/iorbdrawingfile.h"
 #include "drawingdata/iorbdrawingservice.h"
 #include "drawingdata/iorbdrawset.h"
@@ -208,13 +209,13 @@ private:
 
         // Reset, answering the confirmation with Yes.
         QString asked;
-        TalMessageBox::setAnswerHook([&asked](QWidget*, const QString&, const QString& text, QMessageBox::StandardButtons,
+        TalMessageBoxAnswers::setHook([&asked](QWidget*, const QString&, const QString& text, QMessageBox::StandardButtons,
                                               QMessageBox::StandardButton) {
             asked = text;
             return QMessageBox::Yes;
         });
         clickButton(dialog.findChild<QPushButton*>(QStringLiteral("btnReset")));
-        TalMessageBox::setAnswerHook({});
+        TalMessageBoxAnswers::setHook({});
         step(&dialog, QStringLiteral("reset"), QStringLiteral("恢复默认值, asked \"%1\", answered Yes").arg(asked), dir);
 
         // A last edit, then OK.

@@ -9,22 +9,36 @@
 #include "drawingdata/orbkeyvaluelist.h"
 
 #include <cstdint>
+#include <type_traits>
 #include <cstdlib>
 
-// The tree's name helpers are private; its test class is a friend, and this stands in for it.
-class tst_OrbDrawingTreeWidget
+// The tree's name helpers are private and nothing else hands them arbitrary text. An explicit
+// instantiation may name private members, so these templates hand out pointers to them.
+using DisplayNameFn = QString (OrbDrawingTreeWidget::*)(QString&);
+using OptionValueFn = QString (OrbDrawingTreeWidget::*)(const QString&, const QString&);
+template <typename Fn, Fn Member, int N>
+struct Expose
 {
-public:
-    static void run(OrbDrawingTreeWidget& tree, const QStringList& lines)
-    {
-        for (int i = 1; i < lines.size(); ++i) {
-            QString name = lines.at(i);
-            tree.getDisplayName(name);
-            const int tab = lines.at(i).indexOf(QLatin1Char('\t'));
-            tree.getOptionValue(lines.at(i).left(tab), tab < 0 ? QString() : lines.at(i).mid(tab + 1));
-        }
-    }
+    friend Fn exposed(std::integral_constant<int, N>) { return Member; }
 };
+DisplayNameFn exposed(std::integral_constant<int, 0>);
+OptionValueFn exposed(std::integral_constant<int, 1>);
+template struct Expose<DisplayNameFn, &OrbDrawingTreeWidget::getDisplayName, 0>;
+template struct Expose<OptionValueFn, &OrbDrawingTreeWidget::getOptionValue, 1>;
+
+namespace {
+void run(OrbDrawingTreeWidget& tree, const QStringList& lines)
+{
+    const DisplayNameFn displayName = exposed(std::integral_constant<int, 0>());
+    const OptionValueFn optionValue = exposed(std::integral_constant<int, 1>());
+    for (int i = 1; i < lines.size(); ++i) {
+        QString name = lines.at(i);
+        (tree.*displayName)(name);
+        const int tab = lines.at(i).indexOf(QLatin1Char('\t'));
+        (tree.*optionValue)(lines.at(i).left(tab), tab < 0 ? QString() : lines.at(i).mid(tab + 1));
+    }
+}
+} // namespace
 
 namespace {
 OrbDrawingTreeWidget* g_tree = nullptr;
@@ -47,6 +61,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QString& key : list.keys())
         params.insert(key, list.getValue(key).toString());
     g_tree->setDisplayParams(params);
-    tst_OrbDrawingTreeWidget::run(*g_tree, lines);
+    run(*g_tree, lines);
     return 0;
 }

@@ -85,11 +85,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int i = 0; i < props->count() && i < 8; ++i) {
         OrbDrawsetProp* prop = props->at(i);
         prop->value(true);
+        // Every value is validated; the first accepted one is saved (each save recalculates).
+        bool saved = prop->isReadOnly();
         for (const OrbParamDef& p : qAsConst(def.params)) {
             QString message;
-            if (props->validate(prop, p.defaultValue, message) && !prop->isReadOnly()
-                && !props->saveEditorValue({prop}, p.defaultValue))
+            if (!props->validate(prop, p.defaultValue, message) || saved)
+                continue;
+            if (!props->saveEditorValue({prop}, p.defaultValue))
                 std::abort();
+            saved = true;
         }
     }
     processor.toDrawingInfo();

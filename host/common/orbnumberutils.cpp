@@ -5,13 +5,18 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+// Beyond this many places a double has no digits left to round.
+constexpr int kMaxRoundDecimals = 15;
+} // namespace
+
 double fRound(double value, int decimals, double tolerance)
 {
     if (!std::isfinite(value))
         return value;
     if (decimals < 0)
         decimals = 0;
-    if (decimals > 15)
+    if (decimals > kMaxRoundDecimals)
         return value;
     const double scale = std::pow(10.0, decimals);
     const double scaled = value * scale;

@@ -5,13 +5,18 @@
 
 #include <cmath>
 
+namespace {
+// Forms are designed at this logical dpi.
+constexpr double kDesignDpi = 96.0;
+} // namespace
+
 double OrbDeskUtils::dpiScale()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return 1.0;
     const double dpi = screen->logicalDotsPerInch();
-    return dpi > 0 ? dpi / 96.0 : 1.0;
+    return dpi > 0 ? dpi / kDesignDpi : 1.0;
 }
 
 QSize OrbDeskUtils::calcFormSize(int width, int height)

@@ -12,6 +12,10 @@
 namespace {
 constexpr int kArrow = 8;  // height of the arrow that points at the anchor
 constexpr int kBorder = 1;
+constexpr int kPadding = 2;         // between the border and the content
+constexpr int kArrowInset = 4;      // least distance of the arrow's side from the tip's edge
+const QColor kBackground(255, 255, 250);
+const QColor kOutline(150, 150, 150);
 
 bool isPress(QEvent::Type type)
 {
@@ -35,7 +39,7 @@ OrbTipWidget::OrbTipWidget(QWidget* owner, QWidget* anchor, QWidget* content)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 250));
+    pal.setColor(QPalette::Window, kBackground);
     setPalette(pal);
 
     // The content keeps the size it was given (a picture is drawn at its designed size).
@@ -45,7 +49,8 @@ OrbTipWidget::OrbTipWidget(QWidget* owner, QWidget* anchor, QWidget* content)
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(0);
     layout->addWidget(content);
-    layout->setContentsMargins(kBorder + 2, kBorder + 2 + kArrow, kBorder + 2, kBorder + 2);
+    const int m = kBorder + kPadding;
+    layout->setContentsMargins(m, m + kArrow, m, m);
     hide();
 }
 
@@ -113,9 +118,10 @@ void OrbTipWidget::placeAtAnchor()
         pos.setX(qBound(avail.left(), pos.x(), qMax(avail.left(), avail.right() - size.width())));
     }
     auto* lay = layout();
-    const int m = kBorder + 2;
+    const int m = kBorder + kPadding;
     lay->setContentsMargins(m, m + (m_above ? 0 : kArrow), m, m + (m_above ? kArrow : 0));
-    m_arrowX = qBound(kArrow + 4, anchorTop.x() + m_anchor->width() / 2 - pos.x(), qMax(kArrow + 4, size.width() - kArrow - 4));
+    const int arrowMin = kArrow + kArrowInset;
+    m_arrowX = qBound(arrowMin, anchorTop.x() + m_anchor->width() / 2 - pos.x(), qMax(arrowMin, size.width() - arrowMin));
     resize(size);
     move(pos);
 
@@ -141,7 +147,7 @@ void OrbTipWidget::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(QColor(150, 150, 150));
+    painter.setPen(kOutline);
     const int w = width() - 1;
     const int h = height() - 1;
     QPolygon outline;

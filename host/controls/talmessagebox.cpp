@@ -1,22 +1,16 @@
 #include "controls/talmessagebox.h"
 
-#include <QPushButton>
+#include "controls/talmessageboxanswers.h"
 
-namespace {
-TalMessageBox::AnswerHook& answerHook()
-{
-    static TalMessageBox::AnswerHook hook;
-    return hook;
-}
-} // namespace
+#include <QPushButton>
 
 QMessageBox::StandardButton TalMessageBox::question(QWidget* parent, const QString& title, const QString& text,
                                                     QMessageBox::StandardButtons buttons,
                                                     QMessageBox::StandardButton defaultButton,
                                                     const QString& detail)
 {
-    if (answerHook())
-        return answerHook()(parent, title, text, buttons, defaultButton);
+    if (const TalMessageBoxAnswers::Hook& hook = TalMessageBoxAnswers::hook())
+        return hook(parent, title, text, buttons, defaultButton);
 
     QMessageBox box(QMessageBox::Question, title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
@@ -33,9 +27,4 @@ QMessageBox::StandardButton TalMessageBox::question(QWidget* parent, const QStri
     if (buttons.testFlag(QMessageBox::Cancel))
         return QMessageBox::Cancel;
     return QMessageBox::NoButton;
-}
-
-void TalMessageBox::setAnswerHook(AnswerHook hook)
-{
-    answerHook() = std::move(hook);
 }

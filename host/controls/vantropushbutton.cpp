@@ -2,6 +2,12 @@
 
 #include <QFontMetrics>
 
+namespace {
+// Room beside the text of a fitted button: two characters and the frame.
+constexpr int kFitPaddingChars = 2;
+constexpr int kFitFramePixels = 8;
+} // namespace
+
 VantroPushButton::VantroPushButton(QWidget* parent)
     : QPushButton(parent)
 {
@@ -19,7 +25,8 @@ QSize VantroPushButton::minimumSizeHint() const
     QSize hint = QPushButton::minimumSizeHint();
     if (m_fitText) {
         const QFontMetrics metrics(font());
-        hint.setWidth(qMax(hint.width(), metrics.horizontalAdvance(text()) + 2 * metrics.averageCharWidth() + 8));
+        hint.setWidth(qMax(hint.width(), metrics.horizontalAdvance(text()) + kFitPaddingChars * metrics.averageCharWidth()
+                                                  + kFitFramePixels));
     }
     return hint;
 }

@@ -3,21 +3,14 @@
 #include "drawingdata/iorbdrawset.h"
 #include "drawingdata/orbkeyvaluelist.h"
 #include "orbdrawingtabledisplayextensionrebar.h"
-
-namespace {
-OrbDrawingCoreUtils::TableDisplayExtensionFactory& factory()
-{
-    static OrbDrawingCoreUtils::TableDisplayExtensionFactory f;
-    return f;
-}
-} // namespace
+#include "orbtabledisplayextensionfactory.h"
 
 QSharedPointer<OrbDrawingTableDisplayExtension>
 OrbDrawingCoreUtils::newTableDisplayExtension(IOrbDrawingService* service, IOrbDrawset* drawset,
                                               const OrbKeyValueList& settings)
 {
-    if (factory())
-        return factory()(service, drawset, settings);
+    if (const OrbTableDisplayExtensionFactory::Factory& factory = OrbTableDisplayExtensionFactory::current())
+        return factory(service, drawset, settings);
     if (!service || !drawset)
         return {};
     const OrbKeyValueList* keys = drawset->keyValues();
@@ -28,9 +21,4 @@ OrbDrawingCoreUtils::newTableDisplayExtension(IOrbDrawingService* service, IOrbD
     if (rows.isEmpty())
         return {};
     return QSharedPointer<OrbDrawingTableDisplayExtension>(new OrbDrawingTableDisplayExtensionRebar(rows));
-}
-
-void OrbDrawingCoreUtils::setTableDisplayExtensionFactory(TableDisplayExtensionFactory f)
-{
-    factory() = std::move(f);
 }

@@ -2,6 +2,7 @@
 
 #include "engine/zvdeinsertpoint.h"
 #include "engine/zvdentity.h"
+#include "engine/zvdinitialfont.h"
 #include "engine/zvectordrawing.h"
 #include "engine/zvpviewer.h"
 
@@ -40,12 +41,6 @@ const char* const kFontCandidates[] = {
     "C:/Windows/Fonts/simsun.ttc",
     "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
 };
-
-QString& initialFontOverride()
-{
-    static QString path;
-    return path;
-}
 
 QString firstExistingFont()
 {
@@ -173,17 +168,8 @@ ZVectorDrawingEditor::ZVectorDrawingEditor(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(40, 40);
     d->drawing->addObserver(this);
-    setDefaultFont(initialFont());
-}
-
-void ZVectorDrawingEditor::setInitialFont(const QString& fontFile)
-{
-    initialFontOverride() = fontFile;
-}
-
-QString ZVectorDrawingEditor::initialFont()
-{
-    return initialFontOverride().isEmpty() ? firstExistingFont() : initialFontOverride();
+    const QString initial = ZVDInitialFont::path();
+    setDefaultFont(initial.isEmpty() ? firstExistingFont() : initial);
 }
 
 ZVectorDrawingEditor::~ZVectorDrawingEditor()

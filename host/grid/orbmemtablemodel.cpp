@@ -8,6 +8,8 @@
 
 namespace {
 const QString kNullText = QStringLiteral("NULL");
+const QColor kGreyText(150, 150, 150);          // NULL values and greyed read-only cells
+const QColor kReadonlyBackground(240, 240, 240);
 }
 
 OrbMemTableModel::OrbMemTableModel(QObject* parent)
@@ -172,12 +174,12 @@ QVariant OrbMemTableModel::data(const QModelIndex& index, int role) const
             return font;
         }
         if (isNull || (m_readonly && m_readonlyMode == ReadonlyGreyed))
-            return QBrush(QColor(150, 150, 150));
+            return QBrush(kGreyText);
         return QVariant();
     }
     case Qt::BackgroundRole:
         if (m_readonly && m_customBackgroundColor)
-            return QBrush(QColor(240, 240, 240));
+            return QBrush(kReadonlyBackground);
         return QVariant();
     default:
         return QVariant();

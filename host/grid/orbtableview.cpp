@@ -2,6 +2,11 @@
 
 #include <QHeaderView>
 
+namespace {
+constexpr int kRowHeight = 22;
+constexpr int kMinRowHeight = 18;
+} // namespace
+
 OrbTableView::OrbTableView(QWidget* parent)
     : NexTableView(parent)
 {
@@ -9,8 +14,8 @@ OrbTableView::OrbTableView(QWidget* parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setWordWrap(false);
     QHeaderView* rows = QTableView::verticalHeader();
-    rows->setDefaultSectionSize(22);
-    rows->setMinimumSectionSize(18);
+    rows->setDefaultSectionSize(kRowHeight);
+    rows->setMinimumSectionSize(kMinRowHeight);
     QHeaderView* columns = QTableView::horizontalHeader();
     columns->setDefaultAlignment(Qt::AlignCenter);
     columns->setHighlightSections(false);

@@ -9,6 +9,9 @@
 #include <QPainter>
 
 namespace {
+// Room around the check box of an esCheckBox cell.
+const QSize kCheckCellPadding(8, 4);
+
 // The value an esCheckBox cell shows: the edit role, or the display role when the model
 // answers nothing for editing.
 QVariant checkValue(const QModelIndex& index)
@@ -87,7 +90,7 @@ QSize VantroDefaultItemDelegate::sizeHint(const QStyleOptionViewItem& option, co
     bool readOnly = false;
     if (editStyle(index, readOnly) == esCheckBox) {
         const QRect check = doCheck(option, option.rect, QVariant(int(Qt::Checked)));
-        return check.size() + QSize(8, 4);
+        return check.size() + kCheckCellPadding;
     }
     return QItemDelegate::sizeHint(option, index);
 }

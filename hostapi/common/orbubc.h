@@ -1,38 +1,24 @@
 #pragma once
 
-#include <QList>
 #include <QString>
-#include <QStringList>
 
-// The host's usage-event collector: widgets send a code (and optionally a parameter) when a
-// user uses a feature. Events are kept in memory in the order sent and, when a log file is set,
-// appended to it as "<ISO time>\t<code>\t<param>" lines.
+/// The host's usage-event collector: widgets send a code (and optionally a parameter) when a user
+/// uses a feature, so that the host can count feature use.
 class OrbUbc
 {
 public:
-    struct Event
-    {
-        QString code;
-        QString param;
-        bool operator==(const Event& other) const { return code == other.code && param == other.param; }
-    };
-
+    /// The process-wide collector; never null.
     static OrbUbc* instance();
 
+    /// Records one usage event. The input dialog sends "410011" (element type 5020) or "410015"
+    /// (5030) when it opens, and a reset code ("410012", "410016", "420012", "420016" for element
+    /// types 5020, 5030, 5021, 5031) with the processor's drawing id as param when the user
+    /// restores defaults. Must not fail or block the user.
     void send(const QString& code, const QString& param = QString());
 
-    const QList<Event>& events() const { return m_events; }
-    // The codes sent, in order.
-    QStringList codes() const;
-    void clear() { m_events.clear(); }
-
-    // Empty path: no log. False when the file cannot be opened for appending.
-    bool setLogFile(const QString& path);
-    QString logFile() const { return m_logPath; }
+    OrbUbc(const OrbUbc&) = delete;
+    OrbUbc& operator=(const OrbUbc&) = delete;
 
 private:
     OrbUbc() = default;
-
-    QList<Event> m_events;
-    QString m_logPath;
 };

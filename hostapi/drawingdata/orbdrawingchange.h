@@ -15,6 +15,7 @@ struct OrbDrawingChange
         Reordered, ///< orderNum() answers the new order number
     };
 
+    /// What happened.
     Kind kind = Renamed;
     /// The type that changed, or for a drawset change the drawset's type. Never null.
     IOrbDrawsetType* type = nullptr;

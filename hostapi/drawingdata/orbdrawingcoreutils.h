@@ -2,25 +2,19 @@
 
 #include <QSharedPointer>
 
-#include <functional>
-
 class IOrbDrawingService;
 class IOrbDrawset;
 class OrbDrawingTableDisplayExtension;
 class OrbKeyValueList;
 
-// Helpers of the host's drawing core library.
+/// Helpers of the host's drawing core library.
 class OrbDrawingCoreUtils
 {
 public:
-    // The table display extension of drawset, or null when the drawset declares none (or service
-    // or drawset is null). settings carry "elementType", the processor's element type.
+    /// A new table display extension for drawset. The input dialog's table display asks for one
+    /// each time it is given a processor with a drawset, and shows its tables on the dialog's right.
+    /// settings carry "elementType", the processor's element type. Null when the drawset declares
+    /// none (or service or drawset is null): the table display then stays hidden.
     static QSharedPointer<OrbDrawingTableDisplayExtension>
     newTableDisplayExtension(IOrbDrawingService* service, IOrbDrawset* drawset, const OrbKeyValueList& settings);
-
-    // Lets automated runs supply extensions instead of the drawsets' own declarations. An empty
-    // factory restores the declarations.
-    using TableDisplayExtensionFactory = std::function<QSharedPointer<OrbDrawingTableDisplayExtension>(
-        IOrbDrawingService*, IOrbDrawset*, const OrbKeyValueList&)>;
-    static void setTableDisplayExtensionFactory(TableDisplayExtensionFactory factory);
 };

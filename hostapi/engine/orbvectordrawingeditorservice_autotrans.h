@@ -2,12 +2,14 @@
 
 #include "engine/ivectordrawingeditorservice.h"
 
-// A base service with neutral answers: nothing is a parameter, everything is read-only, nothing
-// is saved. translateText translates through the "OrbVectorDrawingEditorService" context.
-// The current id starts at 0.
+/// A base service with neutral answers: nothing is a parameter, everything is read-only, nothing
+/// is saved. translateText translates through the "OrbVectorDrawingEditorService" context.
+/// The current id starts at 0. The library's drawing info editor form derives from it and
+/// overrides the parameter operations; the others keep these answers.
 class OrbVectorDrawingEditorService_AutoTrans : public IVectorDrawingEditorService
 {
 public:
+    /// A service with current id 0.
     OrbVectorDrawingEditorService_AutoTrans();
     ~OrbVectorDrawingEditorService_AutoTrans() override;
 

@@ -14,42 +14,59 @@ class QDomElement;
 class ZVDEntity;
 class VDObserver;
 
-// A drawing made of entities with integer ids (VD ids). The drawing owns its entities.
+/// A drawing made of entities with integer ids (VD ids). The drawing owns its entities.
+/// The library loads and saves drawings through OrbVectorDrawingUtils (clear, loadFromStream,
+/// saveToStream, saveToXMLNode) and finds the text entities that show parameters with find().
+/// The members marked "host side" build and inspect drawings in the reference engine; the library
+/// does not call them.
 class ZVectorDrawing
 {
 public:
+    /// An empty drawing.
     ZVectorDrawing();
     virtual ~ZVectorDrawing();
     ZVectorDrawing(const ZVectorDrawing&) = delete;
     ZVectorDrawing& operator=(const ZVectorDrawing&) = delete;
 
-    // The entity with that id, or null.
+    /// The entity with that id, or null. The editor form looks up the text of every property
+    /// (OrbDrawsetProp::vdID) with it.
     virtual ZVDEntity* find(int id);
+    /// Removes every entity; loading an empty byte array does this.
     virtual void clear();
-    // Replaces the content from the stream; on anything it cannot read it answers false, leaves
-    // the drawing empty and lastError() reads "Invalid Stream Format".
+    /// Replaces the content from the stream; on anything it cannot read it answers false, leaves
+    /// the drawing empty and lastError() reads "Invalid Stream Format". The library does not read
+    /// the answer: an unreadable drawing shows as an empty one.
     virtual bool loadFromStream(std::iostream* stream);
+    /// Writes the drawing into stream; the library always asks for vdsfStream with flag false.
+    /// What it writes must read back unchanged through loadFromStream. False when it cannot write.
     virtual bool saveToStream(std::iostream* stream, EnVDSaveFormat format, bool flag);
-    // Writes each entity as an element with its id and attributes under node.
+    /// Writes each entity as an element with its id and attributes under node (the XML form of
+    /// OrbVectorDrawingUtils::saveData); flag is passed on from the caller.
     virtual void saveToXMLNode(QDomElement& node, bool flag);
 
-    // Takes ownership; an entity whose id is already used replaces the earlier one.
+    /// Host side: takes ownership; an entity whose id is already used replaces the earlier one.
     void add(ZVDEntity* entity);
+    /// Host side: the number of entities.
     int count() const { return int(m_entities.size()); }
+    /// Host side: the entity at index (0 <= index < count()), in the order they were added.
     ZVDEntity* at(int index) const { return m_entities[size_t(index)].get(); }
-    // A free id above every id in use.
+    /// Host side: a free id above every id in use.
     int nextId() const;
+    /// Host side: the extent of all entities in drawing units (empty for an empty drawing).
     QRectF boundingRect() const;
+    /// Host side: why the last load failed; empty after a good one.
     QString lastError() const { return m_lastError; }
-    // Spacing of the drawing's own grid in drawing units (0: none); kept in the stream.
+    /// Host side: spacing of the drawing's own grid in drawing units (0: none); kept in the stream.
     double gridSpacing() const { return m_gridSpacing; }
+    /// Host side: sets the grid spacing (negative or not finite counts as 0).
     void setGridSpacing(double spacing);
-    // Removes and deletes the entity with that id; false when there is none.
+    /// Host side: removes and deletes the entity with that id; false when there is none.
     bool remove(int id);
-    // Observers are told (event 0) about every change made through this class; not owned.
+    /// Host side: observers are told (event 0) about every change made through this class; not owned.
     void addObserver(VDObserver* observer);
+    /// Host side: stops telling observer about changes.
     void removeObserver(VDObserver* observer);
-    // Tells the observers that entities changed (after a caller edited them in place).
+    /// Host side: tells the observers that entities changed (after a caller edited them in place).
     void notifyChanged(std::vector<ZVDEntity*> entities = {});
 
 private:

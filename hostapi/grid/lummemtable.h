@@ -8,31 +8,43 @@
 #include <QString>
 #include <QVariant>
 
-// A named table held in memory: fields (columns) and records (rows). Owns both.
+/// A named table held in memory: fields (columns) and records (rows). Owns both. The host's table
+/// provider hands out calculated tables in this form; the data view shows them read-only.
 class LumMemTable
 {
 public:
+    /// An empty table without fields.
     explicit LumMemTable(const QString& tableName = QString());
     virtual ~LumMemTable();
     LumMemTable(const LumMemTable&) = delete;
     LumMemTable& operator=(const LumMemTable&) = delete;
 
+    /// The table's name; the data view gives readable captions only to tables it names.
     QString tableName() const { return m_tableName; }
+    /// Host side: renames the table.
     void setTableName(const QString& value) { m_tableName = value; }
+    /// The columns; never null.
     LumMemFields* fields() const { return m_fields; }
 
+    /// The number of rows; the data view marks tabs of tables with rows.
     int recordCount() const { return m_records.size(); }
+    /// The row at index, or null out of range.
     LumMemRecord* record(int index) const;
+    /// Host side: appends an empty row and returns it.
     LumMemRecord* appendRecord();
+    /// Host side: removes and deletes the row at index; nothing out of range.
     void removeRecord(int index);
+    /// Host side: removes every row.
     void clearRecords();
 
-    // The index of the first record whose field holds value, or -1. Numbers compare by value
-    // (the integer 3 finds 3, 3LL and 3.0); other values compare as text.
+    /// The index of the first record whose field holds value, or -1. Numbers compare by value
+    /// (the integer 3 finds 3, 3LL and 3.0); other values compare as text. The data view selects
+    /// the rows a debug output line names by their "ID" with it.
     int findRecordIndex(const QString& fieldName, const QVariant& value) const;
+    /// Host side: the first record whose field holds value, or null.
     LumMemRecord* findRecord(const QString& fieldName, const QVariant& value) const;
-    // True when no record holds a non-empty value in that column (also for a table without
-    // records and for a column out of range).
+    /// True when no record holds a non-empty value in that column (also for a table without
+    /// records and for a column out of range). The data view hides such columns.
     bool columnDataIsNull(int column) const;
 
 private:

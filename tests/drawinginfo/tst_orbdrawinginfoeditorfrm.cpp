@@ -9,6 +9,7 @@
 #include "drawinginfo/orbdrawinginfoparamsvdeditor.h"
 #include "engine/zvdentity.h"
 #include "engine/zvdeinsertpoint.h"
+#include "engine/zvdinitialfont.h"
 #include "engine/zvectordrawing.h"
 #include "engine/zvpviewer.h"
 #include "vectordrawing/orbvectordrawingutils.h"
@@ -134,9 +135,9 @@ void tst_OrbDrawingInfoEditorFrm::construction()
     QTemporaryDir dir;
     QVERIFY(QFile(dir.filePath(font)).open(QIODevice::WriteOnly));
     QVERIFY(!simsunBeside || QFile(dir.filePath("simsun.ttc")).open(QIODevice::WriteOnly));
-    ZVectorDrawingEditor::setInitialFont(dir.filePath(font));
+    ZVDInitialFont::set(dir.filePath(font));
     Fixture f;
-    ZVectorDrawingEditor::setInitialFont(QString());
+    ZVDInitialFont::set(QString());
     QCOMPARE(f.editor()->defaultFont(), changed ? dir.path() + "//simsun.ttc" : dir.filePath(font));
     QVERIFY(!f.editor()->acceptMouseKeyInput());
     QVERIFY(!f.editor()->insertPoint()->isVisible());

@@ -1,7 +1,7 @@
 #include "fakeinputdialog.h"
 
 #include "drawingdata/iorbdrawset.h"
-#include "drawingdata/orbdrawingcoreutils.h"
+#include "drawingdata/orbtabledisplayextensionfactory.h"
 #include "drawingdata/orbkeyvaluelist.h"
 
 #include <QLabel>
@@ -35,7 +35,7 @@ void FakeTableExtension::restoreDefValues()
 FakeExtensionFactory::FakeExtensionFactory(FakeLog* log)
     : m_log(log)
 {
-    OrbDrawingCoreUtils::setTableDisplayExtensionFactory(
+    OrbTableDisplayExtensionFactory::set(
         [this](IOrbDrawingService*, IOrbDrawset* drawset, const OrbKeyValueList& settings)
             -> QSharedPointer<OrbDrawingTableDisplayExtension> {
             QString name = QStringLiteral("null");
@@ -53,13 +53,13 @@ FakeExtensionFactory::FakeExtensionFactory(FakeLog* log)
 
 FakeExtensionFactory::~FakeExtensionFactory()
 {
-    OrbDrawingCoreUtils::setTableDisplayExtensionFactory({});
+    OrbTableDisplayExtensionFactory::set({});
 }
 
 FakeQuestionAnswer::FakeQuestionAnswer(FakeLog* log, QMessageBox::StandardButton answer)
     : m_log(log), m_answer(answer)
 {
-    TalMessageBox::setAnswerHook([this](QWidget*, const QString& title, const QString& text,
+    TalMessageBoxAnswers::setHook([this](QWidget*, const QString& title, const QString& text,
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) {
         m_log->add(QStringLiteral("question(%1|%2|%3|%4)")
@@ -70,5 +70,5 @@ FakeQuestionAnswer::FakeQuestionAnswer(FakeLog* log, QMessageBox::StandardButton
 
 FakeQuestionAnswer::~FakeQuestionAnswer()
 {
-    TalMessageBox::setAnswerHook({});
+    TalMessageBoxAnswers::setHook({});
 }

@@ -5,7 +5,7 @@
 
 #include "fakelog.h"
 
-#include "controls/talmessagebox.h"
+#include "controls/talmessageboxanswers.h"
 #include "drawingdata/orbdrawingtabledisplayextension.h"
 
 #include <QPointer>

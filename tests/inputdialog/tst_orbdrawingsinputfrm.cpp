@@ -6,7 +6,7 @@
 #include "fakedrawingdata.h"
 #include "fakeinputdialog.h"
 
-#include "common/orbubc.h"
+#include "common/orbubclog.h"
 #include "controls/orbtipwidget.h"
 #include "controls/vantrocombobox.h"
 #include "controls/vantropushbutton.h"
@@ -60,7 +60,7 @@ struct Fixture
         processor.m_entType = 5030;
         processor.m_elementType = 5030;
         dialog.reset(new OrbDrawingsInputFrm(&service));
-        OrbUbc::instance()->clear();
+        OrbUbcLog::instance()->clear();
     }
 
     OrbDrawingTreeWidget* tree() { return dialog->findChild<OrbDrawingTreeWidget*>(); }
@@ -191,7 +191,7 @@ void tst_OrbDrawingsInputFrm::barInfoTipToggles()
         shown << tip->isVisible();
     }
     QCOMPARE(shown, QList<bool>({true, false, true}));
-    QCOMPARE(OrbUbc::instance()->codes(), events);
+    QCOMPARE(OrbUbcLog::instance()->codes(), events);
     // The host's picture is shown, at its designed size.
     auto* label = f.dialog->findChild<OrbTipWidget*>()->findChild<QLabel*>(QStringLiteral("lblBarInfo"));
     QVERIFY(label);
@@ -366,8 +366,8 @@ void tst_OrbDrawingsInputFrm::reset()
             || call.startsWith(QLatin1String("extension:")))
             seen << call;
     QCOMPARE(seen, expected);
-    QCOMPARE(OrbUbc::instance()->codes(), events);
-    for (const OrbUbc::Event& e : OrbUbc::instance()->events())
+    QCOMPARE(OrbUbcLog::instance()->codes(), events);
+    for (const OrbUbcLog::Event& e : OrbUbcLog::instance()->events())
         QCOMPARE(e.param, QStringLiteral("DRW-42"));
 }
 

@@ -10,6 +10,7 @@
 #include "fakedrawingdata.h"
 
 #include "engine/zvdeinsertpoint.h"
+#include "engine/zvdinitialfont.h"
 #include "engine/zvdentity.h"
 #include "engine/zvectordrawing.h"
 #include "engine/zvpviewer.h"
@@ -68,7 +69,7 @@ class tst_OrbDrawsetViewWidget : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { ZVectorDrawingEditor::setInitialFont(QString()); }
+    void cleanup() { ZVDInitialFont::set(QString()); }
     void setupBuildsAViewerWithoutEditingAids();
     void drawsetBeforeSetupIsOnlyStored();
     void showsAndClearsTheDrawing();
@@ -172,7 +173,7 @@ void tst_OrbDrawsetViewWidget::fontRule()
     touch(initialPath);
     if (msyhInFolder)
         touch(dir.filePath(QStringLiteral("MSYH.TTC")));
-    ZVectorDrawingEditor::setInitialFont(initialPath);
+    ZVDInitialFont::set(initialPath);
     OrbDrawsetParamsVDViewer viewer;
     const QString want = expected == QLatin1String("msyh") ? QDir(dir.path()).absolutePath() + QStringLiteral("//MSYH.TTC")
                                                            : initialPath;

@@ -3,6 +3,7 @@
 
 #include "common/lumcoreunittest.h"
 #include "common/orbubc.h"
+#include "common/orbubclog.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,24 +22,25 @@ void tst_OrbUbc::usageEvents()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     OrbUbc* ubc = OrbUbc::instance();
-    ubc->clear();
-    QVERIFY(!ubc->setLogFile(dir.path())); // a folder cannot take the log
+    OrbUbcLog* events = OrbUbcLog::instance();
+    events->clear();
+    QVERIFY(!events->setLogFile(dir.path())); // a folder cannot take the log
     const QString path = dir.filePath(QStringLiteral("ubc.log"));
-    QVERIFY(ubc->setLogFile(path));
+    QVERIFY(events->setLogFile(path));
     ubc->send(QStringLiteral("410011"));
     ubc->send(QStringLiteral("420016"), QStringLiteral("图集-7"));
-    QVERIFY(ubc->setLogFile(QString()));
+    QVERIFY(events->setLogFile(QString()));
     ubc->send(QStringLiteral("410015"));
 
-    QCOMPARE(ubc->codes(), QStringList({"410011", "420016", "410015"}));
-    QCOMPARE(ubc->events().at(1).param, QStringLiteral("图集-7"));
+    QCOMPARE(events->codes(), QStringList({"410011", "420016", "410015"}));
+    QCOMPARE(events->events().at(1).param, QStringLiteral("图集-7"));
     QFile log(path);
     QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 2);
     QVERIFY(lines.at(0).endsWith(QStringLiteral("\t410011\t")));
     QVERIFY(lines.at(1).endsWith(QStringLiteral("\t420016\t图集-7")));
-    ubc->clear();
+    events->clear();
 }
 
 void tst_OrbUbc::recorderFile()

@@ -18,6 +18,11 @@ QString uniqueConnectionName(const char* prefix);
 QSqlDatabase openConnection(const QString& path, bool readOnly, QString* error);
 // Closes and removes the connection of that name. No QSqlDatabase or QSqlQuery copy of it may live.
 void closeConnection(const QString& name);
+// Checks that the database's schema is a drawing file's: every table of createStatements is a
+// plain table with at least its columns and primary key, and there is no view, trigger or
+// virtual table (reading one could run without end). Empty when it is, else the reason;
+// *notDrawingFile is set when there is no orb_meta table at all.
+QString checkSchema(const QSqlDatabase& db, bool* notDrawingFile);
 // Formats a list of element types as stored ("5020,5021") and back.
 QString formatElementTypes(const QList<int>& types);
 QList<int> parseElementTypes(const QString& text);

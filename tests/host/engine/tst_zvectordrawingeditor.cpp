@@ -34,7 +34,6 @@ private slots:
     void middleButtonPans();
     void entityAtPicksWhatIsUnderTheCursor_data();
     void entityAtPicksWhatIsUnderTheCursor();
-    void keyCommandsFollowTheInputSwitch_data();
     void keyCommandsFollowTheInputSwitch();
     void defaultFontShowsChinese();
 };
@@ -165,30 +164,23 @@ void tst_ZVectorDrawingEditor::entityAtPicksWhatIsUnderTheCursor()
     QCOMPARE(hit ? hit->id() : 0, expected);
 }
 
-void tst_ZVectorDrawingEditor::keyCommandsFollowTheInputSwitch_data()
-{
-    QTest::addColumn<bool>("accept");
-    QTest::newRow("input on") << true;
-}
-
 void tst_ZVectorDrawingEditor::keyCommandsFollowTheInputSwitch()
 {
-    QFETCH(bool, accept);
     ZVectorDrawingEditor e;
     e.resize(400, 300);
     fill(e.vectorDrawing());
     e.zoomAll();
     const double fitted = e.viewScale();
-    e.setAccpetMouseKeyInput(accept);
+    e.setAccpetMouseKeyInput(true);
     QTest::keyClick(&e, Qt::Key_Plus);
-    QCOMPARE(e.viewScale() > fitted, accept);
+    QVERIFY(e.viewScale() > fitted);
     // The wheel zooms whatever the switch says.
     QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(&e, &wheel);
     QVERIFY(e.viewScale() > fitted);
     QTest::keyClick(&e, Qt::Key_Home);
-    QCOMPARE(qFuzzyCompare(e.viewScale(), fitted), accept);
+    QVERIFY(qFuzzyCompare(e.viewScale(), fitted));
 }
 
 void tst_ZVectorDrawingEditor::defaultFontShowsChinese()

@@ -60,19 +60,45 @@ case "$cmd" in
     (cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(njobs)" "$@")
     ;;
   bench)
+    # --quick: short runs at 1x only (CI); --scale: the 10x run even with --quick;
+    # --readme: full run, then the table replaces the one in README.md.
     ensure_packages
-    quick=0
-    [ "${1:-}" = "--quick" ] && quick=1
+    args=()
+    readme=0
+    for a in "$@"; do
+        case "$a" in
+          --quick) args+=(--benchmark_min_time=0.01 --orb-quick) ;;
+          --scale) args+=(--orb-scale) ;;
+          --readme) readme=1 ;;
+          *) args+=("$a") ;;
+        esac
+    done
     configure_build build-bench -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
         -DORB_BUILD_BENCH=ON -DORB_BUILD_TESTS=OFF -DORB_BUILD_DEMO=OFF
-    args=()
-    [ $quick -eq 1 ] && args+=(--benchmark_min_time=0.01 --orb-quick)
     status=0
+    log=$(mktemp /tmp/orb-bench.XXXXXX)
     for b in build-bench/bench/bench_*; do
         [ -f "$b" ] && [ -x "$b" ] || continue
         echo "== $(basename "$b")"
-        QT_QPA_PLATFORM=offscreen "$b" "${args[@]}" || status=1
+        QT_QPA_PLATFORM=offscreen "$b" "${args[@]}" | tee -a "$log" || status=1
     done
+    if [ $readme -eq 1 ]; then
+        {
+            echo "Measured $(date -u +%Y-%m-%d) with \`./dev.sh bench --readme\` (load: $(cut -d' ' -f1-3 /proc/loadavg))."
+            echo
+            echo '```'
+            awk '/^benchmark +time +baseline/ { on = 1; if (!seen++) print; next }
+                 /^(==|--)/ { on = 0 }
+                 on && /^BM_/' "$log"
+            echo '```'
+        } > "$log.table"
+        awk -v table="$log.table" '
+            /<!-- bench-table-begin -->/ { print; while ((getline line < table) > 0) print line; skip = 1; next }
+            /<!-- bench-table-end -->/ { skip = 0 }
+            !skip' README.md > "$log.readme" && mv "$log.readme" README.md
+        echo "dev.sh: README.md table updated"
+    fi
+    rm -f "$log" "$log.table"
     exit $status
     ;;
   fuzz)

@@ -83,7 +83,7 @@ Fixture& fixture()
     g_fixture = new Fixture;
     qAddPostRoutine(dropFixture);
     Fixture& f = *g_fixture;
-    const int types = orbbench::quick() ? 10 : 100;
+    const int types = orbbench::sized(100, 10);
     const int perType = 100;
     f.drawsets = types * perType;
     f.source = f.dir.filePath(QStringLiteral("source.orbdwg"));

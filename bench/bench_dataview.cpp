@@ -21,7 +21,7 @@ constexpr int kFields = 12;
 
 int recordCount()
 {
-    return orbbench::quick() ? 1000 : 10000;
+    return orbbench::sized(10000, 1000);
 }
 
 // Twelve fields: "ID", "DrawSetID", nine value columns and one column that is NULL throughout.

@@ -23,7 +23,7 @@
 namespace {
 int typeCount()
 {
-    return orbbench::quick() ? 40 : 200;
+    return orbbench::sized(200, 40);
 }
 constexpr int kPerType = 50;
 

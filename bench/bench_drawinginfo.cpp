@@ -21,7 +21,7 @@ struct Setup
     FakeProcessor processor{&log};
     Setup()
     {
-        const int entities = orbbench::quick() ? 2000 : 20000;
+        const int entities = orbbench::sized(20000, 2000);
         ZVectorDrawing drawing;
         for (int i = 1; i <= entities; ++i) {
             const double y = (i % 200) * 5.0;

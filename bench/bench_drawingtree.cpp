@@ -31,7 +31,7 @@ QSharedPointer<FakeDrawingFile> memFile(FakeLog* log, int types, int perType, bo
     return file;
 }
 
-int typeCount() { return orbbench::quick() ? 20 : 200; }
+int typeCount() { return orbbench::sized(200, 20); }
 const int kPerType = 50;
 
 void showView(QTreeView& view)

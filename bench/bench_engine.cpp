@@ -1,5 +1,7 @@
 // The drawing engine on a large drawing: loading and saving its stream against plain QDataStream
-// reading and writing the same number of values, and rendering a full-HD frame (fitted and zoomed).
+// reading and writing the same number of values, and rendering a full-HD frame: fitted, zoomed in
+// to readable texts (the same screen scale at every drawing size, so the frame shows the same
+// number of entities), and one step of a middle-button pan on a shown view.
 // Times are the benchmark thread's CPU time: the machine is shared, and wall time there measures
 // the other processes as much as this one.
 
@@ -16,6 +18,9 @@
 #include <QWheelEvent>
 #include <QApplication>
 
+#include <QMouseEvent>
+
+#include <cmath>
 #include <ctime>
 #include <memory>
 
@@ -41,7 +46,7 @@ private:
 
 int entityCount()
 {
-    return orbbench::quick() ? 2000 : 20000;
+    return orbbench::sized(20000, 2000);
 }
 
 // A drawing of n entities in cells of 100 x 100 units: lines, polylines, circles, arcs and texts.
@@ -199,19 +204,34 @@ void BM_EngineSave_Baseline(benchmark::State& state)
     setRate(state, f.baselineBytes.size());
 }
 
-// One full-HD frame; zoom 0 is the fitted view, otherwise wheel steps about the centre.
-void renderFrames(benchmark::State& state, int wheelSteps)
+// Texts of 18 units stand about 15 pixels high: the scale a user zooms to for reading values.
+constexpr double kReadableScale = 0.84;
+
+void wheel(ZVectorDrawingEditor& editor, int notches)
+{
+    for (int i = 0; i < notches; ++i) {
+        QWheelEvent event(QPointF(960, 540), QPointF(960, 540), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&editor, &event);
+    }
+}
+
+// Wheel notches about the centre from the fitted view to the readable scale.
+void zoomToReadable(ZVectorDrawingEditor& editor)
+{
+    wheel(editor, int(std::ceil(std::log(kReadableScale / editor.viewScale()) / std::log(1.2))));
+}
+
+// One full-HD frame, fitted or zoomed in to readable texts.
+void renderFrames(benchmark::State& state, bool zoomed)
 {
     Fixture& f = fixture();
     ZVectorDrawingEditor editor;
     editor.resize(1920, 1080);
     OrbVectorDrawingUtils::loadData(editor.vectorDrawing(), f.bytes);
     editor.zoomAll();
-    for (int i = 0; i < wheelSteps; ++i) {
-        QWheelEvent wheel(QPointF(960, 540), QPointF(960, 540), QPoint(), QPoint(0, 120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&editor, &wheel);
-    }
+    if (zoomed)
+        zoomToReadable(editor);
     QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         CpuTimer timer(state);
@@ -225,12 +245,51 @@ void renderFrames(benchmark::State& state, int wheelSteps)
 
 void BM_EngineRenderFitted(benchmark::State& state)
 {
-    renderFrames(state, 0);
+    renderFrames(state, false);
 }
 
 void BM_EngineRenderZoomed(benchmark::State& state)
 {
-    renderFrames(state, 12); // 1.2^12: about 9x, texts readable
+    renderFrames(state, true);
+}
+
+// One step of a middle-button drag on a shown full-HD view, until the view is painted again.
+void panSteps(benchmark::State& state, bool zoomed)
+{
+    Fixture& f = fixture();
+    ZVectorDrawingEditor editor;
+    editor.resize(1920, 1080);
+    OrbVectorDrawingUtils::loadData(editor.vectorDrawing(), f.bytes);
+    editor.show();
+    editor.zoomAll();
+    if (zoomed)
+        zoomToReadable(editor);
+    QApplication::processEvents();
+    QPoint at(960, 540);
+    QMouseEvent press(QEvent::MouseButtonPress, at, editor.mapToGlobal(at), Qt::MiddleButton, Qt::MiddleButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&editor, &press);
+    int step = 0;
+    for (auto _ : state) {
+        // Eight pixels a step, back and forth.
+        at += QPoint((step++ / 20) % 2 ? -8 : 8, 0);
+        CpuTimer timer(state);
+        QMouseEvent move(QEvent::MouseMove, at, editor.mapToGlobal(at), Qt::NoButton, Qt::MiddleButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&editor, &move);
+        QApplication::processEvents();
+    }
+    state.counters["entities"] = entityCount();
+}
+
+void BM_EnginePanFitted(benchmark::State& state)
+{
+    panSteps(state, false);
+}
+
+void BM_EnginePanZoomed(benchmark::State& state)
+{
+    panSteps(state, true);
 }
 } // namespace
 
@@ -240,5 +299,7 @@ BENCHMARK(BM_EngineSave)->Unit(benchmark::kMillisecond)->UseManualTime()->Repeti
 BENCHMARK(BM_EngineSave_Baseline)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_EngineRenderFitted)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_EngineRenderZoomed)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EnginePanFitted)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EnginePanZoomed)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 ORB_BENCH_MAIN()

@@ -3,11 +3,18 @@
 // the event loop runs). Two drawsets of the sample library alternate under the formula processor.
 // Baseline: a plain QTreeView whose current-row change rebuilds a QGraphicsScene of a similar
 // drawing (lines and texts) and fits it with a queued fitInView.
+// Opening the dialog on a library of 50 drawing files of 200 drawsets each (half of the files
+// serve another element type and are pruned): service, dialog, setProcessor (refreshData), show
+// and the first painted frame, with the time of each phase as counters.
 
 #include "orbbench.h"
 
 #include "drawingdata/orbdrawingservice.h"
 #include "drawingdata/orbformulaprocessor.h"
+#include "engine/zvdentity.h"
+#include "engine/zvectordrawing.h"
+#include "sample/orbdrawingfilebuilder.h"
+#include "vectordrawing/orbvectordrawingutils.h"
 #include "sample/orbsamplelibrary.h"
 #include "drawinginfo/orbdrawinginfoeditorfrm.h"
 #include "drawingtree/orbdrawingtreenode.h"
@@ -15,6 +22,7 @@
 #include "inputdialog/orbdrawingsinputfrm.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QGraphicsView>
@@ -116,6 +124,89 @@ void BM_InputDialogSwitchDrawset_Baseline(benchmark::State& state)
     }
 }
 BENCHMARK(BM_InputDialogSwitchDrawset_Baseline)->Unit(benchmark::kMillisecond)->Repetitions(5);
+
+// A drawing of about 200 entities whose texts 1..8 carry the parameters.
+QByteArray libraryDrawing()
+{
+    ZVectorDrawing drawing;
+    for (int i = 0; i < 190; ++i)
+        drawing.add(new ZVDLine(100 + i, QPointF(i * 10, 0), QPointF(i * 10 + 5, 400 + i % 50)));
+    for (int p = 1; p <= 8; ++p)
+        drawing.add(new ZVDText(p, QPointF(p * 200, 500), 30, L"100"));
+    QByteArray bytes;
+    OrbVectorDrawingUtils::saveData(&drawing, bytes, vdsfStream, false);
+    return bytes;
+}
+
+// files drawing files of 200 drawsets in 10 types; odd files serve element type 5030 only.
+bool buildLibrary(const QString& folder, int files)
+{
+    const QByteArray drawing = libraryDrawing();
+    for (int f = 0; f < files; ++f) {
+        OrbDrawingFileBuilder builder(QStringLiteral("%1/lib%2.orbdwg").arg(folder).arg(f, 4, 10, QLatin1Char('0')));
+        const int element = f % 2 ? 5030 : 5020;
+        if (!builder.create({element}, f))
+            return false;
+        for (int t = 0; t < 10; ++t) {
+            const int type = builder.addType(element, QStringLiteral("类型%1").arg(t), t);
+            for (int i = 0; i < 20 && type >= 0; ++i) {
+                OrbDrawsetDef def;
+                def.name = QStringLiteral("图集%1-%2").arg(t).arg(i);
+                def.orderNum = i;
+                def.drawing = drawing;
+                for (int p = 1; p <= 8; ++p) {
+                    OrbParamDef param;
+                    param.code = QStringLiteral("P%1").arg(p);
+                    param.name = param.code;
+                    param.vdId = p;
+                    param.defaultValue = QStringLiteral("100");
+                    def.params.append(param);
+                }
+                if (builder.addDrawset(type, def) < 0)
+                    return false;
+            }
+        }
+        if (!builder.commit())
+            return false;
+    }
+    return true;
+}
+
+void BM_InputDialogOpenLibrary(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    if (!dir.isValid() || !buildLibrary(dir.path(), orbbench::sized(50, 10))) {
+        state.SkipWithError("cannot write the library");
+        return;
+    }
+    double construct = 0, refresh = 0, paint = 0;
+    bool done = false;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        OrbDrawingService service(dir.path());
+        OrbFormulaProcessor processor;
+        processor.setEntType(5020);
+        processor.setElementType(5020);
+        OrbDrawingsInputFrm dialog(&service);
+        construct += clock.nsecsElapsed() / 1e6;
+        clock.restart();
+        dialog.setProcessor(&processor);
+        refresh += clock.nsecsElapsed() / 1e6;
+        clock.restart();
+        dialog.show();
+        runQueued(&dialog, done);
+        dialog.repaint();
+        paint += clock.nsecsElapsed() / 1e6;
+        if (!processor.drawset())
+            state.SkipWithError("no drawset was picked");
+    }
+    const double n = double(state.iterations());
+    state.counters["construct_ms"] = construct / n;
+    state.counters["refresh_ms"] = refresh / n;
+    state.counters["show_paint_ms"] = paint / n;
+}
+BENCHMARK(BM_InputDialogOpenLibrary)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 } // namespace
 
 ORB_BENCH_MAIN()

@@ -23,7 +23,7 @@
 namespace {
 int tableRows()
 {
-    return orbbench::quick() ? 10000 : 100000;
+    return orbbench::sized(100000, 10000);
 }
 
 // The table, created once per process.

@@ -1,14 +1,23 @@
 #pragma once
 
-// Shared main of the benchmarks. Each benchmark "BM_X" may have a plain-Qt baseline "BM_X_Baseline";
-// after the run a table prints the median time of each, its baseline and the ratio. Counters set
-// on a benchmark (for example MB/s) are printed beside it. --orb-quick shortens every benchmark
-// for CI; benchmarks can read it through orbbench::quick() to use smaller inputs.
+// Shared main of the benchmarks. Each benchmark "BM_X" may have a plain-Qt baseline "BM_X_Baseline".
+// The suite runs twice, each time in a child process: at its size and at ten times that size
+// (orbbench::scale() is 1, then 10). The table after the runs prints the median time of each
+// benchmark, its baseline and the ratio at 1x, the time at 10x, the growth factor
+// time(10x)/time(1x) and the peak resident memory during the 10x run. Counters set on a benchmark
+// (for example MB/s) are printed beside it.
+// Options: --orb-quick shortens every benchmark for CI (benchmarks read it through
+// orbbench::quick() to use smaller inputs) and then skips the 10x run unless --orb-scale is given;
+// --orb-no-scale skips the 10x run.
 
 #include <benchmark/benchmark.h>
 
 namespace orbbench {
 bool quick();
+// 1, or 10 in the growth run.
+int scale();
+// The input size: full, or quick when --orb-quick is given, times scale().
+int sized(int full, int quick);
 int run(int argc, char** argv);
 } // namespace orbbench
 

@@ -1,6 +1,6 @@
 // Demo page: the SQL table widget on a demo SQLite database of rebar items. Save submits all
 // pending changes inside one transaction (all or nothing); a failed save shows the database's
-// error and keeps every edit; undo reverts them.
+// error and keeps every edit; undo reverts them. Closing the demo with unsaved changes asks first.
 
 #include "demopage.h"
 
@@ -16,6 +16,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -109,6 +110,30 @@ public:
         m_widget = nullptr;
         QSqlDatabase::database(QLatin1String(kConnection), false).close();
         QSqlDatabase::removeDatabase(QLatin1String(kConnection));
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QWidget::showEvent(event);
+        // The page sits in the demo's window: its close is where unsaved changes would be lost.
+        if (window() != this)
+            window()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == window() && event->type() == QEvent::Close && m_widget && m_widget->model()
+            && m_widget->model()->isDirty()) {
+            const auto answer = QMessageBox::question(
+                this, QStringLiteral("关闭"), QStringLiteral("SQL 表中有尚未保存的修改，关闭将丢弃这些修改。仍要关闭吗？"),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+            if (answer != QMessageBox::Yes) {
+                event->ignore();
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
     }
 
 private:

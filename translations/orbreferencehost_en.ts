@@ -191,5 +191,37 @@
         <source>无法打开图集文件: %1 (%2)</source>
         <translation>Cannot open the drawing file: %1 (%2)</translation>
     </message>
+    <message>
+        <source>公式链超过 %1 层: %2</source>
+        <translation>formula chain deeper than %1 levels: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2 的文字超过 %3 个字符</source>
+        <translation>%1 %2 has a text longer than %3 characters</translation>
+    </message>
+    <message>
+        <source>版本号无效</source>
+        <translation>invalid version number</translation>
+    </message>
+    <message>
+        <source>图集类型编号 %1 重复</source>
+        <translation>drawset type id %1 occurs twice</translation>
+    </message>
+    <message>
+        <source>图集编号 %1 重复</source>
+        <translation>drawset id %1 occurs twice</translation>
+    </message>
+    <message>
+        <source>图集 %1 的参数无法读取</source>
+        <translation>the parameters of drawset %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>图集类型</source>
+        <translation>drawset type</translation>
+    </message>
+    <message>
+        <source>图集</source>
+        <translation>drawset</translation>
+    </message>
 </context>
 </TS>

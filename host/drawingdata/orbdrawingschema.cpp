@@ -2,6 +2,9 @@
 
 #include <QAtomicInt>
 #include <QFile>
+#include <QHash>
+#include <QPair>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -45,6 +48,86 @@ QStringList createStatements()
                        "field_name TEXT NOT NULL, display_name TEXT)"),
         QStringLiteral("CREATE INDEX field_catalog_by_drawset ON field_catalog(drawset_id)"),
     };
+}
+
+namespace {
+// Column name and primary-key position of each table, as PRAGMA table_info reports them.
+using Columns = QList<QPair<QString, int>>;
+
+Columns columnsOf(const QSqlDatabase& db, const QString& table)
+{
+    Columns columns;
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table))) {
+        while (query.next())
+            columns.append({query.value(1).toString(), query.value(5).toInt()});
+    }
+    return columns;
+}
+
+// The tables createStatements makes, read once from an in-memory database built with them.
+const QHash<QString, Columns>& expectedTables()
+{
+    static const QHash<QString, Columns> tables = [] {
+        QHash<QString, Columns> out;
+        const QString name = uniqueConnectionName("orbschema");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(QStringLiteral(":memory:"));
+            if (db.open()) {
+                QSqlQuery query(db);
+                for (const QString& statement : createStatements())
+                    query.exec(statement);
+                query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+                QStringList names;
+                while (query.next())
+                    names.append(query.value(0).toString());
+                for (const QString& table : names)
+                    out.insert(table, columnsOf(db, table));
+            }
+        }
+        closeConnection(name);
+        return out;
+    }();
+    return tables;
+}
+} // namespace
+
+QString checkSchema(const QSqlDatabase& db, bool* notDrawingFile)
+{
+    *notDrawingFile = false;
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT type, name, sql FROM sqlite_master")))
+        return query.lastError().text();
+    QSet<QString> tables;
+    while (query.next()) {
+        const QString type = query.value(0).toString();
+        const QString name = query.value(1).toString();
+        if (type == QLatin1String("view") || type == QLatin1String("trigger"))
+            return QStringLiteral("%1 %2 is not allowed").arg(type, name);
+        if (type != QLatin1String("table"))
+            continue;
+        if (query.value(2).toString().trimmed().startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive))
+            return QStringLiteral("virtual table %1 is not allowed").arg(name);
+        tables.insert(name);
+    }
+    if (query.lastError().isValid())
+        return query.lastError().text();
+    if (!tables.contains(QStringLiteral("orb_meta"))) {
+        *notDrawingFile = true;
+        return QStringLiteral("no table orb_meta");
+    }
+    const QHash<QString, Columns>& expected = expectedTables();
+    for (auto it = expected.constBegin(); it != expected.constEnd(); ++it) {
+        if (!tables.contains(it.key()))
+            return QStringLiteral("no table %1").arg(it.key());
+        const Columns actual = columnsOf(db, it.key());
+        for (const auto& column : it.value()) {
+            if (!actual.contains(column))
+                return QStringLiteral("table %1 lacks column %2 as it must be").arg(it.key(), column.first);
+        }
+    }
+    return QString();
 }
 
 QString uniqueConnectionName(const char* prefix)

@@ -21,6 +21,11 @@ void closeConnection(const QString& name);
 // Sets the read-only mark of the drawing file at path; writes only when the mark changes, so a
 // file already in that state keeps its bytes. False for a file without the mark.
 bool setReadOnlyMark(const QString& path, bool readOnly);
+// Checks that the database's schema is a drawing file's: every table of createStatements is a
+// plain table with at least its columns and primary key, and there is no view, trigger or
+// virtual table (reading one could run without end). Empty when it is, else the reason;
+// *notDrawingFile is set when there is no orb_meta table at all.
+QString checkSchema(const QSqlDatabase& db, bool* notDrawingFile);
 // Formats a list of element types as stored ("5020,5021") and back.
 QString formatElementTypes(const QList<int>& types);
 QList<int> parseElementTypes(const QString& text);

@@ -25,7 +25,7 @@ enum class OrbParamDataType
 
 struct OrbParamDef
 {
-    int id = 0; // assigned by the file
+    qint64 id = 0; // assigned by the file
     QString code;
     QString name;
     QString infoCode; // empty: same as code
@@ -71,7 +71,7 @@ struct OrbFieldDef
 
 struct OrbDrawsetDef
 {
-    int id = 0; // 0: assigned by the file
+    qint64 id = 0; // 0: assigned by the file
     QString name;
     int orderNum = 0;
     bool visible = true;

@@ -72,6 +72,7 @@ QStringList identifiers(const QString& formula)
 {
     static const QRegularExpression re(QStringLiteral("[A-Za-z_][A-Za-z0-9_]*"));
     QStringList out;
+    QSet<QString> seen;
     auto it = re.globalMatch(formula);
     while (it.hasNext()) {
         const auto match = it.next();
@@ -80,8 +81,10 @@ QStringList identifiers(const QString& formula)
         if (start > 0 && (formula.at(start - 1).isDigit() || formula.at(start - 1) == QLatin1Char('.')))
             continue;
         const QString name = match.captured();
-        if (!isBuiltin(name) && !out.contains(name))
+        if (!isBuiltin(name) && !seen.contains(name)) {
+            seen.insert(name);
             out.append(name);
+        }
     }
     return out;
 }
@@ -90,6 +93,50 @@ QString formatNumber(double value, int decimals)
 {
     return orbstrcommon::doubleToStr(fRound(value, decimals, 1e-12), decimals, false);
 }
+
+// Every calculated table opens with these two columns; the table's own columns follow.
+constexpr int kIdColumn = 0;
+constexpr int kDrawsetIdColumn = 1;
+constexpr int kFirstDataColumn = 2;
+
+constexpr OrbParamCategory kBarCategory = OrbParamCategory::Bar;
+constexpr OrbParamCategory kQuantityCategory = OrbParamCategory::Quantity;
+constexpr OrbParamCategory kAttributeCategory = OrbParamCategory::Attribute;
+
+#define ORB_CAPTION(text) QT_TRANSLATE_NOOP("OrbDrawingWidgets", text)
+using Cell = OrbFormulaProcessor::TableCell;
+using Column = OrbFormulaProcessor::TableColumn;
+
+const QVector<Column> kParamColumns = {
+    {"Code", QMetaType::QString, ORB_CAPTION("代码"), Cell::Code},
+    {"Name", QMetaType::QString, ORB_CAPTION("名称"), Cell::Name},
+    {"Value", QMetaType::QString, ORB_CAPTION("值"), Cell::Value},
+    {"Unit", QMetaType::QString, ORB_CAPTION("单位"), Cell::Unit},
+    {"InfoCode", QMetaType::QString, ORB_CAPTION("图集信息代码"), Cell::InfoCode},
+    {"Formula", QMetaType::QString, ORB_CAPTION("公式"), Cell::Formula},
+};
+const QVector<Column> kBarColumns = {
+    {"BarCode", QMetaType::QString, ORB_CAPTION("钢筋代码"), Cell::Code},
+    {"BarName", QMetaType::QString, ORB_CAPTION("钢筋名称"), Cell::Name},
+    {"Grade", QMetaType::QString, ORB_CAPTION("级别"), Cell::Grade},
+    {"Diameter", QMetaType::Int, ORB_CAPTION("直径"), Cell::Diameter},
+    {"Length", QMetaType::Double, ORB_CAPTION("单根长度(mm)"), Cell::Length},
+    {"Count", QMetaType::Int, ORB_CAPTION("根数"), Cell::Count},
+    {"Weight", QMetaType::Double, ORB_CAPTION("重量(kg)"), Cell::Weight},
+};
+const QVector<Column> kQuantityColumns = {
+    {"Code", QMetaType::QString, ORB_CAPTION("代码"), Cell::Code},
+    {"Name", QMetaType::QString, ORB_CAPTION("名称"), Cell::Name},
+    {"Quantity", QMetaType::QString, ORB_CAPTION("工程量"), Cell::Value},
+    {"Unit", QMetaType::QString, ORB_CAPTION("单位"), Cell::Unit},
+    {"Formula", QMetaType::QString, ORB_CAPTION("公式"), Cell::Formula},
+};
+const QVector<Column> kAttributeColumns = {
+    {"Code", QMetaType::QString, ORB_CAPTION("代码"), Cell::Code},
+    {"Name", QMetaType::QString, ORB_CAPTION("名称"), Cell::Name},
+    {"Value", QMetaType::QString, ORB_CAPTION("值"), Cell::Value},
+};
+#undef ORB_CAPTION
 } // namespace
 
 struct OrbFormulaProcessor::Bar
@@ -183,11 +230,29 @@ OrbDrawsetProp* OrbFormulaProps::at(int index)
 
 OrbFormulaProp* OrbFormulaProps::own(OrbDrawsetProp* prop) const
 {
-    for (const auto& p : m_props) {
-        if (p.get() == prop)
-            return p.get();
+    return m_index.value(prop);
+}
+
+OrbFormulaProp* OrbFormulaProps::byCode(const QString& code) const
+{
+    return m_byCode.value(code);
+}
+
+void OrbFormulaProps::reset(const QList<OrbParamDef>& definitions)
+{
+    m_props.clear();
+    m_index.clear();
+    m_byCode.clear();
+    m_derivedByCode.clear();
+    for (const OrbParamDef& def : definitions) {
+        m_props.emplace_back(new OrbFormulaProp(def));
+        OrbFormulaProp* p = m_props.back().get();
+        m_index.insert(p, p);
+        if (!m_byCode.contains(def.code))
+            m_byCode.insert(def.code, p);
+        if (p->isDerived())
+            m_derivedByCode[def.code].append(p);
     }
-    return nullptr;
 }
 
 OrbDrawsetProp* OrbFormulaProps::find(const QString& code)
@@ -335,18 +400,18 @@ void OrbFormulaProcessor::setDrawset(IOrbDrawset* drawset)
 {
     m_drawset = drawset;
     m_generation = nextGeneration();
-    m_props.m_props.clear();
+    m_props.reset({});
     m_filterTables.clear();
     if (!drawset)
         return;
     auto* file = dynamic_cast<OrbSqlDrawingFile*>(drawset->drawingFile());
     OrbDrawsetDef def;
-    if (!file || !file->drawsetDefinition(drawset, def)) {
-        debug(tr("图集 %1 没有参数定义").arg(drawset->id()));
+    QString error;
+    if (!file || !file->drawsetDefinition(drawset, def, &error)) {
+        debug(error.isEmpty() ? tr("图集 %1 没有参数定义").arg(drawset->id()) : error);
         return;
     }
-    for (const OrbParamDef& p : def.params)
-        m_props.m_props.emplace_back(new OrbFormulaProp(p));
+    m_props.reset(def.params);
     m_filterTables = def.filterTables;
 }
 
@@ -446,13 +511,7 @@ bool OrbFormulaProcessor::evaluate(OrbFormulaProp* prop, const QString& formula,
     mu::Parser parser;
     try {
         for (int i = 0; i < names.size(); ++i) {
-            auto* source = static_cast<OrbFormulaProp*>(nullptr);
-            for (const auto& p : m_props.m_props) {
-                if (p->m_def.code == names.at(i)) {
-                    source = p.get();
-                    break;
-                }
-            }
+            OrbFormulaProp* source = m_props.byCode(names.at(i));
             if (!source) {
                 error = tr("公式“%1”中的代码 %2 不存在").arg(formula, names.at(i));
                 return false;
@@ -484,28 +543,64 @@ bool OrbFormulaProcessor::evaluate(OrbFormulaProp* prop, const QString& formula,
     return true;
 }
 
-// Evaluates a derived property after the derived properties it uses; state: 1 busy, 2 done.
+// Evaluates a derived property after the derived properties it uses, depth first on a stack of
+// our own so that a long chain in a file cannot exhaust the call stack; state: 1 busy, 2 done.
 bool OrbFormulaProcessor::evaluateDerived(OrbFormulaProp* prop, QHash<OrbFormulaProp*, int>& state, QString& error)
 {
-    if (state.value(prop) == 2)
-        return !prop->m_value.isEmpty();
-    state.insert(prop, 1);
+    struct Frame
+    {
+        OrbFormulaProp* prop;
+        QList<OrbFormulaProp*> inputs;
+        int next = 0;
+        QString error;
+    };
+    std::vector<Frame> stack;
+    auto push = [&](OrbFormulaProp* p) {
+        state.insert(p, 1);
+        stack.push_back({p, derivedInputs(p), 0, QString()});
+    };
+    push(prop);
+    bool ok = false;
+    while (!stack.empty()) {
+        Frame& top = stack.back();
+        if (top.next < top.inputs.size()) {
+            OrbFormulaProp* input = top.inputs.at(top.next++);
+            const int inputState = state.value(input);
+            if (inputState == 1)
+                top.error = tr("公式循环引用: %1 与 %2").arg(top.prop->m_def.code, input->m_def.code);
+            else if (inputState == 0 && stack.size() >= kMaxFormulaChain)
+                top.error = tr("公式链超过 %1 层: %2").arg(kMaxFormulaChain).arg(top.prop->m_def.code);
+            else if (inputState == 0)
+                push(input);
+            continue;
+        }
+        Frame done = std::move(top);
+        stack.pop_back();
+        ok = finishDerived(done.prop, done.error);
+        state.insert(done.prop, 2);
+        if (stack.empty())
+            error = done.error;
+    }
+    return ok;
+}
+
+QList<OrbFormulaProp*> OrbFormulaProcessor::derivedInputs(OrbFormulaProp* prop) const
+{
+    QList<OrbFormulaProp*> inputs;
     for (const QString& name : identifiers(prop->m_def.formula)) {
-        for (const auto& p : m_props.m_props) {
-            if (p->m_def.code != name || !p->isDerived() || p.get() == prop)
-                continue;
-            if (state.value(p.get()) == 1) {
-                error = tr("公式循环引用: %1 与 %2").arg(prop->m_def.code, p->m_def.code);
-            } else {
-                QString inner;
-                evaluateDerived(p.get(), state, inner);
-            }
+        for (OrbFormulaProp* p : m_props.m_derivedByCode.value(name)) {
+            if (p != prop)
+                inputs.append(p);
         }
     }
+    return inputs;
+}
+
+bool OrbFormulaProcessor::finishDerived(OrbFormulaProp* prop, QString& error)
+{
     double result = 0;
     QList<OrbFormulaProp*> used;
-    bool ok = error.isEmpty() && evaluate(prop, prop->m_def.formula, result, error, &used);
-    state.insert(prop, 2);
+    const bool ok = error.isEmpty() && evaluate(prop, prop->m_def.formula, result, error, &used);
     if (!ok) {
         prop->m_value.clear();
         prop->m_hasValue = true;
@@ -622,115 +717,89 @@ QSharedPointer<LumMemTable> OrbFormulaProcessor::table(const QString& tableName)
 {
     if (!m_drawset)
         return {};
-    const int drawsetId = m_drawset->id();
-    QSharedPointer<LumMemTable> t(new LumMemTable(tableName));
-    LumMemFields* f = t->fields();
-    auto addBase = [f] {
-        f->add(QStringLiteral("ID"), QMetaType::Int);
-        f->add(QStringLiteral("DrawSetID"), QMetaType::Int);
-    };
-    if (tableName == QLatin1String(kParamTable)) {
-        addBase();
-        f->add(QStringLiteral("Code"), QMetaType::QString, tr("代码"));
-        f->add(QStringLiteral("Name"), QMetaType::QString, tr("名称"));
-        f->add(QStringLiteral("Value"), QMetaType::QString, tr("值"));
-        f->add(QStringLiteral("Unit"), QMetaType::QString, tr("单位"));
-        f->add(QStringLiteral("InfoCode"), QMetaType::QString, tr("图集信息代码"));
-        f->add(QStringLiteral("Formula"), QMetaType::QString, tr("公式"));
-        for (const auto& p : m_props.m_props) {
-            LumMemRecord* r = t->appendRecord();
-            r->setValue(0, p->m_def.id);
-            r->setValue(1, drawsetId);
-            r->setValue(2, p->m_def.code);
-            r->setValue(3, p->m_def.name);
-            r->setValue(4, p->m_value);
-            r->setValue(5, p->m_def.unit);
-            r->setValue(6, p->m_def.infoCode);
-            r->setValue(7, p->m_def.formula);
-        }
-        return t;
-    }
-    if (tableName == QLatin1String(kBarTable)) {
-        addBase();
-        f->add(QStringLiteral("BarCode"), QMetaType::QString, tr("钢筋代码"));
-        f->add(QStringLiteral("BarName"), QMetaType::QString, tr("钢筋名称"));
-        f->add(QStringLiteral("Grade"), QMetaType::QString, tr("级别"));
-        f->add(QStringLiteral("Diameter"), QMetaType::Int, tr("直径"));
-        f->add(QStringLiteral("Length"), QMetaType::Double, tr("单根长度(mm)"));
-        f->add(QStringLiteral("Count"), QMetaType::Int, tr("根数"));
-        f->add(QStringLiteral("Weight"), QMetaType::Double, tr("重量(kg)"));
-        for (const auto& p : m_props.m_props) {
-            if (p->m_def.category != OrbParamCategory::Bar)
-                continue;
-            const Bar bar = barOf(p.get());
-            LumMemRecord* r = t->appendRecord();
-            r->setValue(0, p->m_def.id);
-            r->setValue(1, drawsetId);
-            r->setValue(2, p->m_def.code);
-            r->setValue(3, p->m_def.name);
-            if (bar.valid) {
-                r->setValue(4, bar.grade);
-                r->setValue(5, bar.diameter);
-                r->setValue(6, fRound(bar.length, 0, 1e-12));
-                r->setValue(7, bar.count);
-                r->setValue(8, bar.weight);
-            }
-        }
-        return t;
-    }
-    if (tableName == QLatin1String(kQuantityTable)) {
-        addBase();
-        f->add(QStringLiteral("Code"), QMetaType::QString, tr("代码"));
-        f->add(QStringLiteral("Name"), QMetaType::QString, tr("名称"));
-        f->add(QStringLiteral("Quantity"), QMetaType::QString, tr("工程量"));
-        f->add(QStringLiteral("Unit"), QMetaType::QString, tr("单位"));
-        f->add(QStringLiteral("Formula"), QMetaType::QString, tr("公式"));
-        for (const auto& p : m_props.m_props) {
-            if (p->m_def.category != OrbParamCategory::Quantity)
-                continue;
-            LumMemRecord* r = t->appendRecord();
-            r->setValue(0, p->m_def.id);
-            r->setValue(1, drawsetId);
-            r->setValue(2, p->m_def.code);
-            r->setValue(3, p->m_def.name);
-            r->setValue(4, p->m_value);
-            r->setValue(5, p->m_def.unit);
-            r->setValue(6, p->m_def.formula);
-        }
-        return t;
-    }
-    if (tableName == QLatin1String(kAttributeTable)) {
-        addBase();
-        f->add(QStringLiteral("Code"), QMetaType::QString, tr("代码"));
-        f->add(QStringLiteral("Name"), QMetaType::QString, tr("名称"));
-        f->add(QStringLiteral("Value"), QMetaType::QString, tr("值"));
-        for (const auto& p : m_props.m_props) {
-            if (p->m_def.category != OrbParamCategory::Attribute)
-                continue;
-            LumMemRecord* r = t->appendRecord();
-            r->setValue(0, p->m_def.id);
-            r->setValue(1, drawsetId);
-            r->setValue(2, p->m_def.code);
-            r->setValue(3, p->m_def.name);
-            r->setValue(4, p->m_value);
-        }
-        return t;
-    }
+    if (tableName == QLatin1String(kParamTable))
+        return propertyTable(tableName, kParamColumns, nullptr);
+    if (tableName == QLatin1String(kBarTable))
+        return propertyTable(tableName, kBarColumns, &kBarCategory);
+    if (tableName == QLatin1String(kQuantityTable))
+        return propertyTable(tableName, kQuantityColumns, &kQuantityCategory);
+    if (tableName == QLatin1String(kAttributeTable))
+        return propertyTable(tableName, kAttributeColumns, &kAttributeCategory);
     for (const OrbFilterTableDef& filter : m_filterTables) {
-        if (filter.name != tableName)
-            continue;
-        addBase();
-        for (const QString& column : filter.columns)
-            f->add(column, QMetaType::QString);
-        int id = 0;
-        for (const QStringList& row : filter.rows) {
-            LumMemRecord* r = t->appendRecord();
-            r->setValue(0, ++id);
-            r->setValue(1, drawsetId);
-            for (int c = 0; c < filter.columns.size() && c < row.size(); ++c)
-                r->setValue(2 + c, row.at(c));
-        }
-        return t;
+        if (filter.name == tableName)
+            return filterTable(filter);
     }
     return {};
+}
+
+QSharedPointer<LumMemTable> OrbFormulaProcessor::newTable(const QString& tableName) const
+{
+    QSharedPointer<LumMemTable> t(new LumMemTable(tableName));
+    t->fields()->add(QStringLiteral("ID"), QMetaType::Int);
+    t->fields()->add(QStringLiteral("DrawSetID"), QMetaType::Int);
+    return t;
+}
+
+QSharedPointer<LumMemTable> OrbFormulaProcessor::propertyTable(const QString& tableName,
+                                                               const QVector<TableColumn>& columns,
+                                                               const OrbParamCategory* only)
+{
+    QSharedPointer<LumMemTable> t = newTable(tableName);
+    for (const TableColumn& c : columns)
+        t->fields()->add(QLatin1String(c.field), c.type, tr(c.caption));
+    const int drawsetId = m_drawset->id();
+    for (const auto& p : m_props.m_props) {
+        if (only && p->m_def.category != *only)
+            continue;
+        const Bar bar = p->m_def.category == OrbParamCategory::Bar && only ? barOf(p.get()) : Bar();
+        LumMemRecord* r = t->appendRecord();
+        r->setValue(kIdColumn, p->m_def.id);
+        r->setValue(kDrawsetIdColumn, drawsetId);
+        for (int i = 0; i < columns.size(); ++i) {
+            const QVariant value = cellValue(p.get(), bar, columns.at(i).cell);
+            if (value.isValid())
+                r->setValue(kFirstDataColumn + i, value);
+        }
+    }
+    return t;
+}
+
+QVariant OrbFormulaProcessor::cellValue(OrbFormulaProp* p, const Bar& bar, TableCell cell) const
+{
+    switch (cell) {
+    case TableCell::Code: return p->m_def.code;
+    case TableCell::Name: return p->m_def.name;
+    case TableCell::Value: return p->m_value;
+    case TableCell::Unit: return p->m_def.unit;
+    case TableCell::InfoCode: return p->m_def.infoCode;
+    case TableCell::Formula: return p->m_def.formula;
+    default: break;
+    }
+    if (!bar.valid)
+        return {};
+    switch (cell) {
+    case TableCell::Grade: return bar.grade;
+    case TableCell::Diameter: return bar.diameter;
+    case TableCell::Length: return fRound(bar.length, 0, 1e-12);
+    case TableCell::Count: return bar.count;
+    case TableCell::Weight: return bar.weight;
+    default: return {};
+    }
+}
+
+QSharedPointer<LumMemTable> OrbFormulaProcessor::filterTable(const OrbFilterTableDef& filter) const
+{
+    QSharedPointer<LumMemTable> t = newTable(filter.name);
+    for (const QString& column : filter.columns)
+        t->fields()->add(column, QMetaType::QString);
+    const int drawsetId = m_drawset->id();
+    int id = 0;
+    for (const QStringList& row : filter.rows) {
+        LumMemRecord* r = t->appendRecord();
+        r->setValue(kIdColumn, ++id);
+        r->setValue(kDrawsetIdColumn, drawsetId);
+        for (int c = 0; c < filter.columns.size() && c < row.size(); ++c)
+            r->setValue(kFirstDataColumn + c, row.at(c));
+    }
+    return t;
 }

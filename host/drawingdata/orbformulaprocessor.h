@@ -8,6 +8,8 @@
 #include <QMap>
 #include <QSharedPointer>
 #include <QStringList>
+#include <QVariant>
+#include <QVector>
 
 #include <memory>
 #include <vector>
@@ -63,11 +65,18 @@ public:
     bool saveEditorValue(QList<OrbDrawsetProp*> props, const QString& value) override;
 
     OrbFormulaProp* own(OrbDrawsetProp* prop) const;
+    // The first property of that code (exact), or null.
+    OrbFormulaProp* byCode(const QString& code) const;
+    // Replaces the properties with one per definition.
+    void reset(const QList<OrbParamDef>& definitions);
 
 private:
     friend class OrbFormulaProcessor;
     OrbFormulaProcessor* m_processor;
     std::vector<std::unique_ptr<OrbFormulaProp>> m_props;
+    QHash<OrbDrawsetProp*, OrbFormulaProp*> m_index;
+    QHash<QString, OrbFormulaProp*> m_byCode;
+    QHash<QString, QList<OrbFormulaProp*>> m_derivedByCode;
 };
 
 // The reference processor: properties from the drawset's parameter definitions, derived values
@@ -112,6 +121,18 @@ public:
     static constexpr const char* kBarTable = "DrawSetBar";
     static constexpr const char* kQuantityTable = "DrawSetQuantity";
     static constexpr const char* kAttributeTable = "DrawSetAttribute";
+    // Derived values may build on each other this many levels deep; a longer chain is refused.
+    static constexpr size_t kMaxFormulaChain = 1000;
+
+    // What a column of a calculated table shows for a property.
+    enum class TableCell { Code, Name, Value, Unit, InfoCode, Formula, Grade, Diameter, Length, Count, Weight };
+    struct TableColumn
+    {
+        const char* field;
+        QMetaType::Type type;
+        const char* caption; // translated when the table is built
+        TableCell cell;
+    };
 
 private:
     friend class OrbFormulaProps;
@@ -120,7 +141,16 @@ private:
     bool evaluate(OrbFormulaProp* prop, const QString& formula, double& result, QString& error,
                   QList<OrbFormulaProp*>* used);
     bool evaluateDerived(OrbFormulaProp* prop, QHash<OrbFormulaProp*, int>& state, QString& error);
+    // The derived properties whose codes a derived property's formula names.
+    QList<OrbFormulaProp*> derivedInputs(OrbFormulaProp* prop) const;
+    bool finishDerived(OrbFormulaProp* prop, QString& error);
     Bar barOf(OrbFormulaProp* prop);
+    QSharedPointer<LumMemTable> newTable(const QString& tableName) const;
+    // One row per property (only those of one category unless only is null).
+    QSharedPointer<LumMemTable> propertyTable(const QString& tableName, const QVector<TableColumn>& columns,
+                                              const OrbParamCategory* only);
+    QVariant cellValue(OrbFormulaProp* prop, const Bar& bar, TableCell cell) const;
+    QSharedPointer<LumMemTable> filterTable(const OrbFilterTableDef& filter) const;
     void debug(const QString& text);
 
     long long m_entType = 0;

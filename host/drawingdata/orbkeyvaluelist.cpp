@@ -1,5 +1,6 @@
 #include "drawingdata/orbkeyvaluelist.h"
 
+#include <QHash>
 #include <QStringList>
 
 OrbKeyValueList::OrbKeyValueList() = default;
@@ -9,7 +10,9 @@ OrbKeyValueList::~OrbKeyValueList() = default;
 
 void OrbKeyValueList::loadFromString(const QString& text, const QChar& separator)
 {
-    m_items.clear();
+    // One pass with a position per key, so that a text with many keys loads in linear time.
+    QList<QPair<QString, QVariant>> items;
+    QHash<QString, int> position;
     const QStringList parts = text.split(separator, Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         const int eq = part.indexOf(QLatin1Char('='));
@@ -17,8 +20,15 @@ void OrbKeyValueList::loadFromString(const QString& text, const QChar& separator
         if (key.isEmpty())
             continue;
         const QString value = eq < 0 ? QString() : part.mid(eq + 1).trimmed();
-        setValue(key, value);
+        const auto it = position.constFind(key);
+        if (it != position.constEnd()) {
+            items[it.value()].second = value;
+        } else {
+            position.insert(key, items.size());
+            items.append(qMakePair(key, QVariant(value)));
+        }
     }
+    m_items.swap(items);
 }
 
 void OrbKeyValueList::setValue(const QString& key, const QVariant& value)

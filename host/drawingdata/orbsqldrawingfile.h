@@ -1,14 +1,25 @@
 #pragma once
 
 #include "drawingdata/iorbdrawingfile.h"
+#include "drawingdata/orbdrawingchangenotifier.h"
 #include "drawingdata/orbdrawsetdefinition.h"
 
+#include <QMultiHash>
+#include <QPair>
 #include <QSharedPointer>
 #include <QString>
 
 #include <memory>
 
 class IOrbDrawset;
+class OrbSqlCodeCatalog;
+class OrbSqlConnection;
+class OrbSqlDataStore;
+class OrbSqlDrawset;
+class OrbSqlDrawsetType;
+class OrbSqlDrawsets;
+class OrbSqlDrawsetTypes;
+class OrbSqlFieldCatalog;
 
 // A drawing file on disk: an SQLite database opened on a connection of its own. Types and
 // drawsets are read when the file opens and live as long as the file (removed ones too, so that
@@ -39,15 +50,43 @@ public:
     // The order of the file among the files of a folder.
     int orderNum() const;
     // One of this file's live drawsets by id, or null.
-    IOrbDrawset* findDrawset(int id) const;
+    IOrbDrawset* findDrawset(qint64 id) const;
     // The stored definitions of one of this file's drawsets (drawing and catalogues excluded).
-    bool drawsetDefinition(IOrbDrawset* drawset, OrbDrawsetDef& out);
+    // False for another file's drawset, and with the reason in error for a damaged or oversized
+    // definition.
+    bool drawsetDefinition(IOrbDrawset* drawset, OrbDrawsetDef& out, QString* error = nullptr);
     // True while a beginUpdate bracket is open.
     bool inUpdate() const;
 
-    struct Private;
-
 private:
-    OrbSqlDrawingFile();
-    std::unique_ptr<Private> d;
+    OrbSqlDrawingFile() = default;
+    bool load(QString* error);
+    bool readDefinition(OrbSqlDrawset* drawset, OrbDrawsetDef& out, QString& error);
+
+    // The files open on each path in this process: a committed batch of one is read back by
+    // the others, so that every view of the file follows it.
+    static QMultiHash<QString, OrbSqlDrawingFile*>& openFiles();
+    void changed(const OrbDrawingChange& change);
+    // Tells this file's observers, then lets the other files on the same path read back what
+    // changed and tell theirs.
+    void publish();
+    // Re-reads the rows another writer changed (type id, drawset id or 0 for a type change)
+    // and tells this file's observers, with this file's own objects.
+    void readBack(const QList<OrbDrawingChange::Kind>& kinds, const QList<QPair<qint64, qint64>>& ids);
+    OrbSqlDrawsetType* readBackType(qint64 id);
+    OrbSqlDrawset* readBackDrawset(qint64 id);
+    bool readParams(qint64 drawsetId, QList<OrbParamDef>& out);
+    bool readFilterTables(qint64 drawsetId, QList<OrbFilterTableDef>& out);
+
+    QString m_name;
+    int m_orderNum = 0;
+    QSet<int> m_elementTypes;
+    // Declared first: everything below holds it and goes before it.
+    std::unique_ptr<OrbSqlConnection> m_connection;
+    std::unique_ptr<OrbSqlDrawsetTypes> m_types;
+    std::unique_ptr<OrbSqlDrawsets> m_drawsets;
+    std::unique_ptr<OrbSqlCodeCatalog> m_codes;
+    std::unique_ptr<OrbSqlFieldCatalog> m_fields;
+    QSharedPointer<OrbSqlDataStore> m_store;
+    OrbDrawingChangeNotifier m_notifier{this};
 };

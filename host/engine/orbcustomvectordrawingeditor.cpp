@@ -4,7 +4,8 @@
 #include "engine/zvdentity.h"
 #include "engine/zvectordrawing.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,32 @@ const QColor kEditableBox(226, 236, 255);
 const QColor kHoverBox(255, 236, 160);
 const QColor kHoverBorder(230, 160, 0);
 constexpr int kBoxPadding = 2;
+// The in-place editor: room beside the text, least width, room for the frame and cursor.
+constexpr int kEditorExtraWidth = 24;
+constexpr int kEditorMinWidth = 64;
+constexpr int kEditorTextMargin = 16;
+constexpr int kEditorExtraHeight = 6;
+constexpr int kEditorLeftShift = 4;
+constexpr int kEditorMinFontPixels = 11;
+constexpr int kEditorMaxFontPixels = 48;
+// A parameter's tooltip hangs this far above its text, clear of the label under the value.
+constexpr int kTipGap = 4;
+// Hover is kept while the mouse stays this close (pixels) to the text.
+constexpr int kHoverTolerance = 4;
+
+// The tip hangs above the text: below it, where Qt puts tips, it would hide the label under the value.
+void showParamTip(QWidget* view, const QRect& textRect, const QPoint& globalPos, const QString& tip)
+{
+    QToolTip::showText(globalPos, tip, view, textRect);
+    const int textTop = view->mapToGlobal(textRect.topLeft()).y();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->inherits("QTipLabel") || !w->isVisible())
+            continue;
+        const int y = textTop - kTipGap - w->height();
+        if (y >= 0)
+            w->move(std::max(0, globalPos.x() - w->width() / 2), y);
+    }
+}
 } // namespace
 
 // Parameter state is asked of the service whenever it is needed (painting, hovering, clicking),
@@ -34,6 +61,8 @@ struct OrbCustomVectorDrawingEditor::Private
     QLabel* message = nullptr;
     qint64 editingId = -1;
     qint64 hoverId = -1;
+    // Where the mouse was last seen over the view; the hover is valid only while its text is there.
+    QPoint mousePos;
     // Set while a commit runs, so that a click or key arriving meanwhile cannot start another.
     bool committing = false;
 };
@@ -91,7 +120,15 @@ bool OrbCustomVectorDrawingEditor::isReadOnlyParamText(qint64 vdid) const
 
 qint64 OrbCustomVectorDrawingEditor::hoverVDID() const
 {
-    return d->hoverId;
+    // A zoom, resize or new drawing may have moved the text away from the mouse.
+    if (d->hoverId == -1 || d->hoverId < INT_MIN || d->hoverId > INT_MAX)
+        return -1;
+    const ZVDEntity* entity = vectorDrawing()->find(int(d->hoverId));
+    if (!entity)
+        return -1;
+    const QRect area = entityScreenRect(entity).adjusted(-kHoverTolerance, -kHoverTolerance, kHoverTolerance,
+                                                         kHoverTolerance);
+    return area.contains(d->mousePos) ? d->hoverId : -1;
 }
 
 void OrbCustomVectorDrawingEditor::openEditor(qint64 vdid)
@@ -111,6 +148,7 @@ void OrbCustomVectorDrawingEditor::openEditor(qint64 vdid)
     connect(d->editor, &QLineEdit::textEdited, this, [this] {
         if (d->message)
             d->message->hide();
+        setEditorPos(); // a longer value widens the editor
     });
     d->editingId = vdid;
     d->hoverId = -1;
@@ -296,12 +334,18 @@ void OrbCustomVectorDrawingEditor::setEditorPos()
     }
     const QRect r = entityScreenRect(entity);
     QFont f = d->editor->font();
-    f.setPixelSize(std::clamp(r.height(), 11, 48));
+    f.setPixelSize(std::clamp(r.height(), kEditorMinFontPixels, kEditorMaxFontPixels));
     d->editor->setFont(f);
+    // Wide enough for the whole value, as far as the view allows.
+    const int textWidth = QFontMetrics(f).horizontalAdvance(d->editor->text()) + kEditorTextMargin;
     QRect box = r;
-    box.setWidth(std::max(r.width() + 24, 64));
-    box.setHeight(std::max(r.height() + 6, d->editor->sizeHint().height()));
-    box.moveCenter(QPoint(box.center().x() - 4, r.center().y()));
+    box.setWidth(std::min(std::max({r.width() + kEditorExtraWidth, kEditorMinWidth, textWidth}), width()));
+    box.setHeight(std::max(r.height() + kEditorExtraHeight, d->editor->sizeHint().height()));
+    box.moveCenter(QPoint(box.center().x() - kEditorLeftShift, r.center().y()));
+    if (box.right() >= width())
+        box.moveRight(width() - 1);
+    if (box.left() < 0)
+        box.moveLeft(0);
     d->editor->setGeometry(box);
     if (d->message && d->message->isVisible())
         showTipInfo(d->message->text());
@@ -341,6 +385,8 @@ void OrbCustomVectorDrawingEditor::drawEntity(QPainter& painter, ZVDEntity* enti
             // Editable parameters stand on a box, the hovered one on a brighter one.
             const QRect box = entityScreenRect(entity).adjusted(-kBoxPadding, -kBoxPadding, kBoxPadding,
                                                                 kBoxPadding);
+            if (id == d->hoverId && hoverVDID() != id)
+                d->hoverId = -1; // the view moved under a still mouse
             const bool hover = id == d->hoverId;
             painter.save();
             painter.setPen(hover ? QPen(kHoverBorder, 1) : Qt::NoPen);
@@ -365,6 +411,7 @@ void OrbCustomVectorDrawingEditor::mouseMoveEvent(QMouseEvent* event)
 {
     OrbVectorDrawingWidget::mouseMoveEvent(event);
     setEditorPos();
+    d->mousePos = event->pos();
     if (event->buttons() != Qt::NoButton)
         return;
     ZVDEntity* entity = entityAt(event->pos());
@@ -386,7 +433,7 @@ void OrbCustomVectorDrawingEditor::mouseMoveEvent(QMouseEvent* event)
         unsetCursor();
     QString tip = d->service->queryParamDisplayName(id);
     if (d->service->queryToolTip(id, tip) && !tip.isEmpty())
-        QToolTip::showText(event->globalPos(), tip, this, entityScreenRect(entity));
+        showParamTip(this, entityScreenRect(entity), event->globalPos(), tip);
     else
         QToolTip::hideText();
 }

@@ -5,6 +5,7 @@
 #include "engine/zvdinitialfont.h"
 #include "engine/zvectordrawing.h"
 #include "engine/zvpviewer.h"
+#include "zvdspatialindex.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -12,6 +13,7 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSettings>
 #include <QWheelEvent>
@@ -28,8 +30,44 @@ constexpr double kMaxTextPixels = 2048.0;
 constexpr double kMinScale = 1e-9;
 constexpr double kMaxScale = 1e9;
 constexpr int kFitMargin = 16;
+// Zoom stays within these factors of the fitted view: further out the drawing shrinks to a dot,
+// further in one stroke fills the view and the way back is hundreds of wheel steps.
+constexpr double kMaxZoomOut = 10.0;
+constexpr double kMaxZoomIn = 500.0;
 constexpr double kPickTolerance = 4.0;
 constexpr int kDenseShapes = 8000;
+
+const QColor kBackground(Qt::white);
+const QColor kGridColor(232, 232, 232);
+const QColor kSelectionColor(255, 128, 0);
+const QColor kInsertPointColor(200, 0, 200);
+const QColor kAxisXColor(200, 0, 0);
+const QColor kAxisYColor(0, 150, 0);
+// Strokes are cosmetic (screen pixels); the selected entity is drawn thicker.
+constexpr double kStrokeWidth = 1.0;
+constexpr double kSelectedStrokeWidth = 2.0;
+// A grid finer than this (pixels between lines) is not drawn; nor more lines than these.
+constexpr double kMinGridPixels = 8.0;
+constexpr int kMaxVerticalGridLines = 4000;
+constexpr int kMaxGridLines = 8000;
+// Entities this close (pixels) to the view's edge are still drawn: strokes have a width.
+constexpr double kCullSlackPixels = 2.0;
+// Estimated text extents are widened by this fraction on each side before culling.
+constexpr double kTextCullSlack = 0.5;
+constexpr double kInsertPointArm = 6.0;
+constexpr double kInsertPointPen = 2.0;
+// View axes: inset from the lower-left corner, arm length, pen and label size in pixels.
+constexpr double kAxesInset = 16.0;
+constexpr double kAxisLength = 36.0;
+constexpr double kAxisPen = 1.5;
+constexpr int kAxisLabelPixels = 10;
+const QPointF kAxisXLabelOffset(kAxisLength + 3, 4);
+const QPointF kAxisYLabelOffset(-3, -(kAxisLength + 3));
+// Alpha of the bar that stands for an unreadably small text.
+constexpr int kTinyTextAlpha = 110;
+// Width of the box a text is laid out in: wide enough for any text, so that QPainter aligns it
+// without measuring it first.
+constexpr double kTextLayoutWidth = 1e5;
 
 // Font files in the order they are tried for the default font: CJK-capable ones first.
 const char* const kFontCandidates[] = {
@@ -85,14 +123,22 @@ double distanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b)
 }
 
 // Circles and arcs up to this screen radius are drawn as chords batched with the lines: far
-// cheaper than one curve per call, and within a tenth of a pixel of the true curve.
+// cheaper than one curve per call, and within a tenth of a pixel of the true curve (half a pixel
+// in a dense view drawn without antialiasing, where finer chords change no pixel).
 constexpr double kMaxChordRadius = 60.0;
+constexpr double kChordError = 0.1;
+constexpr double kDenseChordError = 0.5;
+constexpr int kMinChords = 8;
+constexpr int kMinDenseChords = 6;
+constexpr int kMaxChords = 96;
 
 // Appends chords of the arc about screen centre c (angles in degrees, counter-clockwise on screen).
-void appendArcChords(QVector<QLineF>& out, const QPointF& c, double r, double startDeg, double spanDeg)
+void appendArcChords(QVector<QLineF>& out, const QPointF& c, double r, double startDeg, double spanDeg, bool dense)
 {
-    // Chord error r * (1 - cos(step / 2)) stays below 0.1 px.
-    const int full = std::clamp(int(std::ceil(M_PI * std::sqrt(5.0 * r))), 8, 96);
+    // Chord error r * (1 - cos(step / 2)), about r * step^2 / 8, stays below the allowed error.
+    const double error = dense ? kDenseChordError : kChordError;
+    const int full = std::clamp(int(std::ceil(2 * M_PI * std::sqrt(r / (8 * error)))),
+                                dense ? kMinDenseChords : kMinChords, kMaxChords);
     const int n = std::max(2, int(std::ceil(full * std::fabs(spanDeg) / 360.0)));
     const double step = qDegreesToRadians(spanDeg) / n;
     const double cs = std::cos(step), sn = std::sin(step);
@@ -108,11 +154,6 @@ void appendArcChords(QVector<QLineF>& out, const QPointF& c, double r, double st
     }
 }
 
-bool overlaps(const QRectF& a, const QRectF& b)
-{
-    // Unlike QRectF::intersects, a zero-width or zero-height extent (an axis-parallel line) counts.
-    return a.left() <= b.right() && a.right() >= b.left() && a.top() <= b.bottom() && a.bottom() >= b.top();
-}
 } // namespace
 
 struct ZVectorDrawingEditor::Private
@@ -138,9 +179,40 @@ struct ZVectorDrawingEditor::Private
     // Set while render() runs: the mapping in use and the pending batched lines per colour.
     QTransform renderTransform;
     bool batching = false;
+    // Whether the last full frame was dense (drawn without antialiasing); a partial frame (the
+    // strip a pan exposes) keeps that choice so that it matches the picture beside it.
+    bool dense = false;
     std::map<QRgb, QVector<QLineF>> lineBatches;
-    std::vector<ZVDEntity*> visible;
+    // Shapes smaller than a pixel: one dot each, batched per colour.
+    std::map<QRgb, QVector<QPointF>> dotBatches;
+    std::vector<int> visible;
+    ZVDSpatialIndex index;
     QFont textFont;
+    ZVectorDrawingEditor* q = nullptr;
+
+    // Lines of the current batch for the pen colour, or null when this stroke is drawn at once.
+    QVector<QLineF>* batchFor(const QPainter& painter)
+    {
+        if (!batching || painter.pen().widthF() > kStrokeWidth)
+            return nullptr;
+        return &lineBatches[painter.pen().color().rgba()];
+    }
+
+    void drawGrid(QPainter& painter, const QRectF& visible) const;
+    void renderArea(QPainter& painter, const QRect& target, const QRect& area);
+    void drawEntities(QPainter& painter, const QRectF& visible, bool fullFrame);
+    bool drawAsDot(const ZVDEntity& entity, const QRectF& box);
+    void setEntityPen(QPainter& painter, QPen& pen, const ZVDEntity& entity) const;
+    void flushBatches(QPainter& painter);
+    void drawInsertPoint(QPainter& painter, const QRectF& target) const;
+    void drawViewAxes(QPainter& painter, const QRect& target, QFont labelFont) const;
+
+    void drawLine(QPainter& painter, const QTransform& t, const ZVDLine& line);
+    void drawPolyline(QPainter& painter, const QTransform& t, const ZVDPolyline& polyline);
+    void drawCircle(QPainter& painter, const QTransform& t, const ZVDCircle& circle);
+    void drawArc(QPainter& painter, const QTransform& t, const ZVDArc& arc);
+    void drawText(QPainter& painter, const QTransform& t, const ZVDText& text);
+    void drawTinyText(QPainter& painter, const QTransform& t, const ZVDText& text);
 
     QTransform transformFor(const QRectF& target) const
     {
@@ -148,10 +220,31 @@ struct ZVectorDrawingEditor::Private
         return QTransform(scale, 0, 0, -scale, c.x() - center.x() * scale, c.y() + center.y() * scale);
     }
 
+    // Pixels per drawing unit that fit the whole drawing into target.
+    double fitScale(const QRectF& target) const
+    {
+        if (drawing->count() == 0)
+            return 1.0;
+        const QRectF box = drawing->boundingRect();
+        const double w = std::max(1.0, target.width() - 2 * kFitMargin);
+        const double h = std::max(1.0, target.height() - 2 * kFitMargin);
+        double s = kMaxScale;
+        if (box.width() > 0)
+            s = std::min(s, w / box.width());
+        if (box.height() > 0)
+            s = std::min(s, h / box.height());
+        if (s >= kMaxScale)
+            s = 1.0; // a single point: keep one unit per pixel
+        return std::clamp(s, kMinScale, kMaxScale);
+    }
+
     void zoomAbout(const QPointF& screen, const QRectF& target, double factor)
     {
         const QPointF world = transformFor(target).inverted().map(screen);
-        scale = std::clamp(scale * factor, kMinScale, kMaxScale);
+        const double fit = fitScale(target);
+        const double lowest = std::max(kMinScale, std::min(scale, fit / kMaxZoomOut));
+        const double highest = std::min(kMaxScale, std::max(scale, fit * kMaxZoomIn));
+        scale = std::clamp(scale * factor, lowest, highest);
         // Keep the drawing point under the cursor where it was.
         const QPointF c = target.center();
         center = QPointF(world.x() - (screen.x() - c.x()) / scale, world.y() + (screen.y() - c.y()) / scale);
@@ -159,10 +252,233 @@ struct ZVectorDrawingEditor::Private
     }
 };
 
+// The drawing's own grid, when it comes from the stream and is not too dense to see.
+void ZVectorDrawingEditor::Private::drawGrid(QPainter& painter, const QRectF& visible) const
+{
+    const double spacing = drawing->gridSpacing();
+    if (!gridFromStream || spacing <= 0 || spacing * scale < kMinGridPixels)
+        return;
+    QVector<QLineF> lines;
+    const double x0 = std::floor(visible.left() / spacing) * spacing;
+    const double y0 = std::floor(visible.top() / spacing) * spacing;
+    for (double x = x0; x <= visible.right() && lines.size() < kMaxVerticalGridLines; x += spacing)
+        lines.append(renderTransform.map(QLineF(x, visible.top(), x, visible.bottom())));
+    for (double y = y0; y <= visible.bottom() && lines.size() < kMaxGridLines; y += spacing)
+        lines.append(renderTransform.map(QLineF(visible.left(), y, visible.right(), y)));
+    painter.setPen(QPen(kGridColor, 0));
+    painter.drawLines(lines);
+}
+
+// Entities whose extent misses the view are skipped (through the spatial index); texts get slack
+// for their estimated width.
+void ZVectorDrawingEditor::Private::drawEntities(QPainter& painter, const QRectF& visibleArea, bool fullFrame)
+{
+    batching = true;
+    lineBatches.clear();
+    dotBatches.clear();
+    const double slack = kCullSlackPixels / scale;
+    index.query(*drawing, visibleArea.adjusted(-slack, -slack, slack, slack), kTextCullSlack, visible);
+    if (fullFrame) {
+        int shapes = 0;
+        for (int i : visible)
+            shapes += drawing->at(i)->kind() != ZVDEntityKind::Text;
+        dense = shapes > kDenseShapes;
+    }
+    // A view crowded with thousands of shapes draws them without antialiasing: each is a few
+    // pixels there, and antialiased strokes would cost more than a frame. Texts stay smooth.
+    painter.setRenderHint(QPainter::Antialiasing, !dense);
+    painter.setBrush(Qt::NoBrush);
+    QPen pen(Qt::black, kStrokeWidth);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    for (int i : visible) {
+        ZVDEntity* e = drawing->at(i);
+        if (drawAsDot(*e, index.shapeBox(i)))
+            continue;
+        setEntityPen(painter, pen, *e);
+        q->drawEntity(painter, e);
+    }
+    batching = false;
+    flushBatches(painter);
+}
+
+// Level of detail: a shape smaller than a pixel is one dot, not a stroke of its own.
+bool ZVectorDrawingEditor::Private::drawAsDot(const ZVDEntity& entity, const QRectF& box)
+{
+    if (entity.kind() == ZVDEntityKind::Text || box.width() * scale >= 1.0 || box.height() * scale >= 1.0
+        || (hasSelection && entity.id() == selectedId))
+        return false;
+    dotBatches[entity.color().rgba()].append(renderTransform.map(box.center()));
+    return true;
+}
+
+// Pens are set only when they change: most neighbouring entities share one.
+void ZVectorDrawingEditor::Private::setEntityPen(QPainter& painter, QPen& pen, const ZVDEntity& entity) const
+{
+    const bool selected = hasSelection && entity.id() == selectedId;
+    const QColor color = selected ? kSelectionColor : entity.color();
+    const double width = selected ? kSelectedStrokeWidth : kStrokeWidth;
+    const QPen& current = painter.pen();
+    if (current.color() != color || current.widthF() != width || !current.isCosmetic()
+        || current.style() != Qt::SolidLine) {
+        pen.setColor(color);
+        pen.setWidthF(width);
+        painter.setPen(pen);
+    }
+}
+
+void ZVectorDrawingEditor::Private::flushBatches(QPainter& painter)
+{
+    for (const auto& batch : lineBatches) {
+        QPen pen(QColor::fromRgba(batch.first), kStrokeWidth);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.drawLines(batch.second);
+    }
+    lineBatches.clear();
+    for (const auto& batch : dotBatches) {
+        QPen pen(QColor::fromRgba(batch.first), kStrokeWidth);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.drawPoints(batch.second);
+    }
+    dotBatches.clear();
+}
+
+// Insert-point marker: a small cross at its drawing position.
+void ZVectorDrawingEditor::Private::drawInsertPoint(QPainter& painter, const QRectF& target) const
+{
+    if (!insertPoint->isVisible())
+        return;
+    const QPointF p = renderTransform.map(insertPoint->position());
+    if (!target.contains(p))
+        return;
+    painter.setPen(QPen(kInsertPointColor, kInsertPointPen));
+    painter.drawLine(p + QPointF(-kInsertPointArm, 0), p + QPointF(kInsertPointArm, 0));
+    painter.drawLine(p + QPointF(0, -kInsertPointArm), p + QPointF(0, kInsertPointArm));
+}
+
+// View axes in the lower-left corner.
+void ZVectorDrawingEditor::Private::drawViewAxes(QPainter& painter, const QRect& target, QFont labelFont) const
+{
+    if (!viewer->Options()->ViewAxesEnabled())
+        return;
+    const QPointF o(target.left() + kAxesInset, target.bottom() - kAxesInset);
+    painter.setPen(QPen(kAxisXColor, kAxisPen));
+    painter.drawLine(o, o + QPointF(kAxisLength, 0));
+    painter.setPen(QPen(kAxisYColor, kAxisPen));
+    painter.drawLine(o, o + QPointF(0, -kAxisLength));
+    labelFont.setPixelSize(kAxisLabelPixels);
+    painter.setFont(labelFont);
+    painter.setPen(kAxisXColor);
+    painter.drawText(o + kAxisXLabelOffset, QStringLiteral("X"));
+    painter.setPen(kAxisYColor);
+    painter.drawText(o + kAxisYLabelOffset, QStringLiteral("Y"));
+}
+
+void ZVectorDrawingEditor::Private::drawLine(QPainter& painter, const QTransform& t, const ZVDLine& line)
+{
+    const QLineF mapped(t.map(line.p1), t.map(line.p2));
+    if (QVector<QLineF>* batch = batchFor(painter))
+        batch->append(mapped);
+    else
+        painter.drawLine(mapped);
+}
+
+void ZVectorDrawingEditor::Private::drawPolyline(QPainter& painter, const QTransform& t, const ZVDPolyline& polyline)
+{
+    if (polyline.points.isEmpty())
+        return;
+    const QPolygonF poly = t.map(QPolygonF(polyline.points));
+    if (QVector<QLineF>* batch = batchFor(painter)) {
+        for (int k = 0; k + 1 < poly.size(); ++k)
+            batch->append(QLineF(poly[k], poly[k + 1]));
+        if (polyline.closed && poly.size() > 2)
+            batch->append(QLineF(poly.last(), poly.first()));
+    } else if (polyline.closed) {
+        painter.drawPolygon(poly);
+    } else {
+        painter.drawPolyline(poly);
+    }
+}
+
+void ZVectorDrawingEditor::Private::drawCircle(QPainter& painter, const QTransform& t, const ZVDCircle& circle)
+{
+    const double r = circle.radius * scale;
+    QVector<QLineF>* batch = r <= kMaxChordRadius ? batchFor(painter) : nullptr;
+    if (batch)
+        appendArcChords(*batch, t.map(circle.center), r, 0, 360, dense);
+    else
+        painter.drawEllipse(t.map(circle.center), r, r);
+}
+
+void ZVectorDrawingEditor::Private::drawArc(QPainter& painter, const QTransform& t, const ZVDArc& arc)
+{
+    const double r = arc.radius * scale;
+    const QPointF c = t.map(arc.center);
+    const double span = std::clamp(arc.spanAngle, -360.0, 360.0);
+    QVector<QLineF>* batch = r <= kMaxChordRadius ? batchFor(painter) : nullptr;
+    if (batch)
+        appendArcChords(*batch, c, r, arc.startAngle, span, dense);
+    else
+        painter.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), qRound(arc.startAngle * 16), qRound(span * 16));
+}
+
+void ZVectorDrawingEditor::Private::drawText(QPainter& painter, const QTransform& t, const ZVDText& text)
+{
+    const double px = text.height * scale;
+    if (px < kMinTextPixels) {
+        drawTinyText(painter, t, text);
+        return;
+    }
+    const double size = std::min(px, kMaxTextPixels);
+    QFont f = textFont;
+    f.setPixelSize(std::max(1, qRound(size)));
+    painter.setFont(f);
+    const QPointF anchor = t.map(text.position);
+    int flags = Qt::TextDontClip | Qt::AlignVCenter;
+    double x = anchor.x();
+    if (text.alignment & Qt::AlignRight) {
+        x -= kTextLayoutWidth;
+        flags |= Qt::AlignRight;
+    } else if (text.alignment & Qt::AlignHCenter) {
+        x -= kTextLayoutWidth / 2;
+        flags |= Qt::AlignHCenter;
+    } else {
+        flags |= Qt::AlignLeft;
+    }
+    double top = anchor.y() - size;
+    if (text.alignment & Qt::AlignTop)
+        top = anchor.y();
+    else if (text.alignment & Qt::AlignVCenter)
+        top = anchor.y() - size / 2;
+    painter.drawText(QRectF(x, top, kTextLayoutWidth, size), flags, QString::fromStdWString(text.text()));
+}
+
+// Too small to read: a faint bar where the text stands.
+void ZVectorDrawingEditor::Private::drawTinyText(QPainter& painter, const QTransform& t, const ZVDText& text)
+{
+    const QRectF box = t.mapRect(text.boundingRect());
+    if (box.width() < 1.0)
+        return;
+    QColor faint = painter.pen().color();
+    faint.setAlpha(kTinyTextAlpha);
+    const QLineF bar(box.left(), box.center().y(), box.right(), box.center().y());
+    if (batching) {
+        lineBatches[faint.rgba()].append(bar);
+        return;
+    }
+    const QPen old = painter.pen();
+    painter.setPen(QPen(faint, 0));
+    painter.drawLine(bar);
+    painter.setPen(old);
+}
+
 ZVectorDrawingEditor::ZVectorDrawingEditor(QWidget* parent)
     : QWidget(parent)
     , d(std::make_unique<Private>())
 {
+    d->q = this;
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -203,24 +519,9 @@ void ZVectorDrawingEditor::setDefaultFont(const QString& fontFile)
 
 void ZVectorDrawingEditor::zoomAll()
 {
-    const QRectF box = d->drawing->boundingRect();
     d->fitted = true;
-    if (d->drawing->count() == 0) {
-        d->center = QPointF();
-        d->scale = 1.0;
-    } else {
-        const double w = std::max(1, width() - 2 * kFitMargin);
-        const double h = std::max(1, height() - 2 * kFitMargin);
-        double s = kMaxScale;
-        if (box.width() > 0)
-            s = std::min(s, w / box.width());
-        if (box.height() > 0)
-            s = std::min(s, h / box.height());
-        if (s >= kMaxScale)
-            s = 1.0; // a single point: keep one unit per pixel
-        d->scale = std::clamp(s, kMinScale, kMaxScale);
-        d->center = box.center();
-    }
+    d->scale = d->fitScale(QRectF(rect()));
+    d->center = d->drawing->count() == 0 ? QPointF() : d->drawing->boundingRect().center();
     update();
 }
 
@@ -382,6 +683,7 @@ ZVDEntity* ZVectorDrawingEditor::entityAt(const QPoint& pos) const
 
 void ZVectorDrawingEditor::onNotify(int, std::vector<ZVDEntity*>&, void*)
 {
+    d->index.invalidate();
     update();
 }
 
@@ -402,106 +704,25 @@ QPointF ZVectorDrawingEditor::ScreenPtToWorldPt(const QPointF& screen) const
 
 void ZVectorDrawingEditor::render(QPainter& painter, const QRect& target)
 {
+    d->renderArea(painter, target, target);
+}
+
+// Draws the part area of the view target (all of it, or a strip that a pan uncovered).
+void ZVectorDrawingEditor::Private::renderArea(QPainter& painter, const QRect& target, const QRect& area)
+{
     painter.save();
-    painter.setClipRect(target);
-    painter.fillRect(target, Qt::white);
+    painter.setClipRect(area);
+    painter.fillRect(area, kBackground);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
 
     const QRectF targetF(target);
-    d->renderTransform = d->transformFor(targetF);
-    const QTransform inverse = d->renderTransform.inverted();
-    const QRectF visible = inverse.mapRect(targetF);
-
-    // The drawing's own grid, when it comes from the stream and is not too dense to see.
-    const double spacing = d->drawing->gridSpacing();
-    if (d->gridFromStream && spacing > 0 && spacing * d->scale >= 8.0) {
-        QVector<QLineF> lines;
-        const double x0 = std::floor(visible.left() / spacing) * spacing;
-        const double y0 = std::floor(visible.top() / spacing) * spacing;
-        for (double x = x0; x <= visible.right() && lines.size() < 4000; x += spacing)
-            lines.append(d->renderTransform.map(QLineF(x, visible.top(), x, visible.bottom())));
-        for (double y = y0; y <= visible.bottom() && lines.size() < 8000; y += spacing)
-            lines.append(d->renderTransform.map(QLineF(visible.left(), y, visible.right(), y)));
-        painter.setPen(QPen(QColor(232, 232, 232), 0));
-        painter.drawLines(lines);
-    }
-
-    // Entities whose extent misses the view are skipped; texts get slack for their estimated width.
-    d->batching = true;
-    d->lineBatches.clear();
-    const double slack = 2.0 / d->scale;
-    const QRectF cull = visible.adjusted(-slack, -slack, slack, slack);
-    const int n = d->drawing->count();
-    d->visible.clear();
-    int shapes = 0;
-    for (int i = 0; i < n; ++i) {
-        ZVDEntity* e = d->drawing->at(i);
-        QRectF box = e->boundingRect();
-        const bool text = e->kind() == ZVDEntityKind::Text;
-        if (text)
-            box.adjust(-box.width() * 0.5, -box.height() * 0.5, box.width() * 0.5, box.height() * 0.5);
-        if (!overlaps(box, cull))
-            continue;
-        d->visible.push_back(e);
-        if (!text)
-            ++shapes;
-    }
-    // A view crowded with thousands of shapes draws them without antialiasing: each is a few
-    // pixels there, and antialiased strokes would cost more than a frame. Texts stay smooth.
-    painter.setRenderHint(QPainter::Antialiasing, shapes <= kDenseShapes);
-    painter.setBrush(Qt::NoBrush);
-    QPen pen(Qt::black, 1.0);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    for (ZVDEntity* e : d->visible) {
-        const bool selected = d->hasSelection && e->id() == d->selectedId;
-        const QColor color = selected ? QColor(255, 128, 0) : e->color();
-        const double width = selected ? 2.0 : 1.0;
-        // Pens are set only when they change: most neighbouring entities share one.
-        const QPen& current = painter.pen();
-        if (current.color() != color || current.widthF() != width || !current.isCosmetic()
-            || current.style() != Qt::SolidLine) {
-            pen.setColor(color);
-            pen.setWidthF(width);
-            painter.setPen(pen);
-        }
-        drawEntity(painter, e);
-    }
-    d->batching = false;
-    for (const auto& batch : d->lineBatches) {
-        QPen pen(QColor::fromRgba(batch.first), 1.0);
-        pen.setCosmetic(true);
-        painter.setPen(pen);
-        painter.drawLines(batch.second);
-    }
-    d->lineBatches.clear();
-
-    // Insert-point marker: a small cross at its drawing position.
-    if (d->insertPoint->isVisible()) {
-        const QPointF p = d->renderTransform.map(d->insertPoint->position());
-        if (targetF.contains(p)) {
-            painter.setPen(QPen(QColor(200, 0, 200), 2.0));
-            painter.drawLine(p + QPointF(-6, 0), p + QPointF(6, 0));
-            painter.drawLine(p + QPointF(0, -6), p + QPointF(0, 6));
-        }
-    }
-
-    // View axes in the lower-left corner.
-    if (d->viewer->Options()->ViewAxesEnabled()) {
-        const QPointF o(target.left() + 16, target.bottom() - 16);
-        painter.setPen(QPen(QColor(200, 0, 0), 1.5));
-        painter.drawLine(o, o + QPointF(36, 0));
-        painter.setPen(QPen(QColor(0, 150, 0), 1.5));
-        painter.drawLine(o, o + QPointF(0, -36));
-        QFont f = font();
-        f.setPixelSize(10);
-        painter.setFont(f);
-        painter.setPen(QColor(200, 0, 0));
-        painter.drawText(o + QPointF(39, 4), QStringLiteral("X"));
-        painter.setPen(QColor(0, 150, 0));
-        painter.drawText(o + QPointF(-3, -39), QStringLiteral("Y"));
-    }
+    renderTransform = transformFor(targetF);
+    const QRectF visibleArea = renderTransform.inverted().mapRect(QRectF(area));
+    drawGrid(painter, visibleArea);
+    drawEntities(painter, visibleArea, area == target);
+    drawInsertPoint(painter, targetF);
+    drawViewAxes(painter, target, q->font());
     painter.restore();
 }
 
@@ -511,111 +732,36 @@ void ZVectorDrawingEditor::drawEntity(QPainter& painter, ZVDEntity* entity)
         return;
     // Called outside render() (a subclass drawing on its own): use the widget's mapping.
     const QTransform& t = d->batching ? d->renderTransform : viewTransform();
-    const QColor color = painter.pen().color();
     switch (entity->kind()) {
-    case ZVDEntityKind::Line: {
-        auto* l = static_cast<ZVDLine*>(entity);
-        const QLineF line(t.map(l->p1), t.map(l->p2));
-        if (d->batching && painter.pen().widthF() <= 1.0)
-            d->lineBatches[color.rgba()].append(line);
-        else
-            painter.drawLine(line);
+    case ZVDEntityKind::Line:
+        d->drawLine(painter, t, *static_cast<ZVDLine*>(entity));
         break;
-    }
-    case ZVDEntityKind::Polyline: {
-        auto* pl = static_cast<ZVDPolyline*>(entity);
-        if (pl->points.isEmpty())
-            break;
-        QPolygonF poly = t.map(QPolygonF(pl->points));
-        if (d->batching && painter.pen().widthF() <= 1.0) {
-            QVector<QLineF>& batch = d->lineBatches[color.rgba()];
-            for (int k = 0; k + 1 < poly.size(); ++k)
-                batch.append(QLineF(poly[k], poly[k + 1]));
-            if (pl->closed && poly.size() > 2)
-                batch.append(QLineF(poly.last(), poly.first()));
-        } else if (pl->closed) {
-            painter.drawPolygon(poly);
-        } else {
-            painter.drawPolyline(poly);
-        }
+    case ZVDEntityKind::Polyline:
+        d->drawPolyline(painter, t, *static_cast<ZVDPolyline*>(entity));
         break;
-    }
-    case ZVDEntityKind::Circle: {
-        auto* c = static_cast<ZVDCircle*>(entity);
-        const double r = c->radius * d->scale;
-        if (d->batching && r <= kMaxChordRadius && painter.pen().widthF() <= 1.0)
-            appendArcChords(d->lineBatches[color.rgba()], t.map(c->center), r, 0, 360);
-        else
-            painter.drawEllipse(t.map(c->center), r, r);
+    case ZVDEntityKind::Circle:
+        d->drawCircle(painter, t, *static_cast<ZVDCircle*>(entity));
         break;
-    }
-    case ZVDEntityKind::Arc: {
-        auto* a = static_cast<ZVDArc*>(entity);
-        const double r = a->radius * d->scale;
-        const QPointF c = t.map(a->center);
-        const double span = std::clamp(a->spanAngle, -360.0, 360.0);
-        if (d->batching && r <= kMaxChordRadius && painter.pen().widthF() <= 1.0)
-            appendArcChords(d->lineBatches[color.rgba()], c, r, a->startAngle, span);
-        else
-            painter.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), qRound(a->startAngle * 16),
-                            qRound(span * 16));
+    case ZVDEntityKind::Arc:
+        d->drawArc(painter, t, *static_cast<ZVDArc*>(entity));
         break;
-    }
-    case ZVDEntityKind::Text: {
-        auto* text = static_cast<ZVDText*>(entity);
-        const double px = text->height * d->scale;
-        if (px < kMinTextPixels) {
-            // Too small to read: a faint bar where the text stands.
-            const QRectF box = t.mapRect(text->boundingRect());
-            if (box.width() >= 1.0) {
-                QColor faint = color;
-                faint.setAlpha(110);
-                const QLineF bar(box.left(), box.center().y(), box.right(), box.center().y());
-                if (d->batching) {
-                    d->lineBatches[faint.rgba()].append(bar);
-                } else {
-                    const QPen old = painter.pen();
-                    painter.setPen(QPen(faint, 0));
-                    painter.drawLine(bar);
-                    painter.setPen(old);
-                }
-            }
-            break;
-        }
-        const double size = std::min(px, kMaxTextPixels);
-        QFont f = d->textFont;
-        f.setPixelSize(std::max(1, qRound(size)));
-        painter.setFont(f);
-        // A wide box anchored by the alignment lets QPainter place the text without measuring it.
-        constexpr double wide = 1e5;
-        const QPointF anchor = t.map(text->position);
-        int flags = Qt::TextDontClip | Qt::AlignVCenter;
-        double x = anchor.x();
-        if (text->alignment & Qt::AlignRight) {
-            x -= wide;
-            flags |= Qt::AlignRight;
-        } else if (text->alignment & Qt::AlignHCenter) {
-            x -= wide / 2;
-            flags |= Qt::AlignHCenter;
-        } else {
-            flags |= Qt::AlignLeft;
-        }
-        double top = anchor.y() - size;
-        if (text->alignment & Qt::AlignTop)
-            top = anchor.y();
-        else if (text->alignment & Qt::AlignVCenter)
-            top = anchor.y() - size / 2;
-        painter.drawText(QRectF(x, top, wide, size), flags,
-                         QString::fromStdWString(text->text()));
+    case ZVDEntityKind::Text:
+        d->drawText(painter, t, *static_cast<ZVDText*>(entity));
         break;
-    }
     }
 }
 
-void ZVectorDrawingEditor::paintEvent(QPaintEvent*)
+void ZVectorDrawingEditor::paintEvent(QPaintEvent* event)
 {
+    // After a pan only the uncovered strips are exposed: the rest of the picture was moved.
     QPainter painter(this);
-    render(painter, rect());
+    const QRect whole = rect();
+    if (event->rect() == whole) {
+        render(painter, whole);
+        return;
+    }
+    for (const QRect& area : event->region())
+        d->renderArea(painter, whole, area & whole);
 }
 
 void ZVectorDrawingEditor::resizeEvent(QResizeEvent* event)
@@ -662,7 +808,8 @@ void ZVectorDrawingEditor::mouseMoveEvent(QMouseEvent* event)
         d->lastPanPos = event->pos();
         d->center -= QPointF(delta.x() / d->scale, -delta.y() / d->scale);
         d->fitted = false;
-        update();
+        // The picture on screen moves along; only the uncovered strips are drawn anew.
+        scroll(delta.x(), delta.y());
         event->accept();
         return;
     }

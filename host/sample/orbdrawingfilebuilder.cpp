@@ -101,24 +101,24 @@ bool OrbDrawingFileBuilder::setMeta(const QString& key, const QString& value)
     return exec(QStringLiteral("INSERT OR REPLACE INTO orb_meta(key, value) VALUES(?, ?)"), {key, value});
 }
 
-int OrbDrawingFileBuilder::addType(int elementType, const QString& name, int orderNum)
+qint64 OrbDrawingFileBuilder::addType(int elementType, const QString& name, int orderNum)
 {
     QVariant id;
     if (!exec(QStringLiteral("INSERT INTO drawset_type(element_type, name, order_num) VALUES(?, ?, ?)"),
               {elementType, notNull(name), orderNum}, &id))
         return -1;
-    return id.toInt();
+    return id.toLongLong();
 }
 
-int OrbDrawingFileBuilder::addDrawset(int typeId, const OrbDrawsetDef& d)
+qint64 OrbDrawingFileBuilder::addDrawset(qint64 typeId, const OrbDrawsetDef& d)
 {
     QVariant idValue;
-    const QVariant wantedId = d.id > 0 ? QVariant(d.id) : QVariant(QVariant::Int);
+    const QVariant wantedId = d.id > 0 ? QVariant(d.id) : QVariant(QVariant::LongLong);
     if (!exec(QStringLiteral("INSERT INTO drawset(id, type_id, name, order_num, visible, key_values) "
                              "VALUES(?, ?, ?, ?, ?, ?)"),
               {wantedId, typeId, notNull(d.name), d.orderNum, d.visible ? 1 : 0, notNull(d.keyValues)}, &idValue))
         return -1;
-    const int id = idValue.toInt();
+    const qint64 id = idValue.toLongLong();
     if (!d.drawing.isEmpty()
         && !exec(QStringLiteral("INSERT INTO drawset_drawing(drawset_id, data) VALUES(?, ?)"), {id, d.drawing}))
         return -1;

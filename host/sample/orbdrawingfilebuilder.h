@@ -21,9 +21,9 @@ public:
     // elementTypes list means the file serves every element type.
     bool create(const QList<int>& elementTypes, int orderNum = 0);
     // The new type's id, or -1.
-    int addType(int elementType, const QString& name, int orderNum);
+    qint64 addType(int elementType, const QString& name, int orderNum);
     // The new drawset's id, or -1.
-    int addDrawset(int typeId, const OrbDrawsetDef& drawset);
+    qint64 addDrawset(qint64 typeId, const OrbDrawsetDef& drawset);
     bool setMeta(const QString& key, const QString& value);
     // Writes everything to disk; the builder is done afterwards.
     bool commit();

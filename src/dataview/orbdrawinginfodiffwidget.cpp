@@ -11,9 +11,15 @@
 namespace {
 enum Column { CodeColumn = 0, NameColumn = 1, CurrentColumn = 2, PreviousColumn = 3, ColumnCount = 4 };
 
+// Light green behind both values of a row whose values differ.
+const QColor kChangedColor(204, 255, 204, 255);
+constexpr int kRowHeaderWidth = 22;
+constexpr int kHeaderHeight = 25;
+constexpr int kValueColumnWidth = 70; // at least; wider values widen the column
+
 QBrush changedMark()
 {
-    return QBrush(QColor(204, 255, 204, 255), Qt::SolidPattern);
+    return QBrush(kChangedColor, Qt::SolidPattern);
 }
 } // namespace
 
@@ -40,14 +46,14 @@ void OrbDrawingInfoDiffWidget::setupUi()
     setAlternatingRowColors(true);
     VantroHeaderView* rows = verticalHeader();
     rows->setAutoSectionData(true);
-    rows->setFixedWidth(22);
+    rows->setFixedWidth(kRowHeaderWidth);
     rows->setMovable(false);
     VantroHeaderView* columns = horizontalHeader();
     columns->setMovable(false);
     columns->setDragEnabled(false);
-    columns->setFixedHeight(25);
-    setColumnWidth(CurrentColumn, 70);
-    setColumnWidth(PreviousColumn, 70);
+    columns->setFixedHeight(kHeaderHeight);
+    setColumnWidth(CurrentColumn, kValueColumnWidth);
+    setColumnWidth(PreviousColumn, kValueColumnWidth);
 }
 
 void OrbDrawingInfoDiffWidget::appendRow(const QStringList& texts)
@@ -60,6 +66,20 @@ void OrbDrawingInfoDiffWidget::appendRow(const QStringList& texts)
         items.append(item);
     }
     m_model->invisibleRootItem()->appendRow(items);
+    fitColumns(m_model->rowCount() - 1, m_model->rowCount() - 1);
+}
+
+void OrbDrawingInfoDiffWidget::fitColumns(int firstRow, int lastRow)
+{
+    // A column grows until its texts fit; it never shrinks, so the user's widths stay.
+    const int grid = showGrid() ? 1 : 0;
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        int width = columnWidth(c);
+        for (int r = firstRow; r <= lastRow; ++r)
+            width = qMax(width, sizeHintForIndex(m_model->index(r, c)).width() + grid);
+        if (width > columnWidth(c))
+            setColumnWidth(c, width);
+    }
 }
 
 void OrbDrawingInfoDiffWidget::clear()
@@ -95,6 +115,7 @@ void OrbDrawingInfoDiffWidget::diffDrawingInfo(const OrbKeyValueList& current, c
         }
         previousItem->setText(before.toString());
     }
+    fitColumns(0, m_model->rowCount() - 1);
 }
 
 QString OrbDrawingInfoDiffWidget::getCodeByIndex(const QModelIndex& index)

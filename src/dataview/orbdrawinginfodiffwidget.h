@@ -34,6 +34,8 @@ public:
 private:
     void setupModel();
     void setupUi();
+    // Widens the columns so that the texts of the rows firstRow..lastRow are shown whole.
+    void fitColumns(int firstRow, int lastRow);
 
     QStandardItemModel* m_model = nullptr;
 };

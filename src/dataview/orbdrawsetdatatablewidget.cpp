@@ -1,6 +1,5 @@
 #include "dataview/orbdrawsetdatatablewidget.h"
 
-#include "grid/vantroheaderview.h"
 #include "grid/lummemtable.h"
 #include "grid/orbmemtablemodel.h"
 
@@ -66,7 +65,11 @@ void OrbDrawsetDataTableWidget::selectRowByRecordIDs(const QVector<int>& ids)
         return;
     const QAbstractItemView::SelectionMode mode = selectionMode();
     setSelectionMode(QAbstractItemView::MultiSelection);
-    for (int id : ids)
-        selectRow(table->findRecordIndex(QStringLiteral("ID"), QVariant(id)));
+    for (int id : ids) {
+        const int row = table->findRecordIndex(QStringLiteral("ID"), QVariant(id));
+        // selectRow toggles in multi-selection: a record named twice must stay selected.
+        if (row >= 0 && !selectionModel()->rowIntersectsSelection(row, rootIndex()))
+            selectRow(row);
+    }
     setSelectionMode(mode);
 }

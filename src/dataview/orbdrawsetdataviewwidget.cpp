@@ -11,7 +11,6 @@
 #include "drawingdata/orbdrawinginfoprocessor.h"
 #include "drawingdata/orbdrawsetprop.h"
 #include "drawingdata/orbkeyvaluelist.h"
-#include "grid/vantroheaderview.h"
 #include "grid/lummemtable.h"
 #include "grid/orbmemtablemodel.h"
 #include "grid/vantroheaderview.h"
@@ -20,11 +19,65 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QSplitter>
+#include <QStyledItemDelegate>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 const QChar kNavigationMark(0x0001);
+
+// Layout sizes of the dialog.
+constexpr int kDiffMinimumWidth = 200;
+constexpr int kSnapshotListHeight = 100;
+constexpr int kRightPaneMargin = 2;
+constexpr int kTabStretch = 2;
+constexpr int kOutputStretch = 1;
+constexpr int kLeftPaneWidth = 450;
+// Caption heights of a filter table: two lines when a readable name was added, else one.
+constexpr int kTwoLineHeaderHeight = 45;
+constexpr int kOneLineHeaderHeight = 25;
+
+// Draws an output line without the navigation mark; the item's text keeps it for navigation.
+class OutputLineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale& locale) const override
+    {
+        QString text = QStyledItemDelegate::displayText(value, locale);
+        if (text.startsWith(kNavigationMark))
+            text.remove(0, 1);
+        return text;
+    }
+};
+
+// Tab captions have two lines (caption, table name); QTabBar sizes a tab for one line of text.
+class TwoLineTabBar : public QTabBar
+{
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        QSize size = QTabBar::tabSizeHint(index);
+        const int lines = tabText(index).count(QLatin1Char('\n')) + 1;
+        size.rheight() += (lines - 1) * fontMetrics().lineSpacing();
+        return size;
+    }
+};
+
+class TableTabWidget : public QTabWidget
+{
+public:
+    explicit TableTabWidget(QWidget* parent)
+        : QTabWidget(parent)
+    {
+        setTabBar(new TwoLineTabBar(this));
+    }
+};
 
 QString dialogTitle()
 {
@@ -65,14 +118,14 @@ void OrbDrawsetDataViewWidget::setupUi()
 
     m_diffWidget = new OrbDrawingInfoDiffWidget(this);
     m_diffWidget->setObjectName(QStringLiteral("drawingInfoDiff"));
-    m_diffWidget->setMinimumWidth(200);
+    m_diffWidget->setMinimumWidth(kDiffMinimumWidth);
     leftLayout->addWidget(m_diffWidget, 1);
     connect(m_diffWidget, &QAbstractItemView::doubleClicked, this,
             &OrbDrawsetDataViewWidget::doDrawingInfoDoubleClicked);
 
     m_drawingInfoList = new QListWidget(this);
     m_drawingInfoList->setObjectName(QStringLiteral("drawingInfoList"));
-    m_drawingInfoList->setFixedHeight(100);
+    m_drawingInfoList->setFixedHeight(kSnapshotListHeight);
     leftLayout->addWidget(m_drawingInfoList, 0);
     connect(m_drawingInfoList, &QListWidget::currentRowChanged, this,
             &OrbDrawsetDataViewWidget::showDrawingInfoData);
@@ -84,23 +137,24 @@ void OrbDrawsetDataViewWidget::setupUi()
     rightPolicy.setVerticalStretch(0);
     rightPane->setSizePolicy(rightPolicy);
     auto* rightLayout = new QVBoxLayout(rightPane);
-    rightLayout->setContentsMargins(2, 2, 2, 2);
+    rightLayout->setContentsMargins(kRightPaneMargin, kRightPaneMargin, kRightPaneMargin, kRightPaneMargin);
     auto* rightSplitter = new QSplitter(Qt::Vertical, this);
     rightSplitter->setChildrenCollapsible(false);
-    m_tabWidget = new QTabWidget(this);
+    m_tabWidget = new TableTabWidget(this);
     m_tabWidget->setObjectName(QStringLiteral("tables"));
     m_outputList = new QListWidget(this);
     m_outputList->setObjectName(QStringLiteral("outputList"));
+    m_outputList->setItemDelegate(new OutputLineDelegate(m_outputList));
     connect(m_outputList, &QListWidget::currentRowChanged, this,
             &OrbDrawsetDataViewWidget::outputWindowOnCurrentRowChanged);
     rightSplitter->addWidget(m_tabWidget);
     rightSplitter->addWidget(m_outputList);
-    rightSplitter->setStretchFactor(0, 2);
-    rightSplitter->setStretchFactor(1, 1);
+    rightSplitter->setStretchFactor(0, kTabStretch);
+    rightSplitter->setStretchFactor(1, kOutputStretch);
     rightLayout->addWidget(rightSplitter);
     splitter->addWidget(rightPane);
 
-    groupBox->resize(450, 0);
+    groupBox->resize(kLeftPaneWidth, 0);
 }
 
 void OrbDrawsetDataViewWidget::disconnectProcessor()
@@ -117,6 +171,7 @@ void OrbDrawsetDataViewWidget::setProcessor(OrbDrawingInfoProcessor* processor)
     // A processor set before must not feed this dialog any more.
     disconnectProcessor();
     m_processor = processor;
+    m_drawset = nullptr; // the new tabs stay empty until the next refreshTableData
     if (m_processor) {
         m_processorConnections
             << connect(m_processor, &OrbDrawingInfoProcessor::onBeforeCalculate, this,
@@ -125,14 +180,20 @@ void OrbDrawsetDataViewWidget::setProcessor(OrbDrawingInfoProcessor* processor)
                                addDrawingInfo();
                        })
             << connect(m_processor, &OrbDrawingInfoProcessor::onAfterCalculate, this,
-                       [this]() { addDrawingInfo(); })
+                       [this]() {
+                           addDrawingInfo();
+                           scheduleTableRefill();
+                       })
             << connect(m_processor, &OrbDrawingInfoProcessor::onBeforeChange, this,
                        [this](OrbDrawsetProp*, const QString&) {
                            if (m_drawingInfoList->count() == 0)
                                addDrawingInfo();
                        })
             << connect(m_processor, &OrbDrawingInfoProcessor::onAfterChange, this,
-                       [this](OrbDrawsetProp*, QVariant&) { addDrawingInfo(); })
+                       [this](OrbDrawsetProp*, QVariant&) {
+                           addDrawingInfo();
+                           scheduleTableRefill();
+                       })
             << connect(m_processor, &OrbDrawingInfoProcessor::onOutputDebugInfo, this,
                        &OrbDrawsetDataViewWidget::doOutputDebugInfo)
             // A processor the host destroys while shown is forgotten rather than left dangling.
@@ -172,7 +233,8 @@ void OrbDrawsetDataViewWidget::refreshTableWidgets()
     for (QPair<QString, QString>* pair : qAsConst(filterTables)) {
         if (!pair)
             continue;
-        m_captionNames.append(pair->first);
+        if (!m_captionNames.contains(pair->first))
+            m_captionNames.append(pair->first);
         widget = addTableWidget(pair->first, pair->second);
         connect(widget, &QAbstractItemView::doubleClicked, this,
                 &OrbDrawsetDataViewWidget::doFilterTableDoubleClicked);
@@ -220,6 +282,26 @@ void OrbDrawsetDataViewWidget::refreshTableData(IOrbDrawset* drawset)
         }
     }
 
+    m_drawset = drawset;
+    fillTables();
+}
+
+void OrbDrawsetDataViewWidget::scheduleTableRefill()
+{
+    // A save may change many properties at once: the tables are queried once afterwards.
+    if (!m_drawset || m_refillPending)
+        return;
+    m_refillPending = true;
+    QTimer::singleShot(0, this, [this]() {
+        m_refillPending = false;
+        if (m_processor && m_drawset)
+            fillTables();
+    });
+}
+
+void OrbDrawsetDataViewWidget::fillTables()
+{
+    IOrbDrawset* drawset = m_drawset;
     IOrbDrawsetTableProvider* provider = (drawset && m_service) ? m_service->drawsetTableProvider() : nullptr;
     for (int i = 0; i < m_tableWidgets.count(); ++i) {
         OrbDrawsetDataTableWidget* widget = m_tableWidgets.at(i);
@@ -256,6 +338,8 @@ void OrbDrawsetDataViewWidget::setupTableWidgetData(OrbDrawsetDataTableWidget* w
         names.removeOne(QStringLiteral("DrawSetID"));
     }
     widget->refreshTable(names);
+    // Values and captions are shown whole; a table is laid out anew on every fill.
+    widget->resizeColumnsToContents();
 
     if (!table || !m_captionNames.contains(table->tableName()))
         return;
@@ -274,7 +358,8 @@ void OrbDrawsetDataViewWidget::setupTableWidgetData(OrbDrawsetDataTableWidget* w
     }
     if (changed && !fields.isEmpty())
         emit widget->model()->headerDataChanged(Qt::Horizontal, 0, fields.count() - 1);
-    widget->horizontalHeader()->setFixedHeight(changed ? 45 : 25);
+    widget->horizontalHeader()->setFixedHeight(changed ? kTwoLineHeaderHeight : kOneLineHeaderHeight);
+    widget->resizeColumnsToContents();
     widget->setFixedColCount(1);
     // The frozen column is drawn by an overlay view: a double-click there counts as one on the tab.
     if (QTableView* frozen = widget->frozenView())

@@ -64,6 +64,9 @@ protected:
 
 private:
     void disconnectProcessor();
+    // Fills every tab with the shown drawset's tables as the processor holds them now.
+    void fillTables();
+    void scheduleTableRefill();
     void emitPropOfRecord(const QModelIndex& index, const QString& fieldName);
 
     IOrbDrawingService* m_service;
@@ -77,4 +80,6 @@ private:
     QList<IOrbFieldEntry*> m_fieldEntries;
     QListWidget* m_outputList = nullptr;
     QList<QMetaObject::Connection> m_processorConnections;
+    IOrbDrawset* m_drawset = nullptr; // shown drawset, kept by the host while shown
+    bool m_refillPending = false;
 };

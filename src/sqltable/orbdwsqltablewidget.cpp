@@ -37,7 +37,6 @@ OrbDWSqlTableWidget::~OrbDWSqlTableWidget()
 
 void OrbDWSqlTableWidget::setDatabase(QSqlDatabase& db)
 {
-    QItemSelectionModel* oldSelection = m_view->selectionModel();
     if (m_model) {
         // The view lets go of the model before it goes away.
         m_view->setModel(nullptr);
@@ -48,12 +47,32 @@ void OrbDWSqlTableWidget::setDatabase(QSqlDatabase& db)
         m_model = new OrbDWSqlTableModel(this, db);
         connect(m_model, &OrbDWSqlTableModel::onRecordChanged, this, &OrbDWSqlTableWidget::doModel_RecordChanged);
         m_view->setModel(m_model);
+        connect(m_model, &QAbstractItemModel::modelReset, this, [this]() { fitColumns(0, m_model->columnCount() - 1); });
+        connect(m_model, &QAbstractItemModel::dataChanged, this,
+                [this](const QModelIndex& from, const QModelIndex& to) { fitColumns(from.column(), to.column()); });
     } else {
         m_view->setModel(nullptr);
     }
-    if (oldSelection && oldSelection != m_view->selectionModel())
-        oldSelection->deleteLater();
+    // Each setModel gives the view a new selection model and keeps the old one: only the current
+    // one stays.
+    const QList<QItemSelectionModel*> selections =
+        m_view->findChildren<QItemSelectionModel*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QItemSelectionModel* selection : selections) {
+        if (selection != m_view->selectionModel())
+            delete selection;
+    }
     updateActions();
+}
+
+void OrbDWSqlTableWidget::fitColumns(int first, int last)
+{
+    // Columns grow to show their values whole; a width the user gave a column is not taken back.
+    for (int column = qMax(first, 0); column <= last; ++column) {
+        const int before = m_view->columnWidth(column);
+        m_view->resizeColumnToContents(column);
+        if (m_view->columnWidth(column) < before)
+            m_view->setColumnWidth(column, before);
+    }
 }
 
 void OrbDWSqlTableWidget::setTable(const QString& tableName)

@@ -42,6 +42,8 @@ private slots:
     void doModel_RecordChanged();
 
 private:
+    void fitColumns(int first, int last);
+
     Ui::OrbDWSqlTableWidget* ui;
     OrbDWSqlTableModel* m_model;
     OrbDWSqlTableView* m_view;

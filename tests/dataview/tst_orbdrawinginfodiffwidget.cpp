@@ -32,6 +32,7 @@ private slots:
     void diff_data();
     void diff();
     void staleMarksGo();
+    void textsShownWhole();
 };
 
 void tst_OrbDrawingInfoDiffWidget::diff_data()
@@ -93,6 +94,22 @@ void tst_OrbDrawingInfoDiffWidget::staleMarksGo()
 
     w.clear();
     QCOMPARE(w.model()->rowCount(), 0);
+}
+
+// A value cut to "C12@2…" while free space stands beside it hides what the calculation gave.
+void tst_OrbDrawingInfoDiffWidget::textsShownWhole()
+{
+    OrbDrawingInfoDiffWidget w;
+    w.appendRow({QStringLiteral("A1"), QStringLiteral("底板钢筋（上层，横向分布筋）"), QString(), QString()});
+    w.diffDrawingInfo(list("A1=C12@200/HRB400"), list("A1=C12@150/HRB400"));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const int margins = 2 * (w.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &w) + 1);
+    for (int c = 1; c < 4; ++c) {
+        const QModelIndex index = w.model()->index(0, c);
+        QVERIFY2(w.visualRect(index).width() >= w.fontMetrics().horizontalAdvance(index.data().toString()) + margins,
+                 qPrintable(index.data().toString()));
+    }
 }
 
 QTEST_MAIN(tst_OrbDrawingInfoDiffWidget)

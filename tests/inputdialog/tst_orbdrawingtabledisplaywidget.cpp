@@ -20,7 +20,6 @@ private slots:
 
     void lifecycle();
     void updateViewFollowsCurrentExtension();
-    void forwardsOnlyWhileHeld_data();
     void forwardsOnlyWhileHeld();
 
 private:
@@ -130,34 +129,20 @@ void tst_OrbDrawingTableDisplayWidget::updateViewFollowsCurrentExtension()
     QCOMPARE(spy.count(), 2);
 }
 
-void tst_OrbDrawingTableDisplayWidget::forwardsOnlyWhileHeld_data()
-{
-    QTest::addColumn<bool>("hasDrawset");
-    QTest::addColumn<bool>("declares");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("extension held") << true << true
-        << QStringList({QStringLiteral("extension:A.saveEdit"), QStringLiteral("extension:A.restoreDefValues"),
-                        QStringLiteral("extension:A.cancelEdit")});
-    QTest::newRow("no drawset") << false << true << QStringList();
-}
-
+// Without an extension held, OK, reset and cancel reach nobody (while one is held they are
+// asserted through the input dialog's buttons).
 void tst_OrbDrawingTableDisplayWidget::forwardsOnlyWhileHeld()
 {
-    QFETCH(bool, hasDrawset);
-    QFETCH(bool, declares);
-    QFETCH(QStringList, expected);
     FakeExtensionFactory factory(&log);
-    if (declares)
-        factory.m_withExtension = {withExt};
+    factory.m_withExtension = {withExt};
     FakeProcessor processor(&log);
-    processor.m_drawset = hasDrawset ? withExt : nullptr;
     OrbDrawingTableDisplayWidget display(service, window);
     display.setProcessor(&processor);
     log.clear();
     display.saveEdit();
     display.restoreDefValues();
     display.cancelEdit();
-    QCOMPARE(log.filtered(QStringLiteral("extension:")), expected);
+    QVERIFY(log.filtered(QStringLiteral("extension:")).isEmpty());
 }
 
 QTEST_MAIN(tst_OrbDrawingTableDisplayWidget)

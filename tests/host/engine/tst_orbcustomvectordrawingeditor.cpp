@@ -70,6 +70,11 @@ struct View
     }
     QPoint at(int id) { return editor.entityScreenRect(editor.vectorDrawing()->find(id)).center(); }
     void click(const QPoint& p) { QTest::mouseClick(&editor, Qt::LeftButton, Qt::NoModifier, p); }
+    void move(const QPoint& p)
+    {
+        QMouseEvent e(QEvent::MouseMove, p, editor.mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&editor, &e);
+    }
     QLineEdit* lineEdit() { return editor.findChild<QLineEdit*>(QStringLiteral("orbParamEditor")); }
     QLabel* message() { return editor.findChild<QLabel*>(QStringLiteral("orbParamEditorMessage")); }
 };
@@ -83,6 +88,9 @@ private slots:
     void commit();
     void refusal_data();
     void refusal();
+    void hoverLeavesWithTheView_data();
+    void hoverLeavesWithTheView();
+    void editorShowsTheWholeValue();
 };
 
 void tst_OrbCustomVectorDrawingEditor::commit_data()
@@ -161,6 +169,48 @@ void tst_OrbCustomVectorDrawingEditor::refusal()
     QVERIFY(!v.message()->isVisible());
     QTest::keyClick(v.lineEdit(), Qt::Key_Escape);
     QVERIFY(!v.editor.isEditorOpen());
+}
+
+void tst_OrbCustomVectorDrawingEditor::hoverLeavesWithTheView_data()
+{
+    QTest::addColumn<bool>("newDrawing");
+    QTest::newRow("refit after a resize (start-up layout)") << false;
+    QTest::newRow("the text moves in a reloaded drawing") << true;
+}
+
+// A still mouse: when the view changes under it, the value it left is no longer highlighted.
+void tst_OrbCustomVectorDrawingEditor::hoverLeavesWithTheView()
+{
+    QFETCH(bool, newDrawing);
+    View v;
+    const QPoint mouse = v.at(2);
+    v.move(mouse);
+    QCOMPARE(v.editor.hoverVDID(), qint64(2));
+    if (newDrawing) {
+        static_cast<ZVDText*>(v.editor.vectorDrawing()->find(2))->position = QPointF(60, 40);
+        v.editor.vectorDrawing()->notifyChanged();
+    } else {
+        v.editor.resize(900, 700);
+        v.editor.zoomAll();
+    }
+    QVERIFY(!v.editor.entityScreenRect(v.editor.vectorDrawing()->find(2)).adjusted(-8, -8, 8, 8).contains(mouse));
+    QCOMPARE(v.editor.hoverVDID(), qint64(-1));
+    const QImage image = v.editor.grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            QVERIFY(image.pixel(x, y) != QColor(255, 236, 160).rgb());
+}
+
+void tst_OrbCustomVectorDrawingEditor::editorShowsTheWholeValue()
+{
+    View v;
+    v.click(v.at(1));
+    QLineEdit* edit = v.lineEdit();
+    QVERIFY(edit);
+    QTest::keyClicks(edit, QStringLiteral("C12@200 HRB400"));
+    // The whole value fits beside the frame (2 px) and text margin (2 px) on each side.
+    QVERIFY(edit->width() >= QFontMetrics(edit->font()).horizontalAdvance(edit->text()) + 8);
+    QVERIFY(v.editor.rect().contains(edit->geometry()));
 }
 
 QTEST_MAIN(tst_OrbCustomVectorDrawingEditor)

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "drawingdata/orbdrawingchange.h"
+
+#include <QHash>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+
+class QSqlQuery;
+
+// The database behind one drawing file: prepared statements, single writes and the
+// beginUpdate/endUpdate batch. A batch whose write or commit fails is rolled back on disk and
+// the in-memory changes remembered during it are undone, newest first.
+class OrbSqlConnection
+{
+public:
+    // Takes an open database; its connection is removed again when this object goes.
+    OrbSqlConnection(const QString& path, const QSqlDatabase& db, bool editable);
+    ~OrbSqlConnection();
+    OrbSqlConnection(const OrbSqlConnection&) = delete;
+    OrbSqlConnection& operator=(const OrbSqlConnection&) = delete;
+
+    const QString& path() const { return m_path; }
+    QSqlDatabase& database() { return m_db; }
+    bool isEditable() const { return m_editable; }
+    void setEditable(bool editable) { m_editable = editable; }
+    // False, with a warning naming the action, when the file is read-only.
+    bool allowWrite(const char* action) const;
+
+    // A statement prepared once and kept for the life of the connection; null when it cannot
+    // be prepared.
+    QSqlQuery* prepared(const QString& sql);
+    // Runs a prepared select with one bound id and hands every row to `row`. False when the
+    // statement cannot run or a row cannot be read.
+    bool selectById(const QString& sql, qint64 id, const std::function<void(const QSqlQuery&)>& row);
+    // Runs one write. A failure inside a batch makes the whole batch roll back at its end.
+    bool write(const QString& sql, const QVariantList& values, int* rows = nullptr);
+    // Inside a batch, keeps `restore` to undo an in-memory change if the batch fails.
+    void remember(std::function<void()> restore);
+
+    // Writes one column of one row and, on success, the member that mirrors it; undone with a
+    // failed batch. False when nothing changed, the file is read-only or the write failed.
+    template <class T>
+    bool store(T& member, const T& value, const char* action, const QString& sql, qint64 id)
+    {
+        if (member == value || !allowWrite(action) || !write(sql, {QVariant::fromValue(value), id}))
+            return false;
+        remember([&member, old = member] { member = old; });
+        member = value;
+        return true;
+    }
+
+    void beginUpdate();
+    // False when the outermost batch was rolled back (or there was no batch to end).
+    bool endUpdate();
+    bool inUpdate() const { return m_depth > 0; }
+
+    // Where changes of the file's objects go, and what hears of the end of an outermost batch
+    // (true: committed, false: rolled back).
+    void setListeners(std::function<void(const OrbDrawingChange&)> onChange, std::function<void(bool)> onBatchEnd);
+    void changed(OrbDrawingChange::Kind kind, IOrbDrawsetType* type, IOrbDrawset* drawset = nullptr);
+
+private:
+    QString m_path;
+    QSqlDatabase m_db;
+    QString m_connectionName;
+    bool m_editable;
+    QHash<QString, QSqlQuery*> m_queries;
+    int m_depth = 0;
+    bool m_batchFailed = false;
+    QList<std::function<void()>> m_undo;
+    std::function<void(const OrbDrawingChange&)> m_onChange;
+    std::function<void(bool)> m_onBatchEnd;
+};

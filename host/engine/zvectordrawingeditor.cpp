@@ -223,9 +223,14 @@ struct ZVectorDrawingEditor::Private
     // Pixels per drawing unit that fit the whole drawing into target.
     double fitScale(const QRectF& target) const
     {
+        return drawing->count() == 0 ? 1.0 : fitScale(target, drawing->boundingRect());
+    }
+
+    // The same for a drawing whose bounding box is box (a pass over every entity).
+    double fitScale(const QRectF& target, const QRectF& box) const
+    {
         if (drawing->count() == 0)
             return 1.0;
-        const QRectF box = drawing->boundingRect();
         const double w = std::max(1.0, target.width() - 2 * kFitMargin);
         const double h = std::max(1.0, target.height() - 2 * kFitMargin);
         double s = kMaxScale;
@@ -520,8 +525,9 @@ void ZVectorDrawingEditor::setDefaultFont(const QString& fontFile)
 void ZVectorDrawingEditor::zoomAll()
 {
     d->fitted = true;
-    d->scale = d->fitScale(QRectF(rect()));
-    d->center = d->drawing->count() == 0 ? QPointF() : d->drawing->boundingRect().center();
+    const QRectF box = d->drawing->count() == 0 ? QRectF() : d->drawing->boundingRect();
+    d->scale = d->fitScale(QRectF(rect()), box);
+    d->center = box.center();
     update();
 }
 

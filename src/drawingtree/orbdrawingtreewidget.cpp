@@ -136,6 +136,9 @@ void OrbDrawingTreeWidget::refreshData()
     QList<IOrbDrawsetType*> types;
     typeCollection->getAll(types, true);
     QList<IOrbDrawset*> drawsets;
+    // The type nodes are filled before they join the model, which then inserts all of them at
+    // once instead of one row at a time.
+    QList<QStandardItem*> typeNodes;
     for (IOrbDrawsetType* type : qAsConst(types)) {
         if (!type)
             continue;
@@ -147,11 +150,14 @@ void OrbDrawingTreeWidget::refreshData()
         for (IOrbDrawset* drawset : qAsConst(drawsets)) {
             if (!drawset || !isDrawsetShown(drawset))
                 continue;
-            if (!typeNode)
-                typeNode = insertType(type, -1);
+            if (!typeNode) {
+                typeNode = newTypeNode(type);
+                typeNodes.append(typeNode);
+            }
             insertDrawset(typeNode, drawset, -1);
         }
     }
+    m_model->invisibleRootItem()->appendRows(typeNodes);
 }
 
 bool OrbDrawingTreeWidget::isDrawsetShown(IOrbDrawset* drawset) const
@@ -200,11 +206,15 @@ OrbDrawingTreeNode* OrbDrawingTreeWidget::newNode()
     return node;
 }
 
-void OrbDrawingTreeWidget::placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, QString& name, int index)
+void OrbDrawingTreeWidget::nameNode(OrbDrawingTreeNode* node, QString& name)
 {
     node->setData(getDisplayName(name), OrbDrawingTreeNode::NameRole);
     QString text = node->getDisplayText();
     node->setData(getDisplayName(text), Qt::DisplayRole);
+}
+
+void OrbDrawingTreeWidget::placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, int index)
+{
     // A row outside the parent's rows appends rather than losing the node.
     if (index < 0 || index > parent->rowCount())
         parent->appendRow(node);
@@ -222,11 +232,18 @@ OrbDrawingTreeNode* OrbDrawingTreeWidget::insertType(IOrbDrawsetType* type, int 
 {
     if (!m_drawingFile || !type)
         return nullptr;
+    OrbDrawingTreeNode* node = newTypeNode(type);
+    placeNode(m_model->invisibleRootItem(), node, index);
+    return node;
+}
+
+OrbDrawingTreeNode* OrbDrawingTreeWidget::newTypeNode(IOrbDrawsetType* type)
+{
     OrbDrawingTreeNode* node = newNode();
     node->setDrawsetType(type);
     QString name;
     type->name(name);
-    placeNode(m_model->invisibleRootItem(), node, name, index);
+    nameNode(node, name);
     indexNode(type, node);
     return node;
 }
@@ -239,7 +256,8 @@ OrbDrawingTreeNode* OrbDrawingTreeWidget::insertDrawset(OrbDrawingTreeNode* type
     node->setDrawset(drawset);
     QString name;
     drawset->name(name);
-    placeNode(typeNode, node, name, index);
+    nameNode(node, name);
+    placeNode(typeNode, node, index);
     indexNode(drawset, node);
     return node;
 }

@@ -188,8 +188,8 @@ std::string countersText(const Result& r)
 void printTable(const Results& one, const Results& ten, const std::vector<std::string>& order)
 {
     const std::string suffix = "_Baseline";
-    std::printf("\n%-40s %10s %10s %6s %10s %7s %9s  %s\n", "benchmark", "time", "baseline", "ratio", "time 10x",
-                "growth", "peak 10x", "counters");
+    std::printf("\n%-40s %10s %10s %6s %10s %7s %7s %9s  %s\n", "benchmark", "time", "baseline", "ratio", "time 10x",
+                "growth", "base gr", "peak 10x", "counters");
     for (const std::string& name : order) {
         const bool baseline = name.size() > suffix.size()
             && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
@@ -198,16 +198,19 @@ void printTable(const Results& one, const Results& ten, const std::vector<std::s
             continue;
         const auto base = one.find(name + suffix);
         const auto big = ten.find(name);
-        char ratio[32] = "-", growth[32] = "-", peak[32] = "-";
+        const auto bigBase = ten.find(name + suffix);
+        char ratio[32] = "-", growth[32] = "-", baseGrowth[32] = "-", peak[32] = "-";
         if (base != one.end() && base->second.ns > 0)
             std::snprintf(ratio, sizeof ratio, "%.2f", r->second.ns / base->second.ns);
         if (big != ten.end() && r->second.ns > 0)
             std::snprintf(growth, sizeof growth, "%.1f", big->second.ns / r->second.ns);
+        if (bigBase != ten.end() && base != one.end() && base->second.ns > 0)
+            std::snprintf(baseGrowth, sizeof baseGrowth, "%.1f", bigBase->second.ns / base->second.ns);
         if (big != ten.end() && big->second.peakKb > 0)
             std::snprintf(peak, sizeof peak, "%.0f MB", big->second.peakKb / 1024.0);
-        std::printf("%-40s %10s %10s %6s %10s %7s %9s  %s\n", name.c_str(), human(r->second.ns).c_str(),
+        std::printf("%-40s %10s %10s %6s %10s %7s %7s %9s  %s\n", name.c_str(), human(r->second.ns).c_str(),
                     base != one.end() ? human(base->second.ns).c_str() : "-", ratio,
-                    big != ten.end() ? human(big->second.ns).c_str() : "-", growth, peak,
+                    big != ten.end() ? human(big->second.ns).c_str() : "-", growth, baseGrowth, peak,
                     countersText(r->second).c_str());
     }
 }

@@ -185,6 +185,8 @@ struct ZVectorDrawingEditor::Private
     std::map<QRgb, QVector<QLineF>> lineBatches;
     // Shapes smaller than a pixel: one dot each, batched per colour.
     std::map<QRgb, QVector<QPointF>> dotBatches;
+    // One cosmetic pen per entity colour, so that switching colours allocates nothing.
+    mutable QHash<QRgb, QPen> pens;
     std::vector<int> visible;
     ZVDSpatialIndex index;
     QFont textFont;
@@ -278,9 +280,8 @@ void ZVectorDrawingEditor::Private::drawGrid(QPainter& painter, const QRectF& vi
 // for their estimated width.
 void ZVectorDrawingEditor::Private::drawEntities(QPainter& painter, const QRectF& visibleArea, bool fullFrame)
 {
+    // The batches are emptied by each flush but keep their capacity from frame to frame.
     batching = true;
-    lineBatches.clear();
-    dotBatches.clear();
     const double slack = kCullSlackPixels / scale;
     index.query(*drawing, visibleArea.adjusted(-slack, -slack, slack, slack), kTextCullSlack, visible);
     if (fullFrame) {
@@ -324,30 +325,44 @@ void ZVectorDrawingEditor::Private::setEntityPen(QPainter& painter, QPen& pen, c
     const QColor color = selected ? kSelectionColor : entity.color();
     const double width = selected ? kSelectedStrokeWidth : kStrokeWidth;
     const QPen& current = painter.pen();
-    if (current.color() != color || current.widthF() != width || !current.isCosmetic()
-        || current.style() != Qt::SolidLine) {
+    if (current.color() == color && current.widthF() == width && current.isCosmetic()
+        && current.style() == Qt::SolidLine)
+        return;
+    if (selected) {
         pen.setColor(color);
         pen.setWidthF(width);
         painter.setPen(pen);
+        return;
     }
+    auto it = pens.find(color.rgba());
+    if (it == pens.end()) {
+        QPen made(color, kStrokeWidth);
+        made.setCosmetic(true);
+        it = pens.insert(color.rgba(), made);
+    }
+    painter.setPen(it.value());
 }
 
 void ZVectorDrawingEditor::Private::flushBatches(QPainter& painter)
 {
-    for (const auto& batch : lineBatches) {
+    for (auto& batch : lineBatches) {
+        if (batch.second.isEmpty())
+            continue;
         QPen pen(QColor::fromRgba(batch.first), kStrokeWidth);
         pen.setCosmetic(true);
         painter.setPen(pen);
         painter.drawLines(batch.second);
+        batch.second.clear();
     }
-    lineBatches.clear();
-    for (const auto& batch : dotBatches) {
+    for (auto& batch : dotBatches) {
+        if (batch.second.isEmpty())
+            continue;
         QPen pen(QColor::fromRgba(batch.first), kStrokeWidth);
         pen.setCosmetic(true);
         painter.setPen(pen);
         painter.drawPoints(batch.second);
+        batch.second.clear();
     }
-    dotBatches.clear();
 }
 
 // Insert-point marker: a small cross at its drawing position.

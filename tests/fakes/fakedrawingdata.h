@@ -90,8 +90,7 @@ public:
     QString m_path;
 };
 
-// Removal answers: by default every removal succeeds; failAfter >= 0 makes the removal with that
-// (zero-based) number and every later one fail.
+// Logs brackets and removals; every removal succeeds.
 class FakeDataStore : public IOrbDataStore
 {
 public:
@@ -105,29 +104,6 @@ public:
 
     FakeLog* m_log;
     FakeDataConnection m_connection;
-    int m_removals = 0;
-    int m_failAfter = -1;
-};
-
-class FakeCodeEntry : public IOrbCodeEntry
-{
-public:
-    FakeCodeEntry(const QString& code, const QString& alias, const QString& displayName)
-        : m_code(code), m_alias(alias), m_displayName(displayName) {}
-    QString alias() override { return m_alias; }
-    QString displayName() override { return m_displayName; }
-    QString code() override { return m_code; }
-    QString m_code, m_alias, m_displayName;
-};
-
-class FakeFieldEntry : public IOrbFieldEntry
-{
-public:
-    FakeFieldEntry(const QString& fieldName, const QString& displayName)
-        : m_fieldName(fieldName), m_displayName(displayName) {}
-    QString displayName() override { return m_displayName; }
-    QString fieldName() override { return m_fieldName; }
-    QString m_fieldName, m_displayName;
 };
 
 // A drawing file held in memory. Types and drawsets are listed in the order they were added
@@ -144,9 +120,9 @@ public:
 
     FakeDrawsetType* addType(const QString& name, int elementType);
     FakeDrawset* addDrawset(FakeDrawsetType* type, const QString& name);
-    FakeCodeEntry* addCode(FakeDrawset* drawset, const QString& code, const QString& alias,
-                           const QString& displayName);
-    FakeFieldEntry* addField(FakeDrawset* drawset, const QString& fieldName, const QString& displayName);
+    // Catalogue entries are the host's plain value rows.
+    void addCode(FakeDrawset* drawset, const QString& code, const QString& alias, const QString& displayName);
+    void addField(FakeDrawset* drawset, const QString& fieldName, const QString& displayName);
 
     // IOrbDrawingFile
     void fileName(QString& out) override { out = m_fileName; }
@@ -217,8 +193,8 @@ public:
 
     int decimals() override { return m_decimals; }
     QString code() override { return m_code; }
-    QString infoCode() override { return m_infoCode; }
-    QString infoName() override { return m_infoName; }
+    QString infoCode() override { return m_code; }
+    QString infoName() override { return m_code; }
     int vdID() override { return m_vdID; }
     QString value(bool) override { return m_value; }
     bool isReadOnly() override { return m_readOnly; }
@@ -227,8 +203,6 @@ public:
 
     int m_decimals = 0;
     QString m_code;
-    QString m_infoCode;
-    QString m_infoName;
     int m_vdID;
     QString m_value;
     bool m_readOnly = false;
@@ -255,9 +229,8 @@ public:
     FakeLog* m_log;
     std::vector<std::unique_ptr<FakeProp>> m_props;
     bool m_saveResult = true;
-    // validate refuses values listed here with m_validateMessage.
+    // validate refuses values listed here with the message "invalid".
     QSet<QString> m_invalidValues;
-    QString m_validateMessage = QStringLiteral("invalid");
 };
 
 // A processor whose answers are set by the test; every operation is logged as "processor.<op>".

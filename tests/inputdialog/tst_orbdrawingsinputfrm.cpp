@@ -85,15 +85,7 @@ struct Fixture
         const QRect rect = tree()->visualRect(node->index());
         QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, rect.center());
     }
-    QStringList processorLoadCalls() const
-    {
-        QStringList out;
-        for (const QString& call : log.calls())
-            if (call.startsWith(QLatin1String("processor.setDrawset")) || call == QLatin1String("processor.open")
-                || call.startsWith(QLatin1String("core.")))
-                out << call;
-        return out;
-    }
+    QStringList processorLoadCalls() const { return log.filtered({"processor.setDrawset", "processor.open", "core."}); }
 };
 } // namespace
 
@@ -172,10 +164,6 @@ private slots:
         }
         QCOMPARE(shown, QList<bool>({true, false, true}));
         QCOMPARE(OrbUbcLog::instance()->codes(), events);
-        // The host's picture is shown, at its designed size.
-        auto* label = f.dialog->findChild<OrbTipWidget*>()->findChild<QLabel*>(QStringLiteral("lblBarInfo"));
-        QVERIFY(label);
-        QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
         // A click elsewhere in the dialog hides the tip.
         QTest::mouseClick(f.button("btnReset")->parentWidget(), Qt::LeftButton, {}, QPoint(3, 3));
         QVERIFY(!f.dialog->findChild<OrbTipWidget*>()->isVisible());
@@ -187,7 +175,6 @@ private slots:
         QTest::addColumn<bool>("sewage");
         QTest::newRow("5021 rain-water") << 5021LL << false;
         QTest::newRow("5030 sewage") << 5030LL << true;
-        QTest::newRow("0 sewage") << 0LL << true;
     }
 
     void wellFilter()
@@ -284,41 +271,43 @@ private slots:
         QVERIFY(f.button("btnOk")->isEnabled());
     }
 
-    void escapeAndCancel()
+    void buttons_data()
     {
-        Fixture f;
-        FakeExtensionFactory factory(&f.log);
-        factory.m_withExtension = {f.a};
-        f.processor.m_drawset = f.a;
-        f.dialog->setProcessor(&f.processor);
-        f.showDialog();
-        QSignalSpy rejected(f.dialog.get(), &QDialog::rejected);
-        QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
-        QTest::keyClick(f.tree(), Qt::Key_Escape);
-        QVERIFY(f.dialog->isVisible());
-        QCOMPARE(rejected.count(), 0);
-
-        f.log.clear();
-        QTest::mouseClick(f.button("btnCancel"), Qt::LeftButton);
-        QCOMPARE(rejected.count(), 1);
-        QVERIFY(!f.dialog->isVisible());
-        QCOMPARE(f.log.filtered(QStringLiteral("extension:")), QStringList({"extension:A.cancelEdit"}));
-    }
-
-    void reset_data()
-    {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("press"); // "escape" or a button's name
+        QTest::addColumn<int>("answer");    // to the reset question
+        QTest::addColumn<bool>("saves");    // the processor's answer to OK's save
         QTest::addColumn<long long>("elementType");
+        QTest::addColumn<QStringList>("calls"); // questions, saves, restores, extension calls
+        QTest::addColumn<bool>("shown");        // the dialog afterwards
         QTest::addColumn<QStringList>("events");
-        QTest::newRow("no changes nothing") << int(QMessageBox::No) << 5031LL << QStringList();
-        QTest::newRow("yes 5020") << int(QMessageBox::Yes) << 5020LL << QStringList({"410012"});
-        QTest::newRow("yes 5022 no event") << int(QMessageBox::Yes) << 5022LL << QStringList();
+        const int no = QMessageBox::No, yes = QMessageBox::Yes;
+        const QString ask = QStringLiteral("question(提示|确认是否恢复当前页默认值？|14000|0)");
+        const QString restore = QStringLiteral("processor.restoreDefValues(1)");
+        const QString save = QStringLiteral("props.saveEditorValue(H=1800)");
+        QTest::newRow("Escape is ignored") << "escape" << no << true << 5030LL << QStringList() << true << QStringList();
+        QTest::newRow("cancel") << "btnCancel" << no << true << 5030LL << QStringList{"extension:A.cancelEdit"} << false
+                                << QStringList();
+        QTest::newRow("reset declined") << "btnReset" << no << true << 5031LL << QStringList{ask} << true << QStringList();
+        QTest::newRow("reset 5020") << "btnReset" << yes << true << 5020LL
+                                    << QStringList{ask, restore, "extension:A.restoreDefValues"} << true
+                                    << QStringList{"410012"};
+        QTest::newRow("reset 5022, no event") << "btnReset" << yes << true << 5022LL
+                                              << QStringList{ask, restore, "extension:A.restoreDefValues"} << true
+                                              << QStringList();
+        QTest::newRow("failing save stays open") << "btnOk" << no << false << 5030LL << QStringList{save} << true
+                                                 << QStringList();
+        QTest::newRow("save accepts") << "btnOk" << no << true << 5030LL << QStringList{save, "extension:A.saveEdit"}
+                                      << false << QStringList();
     }
 
-    void reset()
+    void buttons()
     {
+        QFETCH(QString, press);
         QFETCH(int, answer);
+        QFETCH(bool, saves);
         QFETCH(long long, elementType);
+        QFETCH(QStringList, calls);
+        QFETCH(bool, shown);
         QFETCH(QStringList, events);
         Fixture f;
         FakeExtensionFactory factory(&f.log);
@@ -327,61 +316,31 @@ private slots:
         f.processor.m_elementType = elementType;
         f.processor.m_drawset = f.a;
         f.processor.m_drawingID = QStringLiteral("DRW-42");
-        f.dialog->setProcessor(&f.processor);
-        f.showDialog();
-        f.log.clear();
-        QTest::mouseClick(f.button("btnReset"), Qt::LeftButton);
-
-        QStringList expected{QStringLiteral("question(提示|确认是否恢复当前页默认值？|14000|0)")};
-        if (answer == QMessageBox::Yes)
-            expected << QStringLiteral("processor.restoreDefValues(1)") << QStringLiteral("extension:A.restoreDefValues");
-        QStringList seen;
-        for (const QString& call : f.log.calls())
-            if (call.startsWith(QLatin1String("question")) || call.startsWith(QLatin1String("processor.restoreDefValues"))
-                || call.startsWith(QLatin1String("extension:")))
-                seen << call;
-        QCOMPARE(seen, expected);
-        QCOMPARE(OrbUbcLog::instance()->codes(), events);
-        for (const OrbUbcLog::Event& e : OrbUbcLog::instance()->events())
-            QCOMPARE(e.param, QStringLiteral("DRW-42"));
-    }
-
-    void okSavesOrStays_data()
-    {
-        QTest::addColumn<bool>("saves");
-        QTest::newRow("failing save stays open") << false;
-        QTest::newRow("save accepts") << true;
-    }
-
-    void okSavesOrStays()
-    {
-        QFETCH(bool, saves);
-        Fixture f;
-        FakeExtensionFactory factory(&f.log);
-        factory.m_withExtension = {f.a};
-        f.processor.m_drawset = f.a;
         f.processor.m_props.m_saveResult = saves;
         f.dialog->setProcessor(&f.processor);
         f.showDialog();
-        // An edit in progress on the drawing.
-        auto* editor = f.dialog->findChild<OrbDrawingInfoEditorFrm*>();
-        editor->openEditor(f.processor.m_props.find(QStringLiteral("H")));
-        QLineEdit* line = nullptr;
-        for (QLineEdit* e : editor->findChildren<QLineEdit*>())
-            if (e->isVisible())
-                line = e;
-        QVERIFY(line);
-        line->setText(QStringLiteral("1800"));
+        if (press == "btnOk") { // an edit in progress on the drawing
+            auto* editor = f.dialog->findChild<OrbDrawingInfoEditorFrm*>();
+            editor->openEditor(f.processor.m_props.find(QStringLiteral("H")));
+            for (QLineEdit* e : editor->findChildren<QLineEdit*>())
+                e->setText(QStringLiteral("1800"));
+        }
         QSignalSpy accepted(f.dialog.get(), &QDialog::accepted);
+        QSignalSpy rejected(f.dialog.get(), &QDialog::rejected);
         f.log.clear();
-        QTest::mouseClick(f.button("btnOk"), Qt::LeftButton);
-
-        QCOMPARE(f.log.filtered(QStringLiteral("props.saveEditorValue")), QStringList({"props.saveEditorValue(H=1800)"}));
-        QCOMPARE(accepted.count(), saves ? 1 : 0);
-        QCOMPARE(f.dialog->isVisible(), !saves);
-        QCOMPARE(f.log.filtered(QStringLiteral("extension:")),
-                 saves ? QStringList({"extension:A.saveEdit"}) : QStringList());
-        QCOMPARE(f.processor.m_props.find(QStringLiteral("H"))->value(false), saves ? QStringLiteral("1800") : QStringLiteral("1500"));
+        if (press == "escape") {
+            QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
+            QTest::keyClick(f.tree(), Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(f.button(press.toLatin1().constData()), Qt::LeftButton);
+        }
+        QCOMPARE(f.log.filtered({"question", "processor.restoreDefValues", "props.saveEditorValue", "extension:"}), calls);
+        QCOMPARE(f.dialog->isVisible(), shown);
+        QCOMPARE(accepted.count() + rejected.count(), shown ? 0 : 1);
+        QCOMPARE(accepted.count(), press == "btnOk" && saves ? 1 : 0);
+        QCOMPARE(OrbUbcLog::instance()->codes(), events);
+        for (const OrbUbcLog::Event& e : OrbUbcLog::instance()->events())
+            QCOMPARE(e.param, QStringLiteral("DRW-42"));
     }
 
     // Changes the file reports (made by another view or client) reach the dialog's tree: a rename

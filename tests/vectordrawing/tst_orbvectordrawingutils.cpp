@@ -56,50 +56,31 @@ private slots:
         QCOMPARE(doc.documentElement().hasAttribute(QStringLiteral("Version")), flag);
     }
 
-    void loadEmptyClears()
-    {
-        ZVectorDrawing d;
-        fill(d);
-        OrbVectorDrawingUtils::loadData(&d, QByteArray());
-        QCOMPARE(d.count(), 0);
-        QCOMPARE(d.find(1), nullptr);
-    }
-
-    void streamFormatsGiveTheSameBytes_data()
-    {
-        QTest::addColumn<int>("format");
-        QTest::addColumn<bool>("flag");
-        QTest::newRow("2 false") << 2 << false;
-        QTest::newRow("99 true") << 99 << true;
-    }
-
+    // A format value other than XML writes the stream, the same bytes whatever the flag.
     void streamFormatsGiveTheSameBytes()
     {
-        QFETCH(int, format);
-        QFETCH(bool, flag);
         ZVectorDrawing d;
         fill(d);
         QByteArray reference("left over");
         OrbVectorDrawingUtils::saveData(&d, reference, vdsfStream, false);
         QByteArray data(100, 'q');
-        OrbVectorDrawingUtils::saveData(&d, data, EnVDSaveFormat(format), flag);
+        OrbVectorDrawingUtils::saveData(&d, data, EnVDSaveFormat(99), true);
         QCOMPARE(data, reference);
     }
 
-    void corruptBytesLeaveAnEmptyDrawing()
+    // Empty or corrupt bytes leave an empty drawing, never the previous one (each refusal of the
+    // engine's reader is pinned by tst_zvectordrawing).
+    void loadEmptyOrCorruptClears()
     {
         ZVectorDrawing d;
         fill(d);
         QByteArray bytes;
         OrbVectorDrawingUtils::saveData(&d, bytes, vdsfStream, false);
-        QByteArray xml;
-        OrbVectorDrawingUtils::saveData(&d, xml, vdsfXML, false);
-        for (const QByteArray& bad : {bytes.left(bytes.size() / 2), xml, QByteArray("\0", 1), bytes + "x"}) {
+        for (const QByteArray& bad : {QByteArray(), bytes.left(bytes.size() / 2)}) {
             ZVectorDrawing target;
             fill(target);
-            OrbVectorDrawingUtils::loadData(&target, bad);
+            QCOMPARE(OrbVectorDrawingUtils::loadData(&target, bad), bad.isEmpty()); // only corrupt bytes are damage
             QCOMPARE(target.count(), 0);
-            QCOMPARE(target.lastError(), QStringLiteral("Invalid Stream Format"));
         }
     }
 };

@@ -165,26 +165,14 @@ private slots:
         row("duplicate id", Bytes().header().u32(2).raw(lineRecord(4)).raw(lineRecord(4)).sealed());
         row("nan coordinate", Bytes().header().u32(1).raw(lineRecord(1, std::nan(""))).sealed());
         row("trailing bytes", Bytes().header().u32(1).raw(lineRecord(1)).raw("xyz").sealed());
-        {
-            Bytes r;
-            r.u32(5).u32(0).u8(0).u32(0x40000000u); // polyline claiming a billion points
-            row("point count huge", Bytes().header().u32(1).u8(2).u32(quint32(r.s.size())).raw(r.s).sealed());
-        }
-        {
-            Bytes r;
-            r.u32(5).u32(0).f64(0).f64(0).f64(1).u32(0).u32(0xFFFFFFFFu); // text of -1 bytes
-            row("negative text length", Bytes().header().u32(1).u8(5).u32(quint32(r.s.size())).raw(r.s).sealed());
-        }
-        {
-            Bytes r;
-            r.u32(5).u32(0).f64(0).f64(0).f64(1).u32(0).str("\xff\xfe bad utf8");
-            row("invalid utf8 text", Bytes().header().u32(1).u8(5).u32(quint32(r.s.size())).raw(r.s).sealed());
-        }
-        {
-            Bytes r;
-            r.u32(5).u32(0).f64(0).f64(0).f64(-2);
-            row("negative radius", Bytes().header().u32(1).u8(3).u32(quint32(r.s.size())).raw(r.s).sealed());
-        }
+        // One record of a kind (2 polyline, 3 circle, 5 text) with the given content.
+        auto one = [](quint8 kind, const Bytes& r) {
+            return Bytes().header().u32(1).u8(kind).u32(quint32(r.s.size())).raw(r.s).sealed();
+        };
+        row("point count huge", one(2, Bytes().u32(5).u32(0).u8(0).u32(0x40000000u)));
+        row("negative text length", one(5, Bytes().u32(5).u32(0).f64(0).f64(0).f64(1).u32(0).u32(0xFFFFFFFFu)));
+        row("invalid utf8 text", one(5, Bytes().u32(5).u32(0).f64(0).f64(0).f64(1).u32(0).str("\xff\xfe bad utf8")));
+        row("negative radius", one(3, Bytes().u32(5).u32(0).f64(0).f64(0).f64(-2)));
         row("checksum wrong", Bytes().header().u32(0).u32(0).s);
     }
 

@@ -11,14 +11,25 @@
 #include <QtTest>
 
 namespace {
-void fill(ZVectorDrawing* d)
+// A fitted editor of the given size over a line, a circle, a text and a polyline.
+struct Editor : ZVectorDrawingEditor
 {
-    d->add(new ZVDLine(1, QPointF(0, 0), QPointF(1000, 0)));
-    d->add(new ZVDLine(2, QPointF(0, 0), QPointF(0, 500)));
-    d->add(new ZVDCircle(3, QPointF(700, 250), 100));
-    d->add(new ZVDText(4, QPointF(200, 300), 40, L"井深 2500"));
-    d->add(new ZVDPolyline(5, {{900, 400}, {1000, 400}, {1000, 500}}, false));
-}
+    Editor(int w = 400, int h = 300, bool shown = false)
+    {
+        resize(w, h);
+        ZVectorDrawing* d = vectorDrawing();
+        d->add(new ZVDLine(1, QPointF(0, 0), QPointF(1000, 0)));
+        d->add(new ZVDLine(2, QPointF(0, 0), QPointF(0, 500)));
+        d->add(new ZVDCircle(3, QPointF(700, 250), 100));
+        d->add(new ZVDText(4, QPointF(200, 300), 40, L"井深 2500"));
+        d->add(new ZVDPolyline(5, {{900, 400}, {1000, 400}, {1000, 500}}, false));
+        if (shown) {
+            show();
+            QVERIFY(QTest::qWaitForWindowExposed(this));
+        }
+        zoomAll();
+    }
+};
 } // namespace
 
 class tst_ZVectorDrawingEditor : public QObject
@@ -27,12 +38,7 @@ class tst_ZVectorDrawingEditor : public QObject
 private slots:
     void zoomAllFitsEverything()
     {
-        ZVectorDrawingEditor e;
-        e.resize(400, 300);
-        fill(e.vectorDrawing());
-        e.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&e));
-        e.zoomAll();
+        Editor e(400, 300, true);
         const QRect view = e.rect();
         QRect all;
         for (int i = 0; i < e.vectorDrawing()->count(); ++i) {
@@ -60,10 +66,7 @@ private slots:
     {
         QFETCH(int, delta);
         QFETCH(QPoint, cursor);
-        ZVectorDrawingEditor e;
-        e.resize(400, 300);
-        fill(e.vectorDrawing());
-        e.zoomAll();
+        Editor e;
         const double before = e.viewScale();
         const QPointF world = e.ScreenPtToWorldPt(cursor);
         QWheelEvent wheel(QPointF(cursor), QPointF(e.mapToGlobal(cursor)), QPoint(), QPoint(0, delta), Qt::NoButton,
@@ -84,10 +87,7 @@ private slots:
     void zoomStaysUsable()
     {
         QFETCH(int, notches);
-        ZVectorDrawingEditor e;
-        e.resize(400, 300);
-        fill(e.vectorDrawing());
-        e.zoomAll();
+        Editor e;
         const QPointF centre(200, 150);
         for (int i = 0; i < qAbs(notches); ++i) {
             QWheelEvent wheel(centre, e.mapToGlobal(centre.toPoint()), QPoint(), QPoint(0, notches > 0 ? 120 : -120), Qt::NoButton,
@@ -112,12 +112,7 @@ private slots:
     {
         QFETCH(int, button);
         QFETCH(bool, pans);
-        ZVectorDrawingEditor e;
-        e.resize(400, 300);
-        fill(e.vectorDrawing());
-        e.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&e));
-        e.zoomAll();
+        Editor e(400, 300, true);
         const QPoint from(100, 100), to(160, 70);
         const QPointF world = e.ScreenPtToWorldPt(from);
         QTest::mousePress(&e, Qt::MouseButton(button), Qt::NoModifier, from);
@@ -143,20 +138,14 @@ private slots:
     {
         QFETCH(QPointF, world);
         QFETCH(int, expected);
-        ZVectorDrawingEditor e;
-        e.resize(500, 300);
-        fill(e.vectorDrawing());
-        e.zoomAll();
+        Editor e(500, 300);
         ZVDEntity* hit = e.entityAt(e.WorldPtToScreenPt(world).toPoint());
         QCOMPARE(hit ? hit->id() : 0, expected);
     }
 
     void keyCommandsFollowTheInputSwitch()
     {
-        ZVectorDrawingEditor e;
-        e.resize(400, 300);
-        fill(e.vectorDrawing());
-        e.zoomAll();
+        Editor e;
         const double fitted = e.viewScale();
         e.setAccpetMouseKeyInput(true);
         QTest::keyClick(&e, Qt::Key_Plus);

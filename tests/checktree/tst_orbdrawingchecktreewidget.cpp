@@ -99,21 +99,6 @@ private slots:
         QCOMPARE(fileBytes(m_source), m_sourceBytes);
     }
 
-    void refreshBuildsTheTree()
-    {
-        OrbDrawingCheckTreeWidget tree;
-        tree.setDrawSetFile(m_fake);
-
-        QCOMPARE(m_log.calls(), (QStringList{"file.getAll(true)", "file.getByType(检查井)", "file.getByType(集水坑)",
-                                             "file.getByType(空类型)"}));
-        // Types in file order, each with its drawsets in file order, all checked.
-        QCOMPARE(states(&tree, true), QStringLiteral("全部C -检查井C --砖砌圆形井C --混凝土方井C -集水坑C --方形坑C -空类型C"));
-        OrbDrawingCheckTreeNode* root = tree.rootNode();
-        QCOMPARE(node(tree.topLevelItem(0)), root);
-        QVERIFY(root->isExpanded());
-        QVERIFY(!root->child(0)->isExpanded());
-    }
-
     void setDrawSetFile_data()
     {
         QTest::addColumn<QString>("next"); // same, other, null
@@ -133,6 +118,12 @@ private slots:
 
         OrbDrawingCheckTreeWidget tree;
         tree.setDrawSetFile(m_fake);
+        QCOMPARE(m_log.calls(), (QStringList{"file.getAll(true)", "file.getByType(检查井)", "file.getByType(集水坑)",
+                                             "file.getByType(空类型)"}));
+        // Types in file order, each with its drawsets in file order, all checked.
+        QCOMPARE(states(&tree, true), QStringLiteral("全部C -检查井C --砖砌圆形井C --混凝土方井C -集水坑C --方形坑C -空类型C"));
+        QCOMPARE(node(tree.topLevelItem(0)), tree.rootNode());
+        QVERIFY(tree.rootNode()->isExpanded() && !tree.rootNode()->child(0)->isExpanded());
         tree.rootNode()->child(0)->child(0)->setCheckState(0, Qt::Unchecked);
         QCOMPARE(states(&tree), QStringLiteral("PPUCCCC"));
 
@@ -365,10 +356,67 @@ private slots:
     }
 
 private:
-    QSharedPointer<FakeDrawingFile> makeFile(const QString& name);
-    bool buildSample(const QString& path);
+    QSharedPointer<FakeDrawingFile> makeFile(const QString& name)
+    {
+        auto file = QSharedPointer<FakeDrawingFile>::create(&m_log, name);
+        FakeDrawsetType* wells = file->addType(QStringLiteral("检查井"), 5020);
+        FakeDrawsetType* pits = file->addType(QStringLiteral("集水坑"), 5021);
+        file->addType(QStringLiteral("空类型"), 5022);
+        file->addDrawset(wells, QStringLiteral("砖砌圆形井"));
+        file->addDrawset(pits, QStringLiteral("方形坑"));
+        file->addDrawset(wells, QStringLiteral("混凝土方井"));
+        return file;
+    }
+    bool buildSample(const QString& path)
+    {
+        OrbDrawingFileBuilder builder(path);
+        if (!builder.create({}))
+            return false;
+        const QList<QPair<QPair<QString, int>, QStringList>> types{
+            {{QStringLiteral("检查井"), 5020}, {QStringLiteral("W1"), QStringLiteral("W2"), QStringLiteral("W3")}},
+            {{QStringLiteral("雨水口"), 5021}, {QStringLiteral("R1"), QStringLiteral("R2")}},
+            {{QStringLiteral("空类型"), 5022}, {}},
+            {{QStringLiteral("集水坑"), 5030}, {QStringLiteral("P1")}},
+        };
+        int order = 0;
+        for (const auto& t : types) {
+            const int typeId = builder.addType(t.first.second, t.first.first, order++);
+            if (typeId < 0)
+                return false;
+            int dsOrder = 0;
+            for (const QString& name : t.second) {
+                OrbDrawsetDef def;
+                def.name = name;
+                def.orderNum = dsOrder++;
+                def.drawing = drawingOf(name);
+                for (const char* code : {"H", "D"}) {
+                    OrbParamDef p;
+                    p.code = QString::fromLatin1(code);
+                    p.name = name + p.code;
+                    p.defaultValue = QString::number(100 * dsOrder);
+                    p.vdId = dsOrder;
+                    def.params << p;
+                }
+                if (builder.addDrawset(typeId, def) < 0)
+                    return false;
+            }
+        }
+        return builder.commit();
+    }
     // Applies "-name" (uncheck) and "~name" (uncheck without the tree noticing) to the tree.
-    void applyUnchecks(const QStringList& unchecks);
+    void applyUnchecks(const QStringList& unchecks)
+    {
+        for (const QString& u : unchecks) {
+            QTreeWidgetItem* item = findItem(m_tree, u.mid(1));
+            QVERIFY2(item, qPrintable(u));
+            if (u.startsWith(QLatin1Char('~'))) {
+                const QSignalBlocker blocker(m_tree->model());
+                item->setCheckState(0, Qt::Unchecked);
+            } else {
+                item->setCheckState(0, Qt::Unchecked);
+            }
+        }
+    }
 
     FakeLog m_log;
     QSharedPointer<FakeDrawingFile> m_fake;
@@ -379,69 +427,6 @@ private:
     QSharedPointer<IOrbDrawingFile> m_file;
     OrbDrawingCheckTreeWidget* m_tree = nullptr;
 };
-
-QSharedPointer<FakeDrawingFile> tst_OrbDrawingCheckTreeWidget::makeFile(const QString& name)
-{
-    auto file = QSharedPointer<FakeDrawingFile>::create(&m_log, name);
-    FakeDrawsetType* wells = file->addType(QStringLiteral("检查井"), 5020);
-    FakeDrawsetType* pits = file->addType(QStringLiteral("集水坑"), 5021);
-    file->addType(QStringLiteral("空类型"), 5022);
-    file->addDrawset(wells, QStringLiteral("砖砌圆形井"));
-    file->addDrawset(pits, QStringLiteral("方形坑"));
-    file->addDrawset(wells, QStringLiteral("混凝土方井"));
-    return file;
-}
-
-bool tst_OrbDrawingCheckTreeWidget::buildSample(const QString& path)
-{
-    OrbDrawingFileBuilder builder(path);
-    if (!builder.create({}))
-        return false;
-    const QList<QPair<QPair<QString, int>, QStringList>> types{
-        {{QStringLiteral("检查井"), 5020}, {QStringLiteral("W1"), QStringLiteral("W2"), QStringLiteral("W3")}},
-        {{QStringLiteral("雨水口"), 5021}, {QStringLiteral("R1"), QStringLiteral("R2")}},
-        {{QStringLiteral("空类型"), 5022}, {}},
-        {{QStringLiteral("集水坑"), 5030}, {QStringLiteral("P1")}},
-    };
-    int order = 0;
-    for (const auto& t : types) {
-        const int typeId = builder.addType(t.first.second, t.first.first, order++);
-        if (typeId < 0)
-            return false;
-        int dsOrder = 0;
-        for (const QString& name : t.second) {
-            OrbDrawsetDef def;
-            def.name = name;
-            def.orderNum = dsOrder++;
-            def.drawing = drawingOf(name);
-            for (const char* code : {"H", "D"}) {
-                OrbParamDef p;
-                p.code = QString::fromLatin1(code);
-                p.name = name + p.code;
-                p.defaultValue = QString::number(100 * dsOrder);
-                p.vdId = dsOrder;
-                def.params << p;
-            }
-            if (builder.addDrawset(typeId, def) < 0)
-                return false;
-        }
-    }
-    return builder.commit();
-}
-
-void tst_OrbDrawingCheckTreeWidget::applyUnchecks(const QStringList& unchecks)
-{
-    for (const QString& u : unchecks) {
-        QTreeWidgetItem* item = findItem(m_tree, u.mid(1));
-        QVERIFY2(item, qPrintable(u));
-        if (u.startsWith(QLatin1Char('~'))) {
-            const QSignalBlocker blocker(m_tree->model());
-            item->setCheckState(0, Qt::Unchecked);
-        } else {
-            item->setCheckState(0, Qt::Unchecked);
-        }
-    }
-}
 
 QTEST_MAIN(tst_OrbDrawingCheckTreeWidget)
 #include "tst_orbdrawingchecktreewidget.moc"

@@ -3,46 +3,6 @@
 #include "drawingdata/orbsqlcodeentry.h"
 #include "drawingdata/orbsqlfieldentry.h"
 
-FakeDrawsetType::FakeDrawsetType(FakeLog* log, const QString& name, int elementType, int orderNum)
-    : m_log(log), m_name(name), m_elementType(elementType), m_orderNum(orderNum)
-{
-}
-
-void FakeDrawsetType::beginUpdate() { m_log->add(tag() + QStringLiteral(".beginUpdate")); }
-void FakeDrawsetType::endUpdate() { m_log->add(tag() + QStringLiteral(".endUpdate")); }
-
-void FakeDrawsetType::setName(const QString& value)
-{
-    m_log->add(tag() + QStringLiteral(".setName(%1)").arg(value));
-    m_name = value;
-}
-
-void FakeDrawsetType::setOrderNum(int value)
-{
-    m_log->add(tag() + QStringLiteral(".setOrderNum(%1)").arg(value));
-    m_orderNum = value;
-}
-
-FakeDrawset::FakeDrawset(FakeLog* log, FakeDrawsetType* type, const QString& name, int id, int orderNum)
-    : m_log(log), m_type(type), m_name(name), m_id(id), m_orderNum(orderNum)
-{
-}
-
-void FakeDrawset::beginUpdate() { m_log->add(tag() + QStringLiteral(".beginUpdate")); }
-void FakeDrawset::endUpdate() { m_log->add(tag() + QStringLiteral(".endUpdate")); }
-
-void FakeDrawset::setOrderNum(int value)
-{
-    m_log->add(tag() + QStringLiteral(".setOrderNum(%1)").arg(value));
-    m_orderNum = value;
-}
-
-void FakeDrawset::setName(const QString& value)
-{
-    m_log->add(tag() + QStringLiteral(".setName(%1)").arg(value));
-    m_name = value;
-}
-
 void FakeDataStore::beginUpdate() { m_log->add(QStringLiteral("store.beginUpdate")); }
 bool FakeDataStore::endUpdate()
 {

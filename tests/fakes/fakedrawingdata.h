@@ -30,53 +30,62 @@
 
 class FakeDrawingFile;
 
-class FakeDrawsetType : public IOrbDrawsetType
+// A type or drawset: its name and order number, every write and bracket logged under
+// "<kind>:<name>" (the name at the time of the call).
+template <class Interface>
+class FakeNamed : public Interface
 {
 public:
-    FakeDrawsetType(FakeLog* log, const QString& name, int elementType, int orderNum = 0);
+    FakeNamed(FakeLog* log, const char* kind, const QString& name, int orderNum)
+        : m_log(log), m_kind(QLatin1String(kind)), m_name(name), m_orderNum(orderNum) {}
 
-    void beginUpdate() override;
-    void endUpdate() override;
-    int elementType() override { return m_elementType; }
+    void beginUpdate() override { m_log->add(tag() + QStringLiteral(".beginUpdate")); }
+    void endUpdate() override { m_log->add(tag() + QStringLiteral(".endUpdate")); }
     void name(QString& out) override { out = m_name; }
-    void setName(const QString& value) override;
+    void setName(const QString& value) override
+    {
+        m_log->add(tag() + QStringLiteral(".setName(%1)").arg(value));
+        m_name = value;
+    }
     int orderNum() override { return m_orderNum; }
-    void setOrderNum(int value) override;
-
-    QString tag() const { return QStringLiteral("type:") + m_name; }
+    void setOrderNum(int value) override
+    {
+        m_log->add(tag() + QStringLiteral(".setOrderNum(%1)").arg(value));
+        m_orderNum = value;
+    }
+    QString tag() const { return m_kind + QLatin1Char(':') + m_name; }
 
     FakeLog* m_log;
+    QString m_kind;
     QString m_name;
-    int m_elementType;
     int m_orderNum;
 };
 
-class FakeDrawset : public IOrbDrawset
+class FakeDrawsetType : public FakeNamed<IOrbDrawsetType>
 {
 public:
-    FakeDrawset(FakeLog* log, FakeDrawsetType* type, const QString& name, int id, int orderNum = 0);
+    FakeDrawsetType(FakeLog* log, const QString& name, int elementType, int orderNum = 0)
+        : FakeNamed(log, "type", name, orderNum), m_elementType(elementType) {}
+    int elementType() override { return m_elementType; }
+    int m_elementType;
+};
 
-    void beginUpdate() override;
-    void endUpdate() override;
+class FakeDrawset : public FakeNamed<IOrbDrawset>
+{
+public:
+    FakeDrawset(FakeLog* log, FakeDrawsetType* type, const QString& name, int id, int orderNum = 0)
+        : FakeNamed(log, "drawset", name, orderNum), m_type(type), m_id(id) {}
+
     IOrbDrawingFile* drawingFile() override { return m_file; }
     int id() override { return m_id; }
     IOrbDrawsetType* drawsetType() override { return m_type; }
-    int orderNum() override { return m_orderNum; }
-    void setOrderNum(int value) override;
-    void name(QString& out) override { out = m_name; }
-    void setName(const QString& value) override;
     OrbKeyValueList* keyValues() override { return &m_keyValues; }
     const QByteArray& vectorDrawingData() override { return m_drawing; }
     bool isVisible() override { return m_visible; }
 
-    QString tag() const { return QStringLiteral("drawset:") + m_name; }
-
-    FakeLog* m_log;
     IOrbDrawingFile* m_file = nullptr;
     FakeDrawsetType* m_type;
-    QString m_name;
     int m_id;
-    int m_orderNum;
     bool m_visible = true;
     bool m_removed = false; // no longer listed by getByType
     OrbKeyValueList m_keyValues;

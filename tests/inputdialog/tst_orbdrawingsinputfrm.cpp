@@ -93,31 +93,52 @@ class tst_OrbDrawingsInputFrm : public QObject
 {
     Q_OBJECT
 private slots:
-    void barInfoButtonByEntType_data()
+    void barInfo_data()
     {
         QTest::addColumn<long long>("entType");
-        QTest::addColumn<bool>("expected");
-        QTest::newRow("5030") << 5030LL << true;
-        QTest::newRow("5021") << 5021LL << false;
+        QTest::addColumn<long long>("elementType");
+        QTest::addColumn<bool>("button");
+        QTest::addColumn<QStringList>("events");
+        QTest::newRow("5021: no button") << 5021LL << 5021LL << false << QStringList();
+        QTest::newRow("5020") << 5020LL << 5020LL << true << QStringList({"410011", "410011"});
+        QTest::newRow("5030") << 5030LL << 5030LL << true << QStringList({"410015", "410015"});
+        QTest::newRow("5031 sends nothing") << 5030LL << 5031LL << true << QStringList();
     }
 
-    void barInfoButtonByEntType()
+    // The bar-information button leads the bottom row; each click toggles its tip, a click
+    // elsewhere hides it.
+    void barInfo()
     {
         QFETCH(long long, entType);
-        QFETCH(bool, expected);
+        QFETCH(long long, elementType);
+        QFETCH(bool, button);
+        QFETCH(QStringList, events);
         Fixture f;
         f.processor.m_entType = entType;
-        f.dialog->setProcessor(&f.processor);
-        FakeProcessor second(&f.log);
-        second.m_entType = entType;
-        f.dialog->setProcessor(&second); // a second refresh must not add another button
+        f.processor.m_elementType = elementType;
+        FakeProcessor first(&f.log);
+        first.m_entType = entType;
+        f.dialog->setProcessor(&first);
+        f.dialog->setProcessor(&f.processor); // a second refresh must not add another button
         const auto buttons = f.dialog->findChildren<VantroPushButton*>(QStringLiteral("btnBarInfo"));
-        QCOMPARE(buttons.size(), expected ? 1 : 0);
-        if (!expected)
+        QCOMPARE(buttons.size(), button ? 1 : 0);
+        if (!button)
             return;
         auto* bottom = f.dialog->findChild<QHBoxLayout*>(QStringLiteral("layoutBottom"));
         QCOMPARE(bottom->indexOf(buttons.first()), 0);
         QCOMPARE(bottom->indexOf(f.button("btnReset")), 1);
+        f.showDialog();
+        QList<bool> shown;
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(buttons.first(), Qt::LeftButton);
+            auto* tip = f.dialog->findChild<OrbTipWidget*>();
+            QVERIFY(tip);
+            shown << tip->isVisible();
+        }
+        QCOMPARE(shown, QList<bool>({true, false, true}));
+        QCOMPARE(OrbUbcLog::instance()->codes(), events);
+        QTest::mouseClick(f.button("btnReset")->parentWidget(), Qt::LeftButton, {}, QPoint(3, 3));
+        QVERIFY(!f.dialog->findChild<OrbTipWidget*>()->isVisible());
     }
 
     void pruningKeepsServingFiles()
@@ -133,40 +154,6 @@ private slots:
         second.m_entType = 5030;
         f.dialog->setProcessor(&second);
         QCOMPARE(f.comboItems(), QStringList({"all.drw"}));
-    }
-
-    void barInfoTipToggles_data()
-    {
-        QTest::addColumn<long long>("elementType");
-        QTest::addColumn<QStringList>("events");
-        QTest::newRow("5020") << 5020LL << QStringList({"410011", "410011"});
-        QTest::newRow("5030") << 5030LL << QStringList({"410015", "410015"});
-        QTest::newRow("5031 sends nothing") << 5031LL << QStringList();
-    }
-
-    void barInfoTipToggles()
-    {
-        QFETCH(long long, elementType);
-        QFETCH(QStringList, events);
-        Fixture f;
-        f.processor.m_entType = 5020;
-        f.processor.m_elementType = elementType;
-        f.dialog->setProcessor(&f.processor);
-        f.showDialog();
-        VantroPushButton* info = f.button("btnBarInfo");
-        QVERIFY(info);
-        QList<bool> shown;
-        for (int i = 0; i < 3; ++i) {
-            QTest::mouseClick(info, Qt::LeftButton);
-            auto* tip = f.dialog->findChild<OrbTipWidget*>();
-            QVERIFY(tip);
-            shown << tip->isVisible();
-        }
-        QCOMPARE(shown, QList<bool>({true, false, true}));
-        QCOMPARE(OrbUbcLog::instance()->codes(), events);
-        // A click elsewhere in the dialog hides the tip.
-        QTest::mouseClick(f.button("btnReset")->parentWidget(), Qt::LeftButton, {}, QPoint(3, 3));
-        QVERIFY(!f.dialog->findChild<OrbTipWidget*>()->isVisible());
     }
 
     void wellFilter_data()

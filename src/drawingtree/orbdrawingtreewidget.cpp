@@ -136,9 +136,8 @@ void OrbDrawingTreeWidget::refreshData()
     QList<IOrbDrawsetType*> types;
     typeCollection->getAll(types, true);
     QList<IOrbDrawset*> drawsets;
-    // The type nodes are filled before they join the model, which then inserts all of them at
-    // once instead of one row at a time.
-    QList<QStandardItem*> typeNodes;
+    // A type node is filled before it joins the model: one row insertion per type instead of one
+    // per drawset. (appendRow, not appendRows: the list form leaves the children's model unset.)
     for (IOrbDrawsetType* type : qAsConst(types)) {
         if (!type)
             continue;
@@ -150,14 +149,13 @@ void OrbDrawingTreeWidget::refreshData()
         for (IOrbDrawset* drawset : qAsConst(drawsets)) {
             if (!drawset || !isDrawsetShown(drawset))
                 continue;
-            if (!typeNode) {
+            if (!typeNode)
                 typeNode = newTypeNode(type);
-                typeNodes.append(typeNode);
-            }
             insertDrawset(typeNode, drawset, -1);
         }
+        if (typeNode)
+            m_model->invisibleRootItem()->appendRow(typeNode);
     }
-    m_model->invisibleRootItem()->appendRows(typeNodes);
 }
 
 bool OrbDrawingTreeWidget::isDrawsetShown(IOrbDrawset* drawset) const

@@ -64,7 +64,11 @@ public:
             if (run.run_type == Run::RT_Iteration && results.count(name) && !isMedian)
                 continue;
             Result r;
-            r.ns = run.GetAdjustedRealTime() * multiplier(run.time_unit);
+            // Thread CPU time unless the benchmark times itself or asks for wall time: the
+            // machines these run on are shared, and wall time there measures the other processes
+            // as much as this one.
+            const bool wall = !run.run_name.time_type.empty();
+            r.ns = (wall ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime()) * multiplier(run.time_unit);
             r.peakKb = peak;
             for (const auto& c : run.counters)
                 r.counters[c.first] = c.second.value;

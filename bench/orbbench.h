@@ -1,6 +1,7 @@
 #pragma once
 
 // Shared main of the benchmarks. Each benchmark "BM_X" may have a plain-Qt baseline "BM_X_Baseline".
+// Times are the benchmark thread's CPU time, unless a benchmark uses manual or real time.
 // The suite runs twice, each time in a child process: at its size and at ten times that size
 // (orbbench::scale() is 1, then 10). The table after the runs prints the median time of each
 // benchmark, its baseline and the ratio at 1x, the time at 10x, the growth factor

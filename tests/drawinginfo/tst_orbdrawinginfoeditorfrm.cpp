@@ -215,6 +215,8 @@ private slots:
         QTest::newRow("save refused") << "save" << false << true << "1";
         QTest::newRow("restore accepted") << "restore" << true << false << "9";
         QTest::newRow("restore declined") << "restore" << false << true << "1";
+        // The drawset editor's query re-reads the parameters first: A turned read-only.
+        QTest::newRow("query") << "query" << true << false << "1";
     }
 
     void openEditorAfter()
@@ -241,6 +243,8 @@ private slots:
             f.form.clearVDPropList();
         else if (call == "restore")
             f.form.restoreDefValues();
+        else if (call == "query" && (a->m_readOnly = true))
+            QCOMPARE(f.editor()->OrbDrawsetParamsVDEditor::getAttributes("query").value("10"), QStringLiteral("1"));
         else
             QCOMPARE(f.form.saveEditorValue(ids, 10, QStringLiteral("9")), accepted);
         QCOMPARE(f.editor()->isEditorOpen(), open);

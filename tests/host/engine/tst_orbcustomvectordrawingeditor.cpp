@@ -91,6 +91,7 @@ private slots:
     void hoverLeavesWithTheView_data();
     void hoverLeavesWithTheView();
     void editorShowsTheWholeValue();
+    void tipStandsAboveTheValue();
 };
 
 void tst_OrbCustomVectorDrawingEditor::commit_data()
@@ -211,6 +212,21 @@ void tst_OrbCustomVectorDrawingEditor::editorShowsTheWholeValue()
     // The whole value fits beside the frame (2 px) and text margin (2 px) on each side.
     QVERIFY(edit->width() >= QFontMetrics(edit->font()).horizontalAdvance(edit->text()) + 8);
     QVERIFY(v.editor.rect().contains(edit->geometry()));
+}
+
+// The tip would otherwise sit below the value, over the label a drawing puts there.
+void tst_OrbCustomVectorDrawingEditor::tipStandsAboveTheValue()
+{
+    View v;
+    v.editor.move(0, 200);
+    v.move(v.at(2));
+    QWidget* tip = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QTipLabel") && w->isVisible())
+            tip = w;
+    QVERIFY(tip);
+    const QRect text = v.editor.entityScreenRect(v.editor.vectorDrawing()->find(2));
+    QVERIFY(tip->frameGeometry().bottom() < v.editor.mapToGlobal(text.topLeft()).y());
 }
 
 QTEST_MAIN(tst_OrbCustomVectorDrawingEditor)

@@ -3,6 +3,7 @@
 #include "demopage.h"
 
 #include "drawingdata/orbdrawingservice.h"
+#include "drawingdata/orbserverlibrary.h"
 #include "sample/orbsamplelibrary.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,8 @@ QString path(const DemoContext& context)
 {
     if (!context.libraryPath.isEmpty())
         return context.libraryPath;
+    if (!context.serverUrl.isEmpty())
+        return context.serverUrl;
     static QString folder;
     if (folder.isEmpty()) {
         QString own = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
@@ -41,6 +44,28 @@ QHash<QString, std::shared_ptr<OrbDrawingService>>& services()
     return all;
 }
 
+// A library on a server; an empty one gets the sample library's files first.
+std::shared_ptr<OrbDrawingService> serverService(const DemoContext& context)
+{
+    const OrbServerLibrary library(context.serverUrl);
+    QString error;
+    QStringList names;
+    if (!library.create(&error) || !library.fileNames(names, &error)) {
+        std::fprintf(stderr, "orbdemo: %s\n", qPrintable(error));
+        return nullptr;
+    }
+    if (names.isEmpty()) {
+        DemoContext local = context;
+        local.serverUrl.clear();
+        const QString folder = path(local);
+        for (const QString& name : OrbSampleLibrary::fileNames()) {
+            if (!library.importFile(QDir(folder).filePath(name + QStringLiteral(".orbdwg")), name, &error))
+                std::fprintf(stderr, "orbdemo: cannot import %s: %s\n", qPrintable(name), qPrintable(error));
+        }
+    }
+    return std::make_shared<OrbDrawingService>(library);
+}
+
 // The files close while the application (and its SQL driver) still exists.
 void closeServices()
 {
@@ -55,7 +80,9 @@ OrbDrawingService* service(const DemoContext& context)
     const QString folder = path(context);
     auto it = services().find(folder);
     if (it == services().end())
-        it = services().insert(folder, std::make_shared<OrbDrawingService>(folder));
+        it = services().insert(folder, context.serverUrl.isEmpty() || !context.libraryPath.isEmpty()
+                                           ? std::make_shared<OrbDrawingService>(folder)
+                                           : serverService(context));
     return it.value().get();
 }
 } // namespace demolibrary

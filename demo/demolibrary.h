@@ -6,7 +6,8 @@ struct DemoContext;
 class OrbDrawingService;
 
 namespace demolibrary {
-// The folder of drawing files the pages show: the one given with --library, or else the demo's
+// The folder of drawing files the pages show: the one given with --library, the server library
+// given with --server (its URL), or else the demo's
 // own copy of the sample drawing library (made on first use, made afresh with --reset-library),
 // so that renames in the demo never reach the library other programs use. Empty when it cannot
 // be written.

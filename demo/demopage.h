@@ -11,6 +11,7 @@ struct DemoContext
 {
     QStringList arguments;
     QString libraryPath;
+    QString serverUrl; // a drawing library on a server (postgresql://...), instead of a folder
     QString language;
     bool resetLibrary = false; // start again from a fresh copy of the sample library
 };

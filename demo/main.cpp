@@ -144,12 +144,18 @@ int main(int argc, char** argv)
                             QStringLiteral("MS"));
     QCommandLineOption reset(QStringLiteral("reset-library"),
                              QStringLiteral("Start again from a fresh copy of the sample library."));
-    parser.addOptions({shots, library, lang, quit, reset});
+    QCommandLineOption server(QStringLiteral("server"),
+                              QStringLiteral("Drawing library on a PostgreSQL server instead of the local sample library "
+                                             "(postgresql://user@host:port/database?schema=name); filled with the "
+                                             "sample drawing files when empty."),
+                              QStringLiteral("URL"));
+    parser.addOptions({shots, library, lang, quit, reset, server});
     parser.process(app);
 
     DemoContext context;
     context.arguments = QApplication::arguments();
     context.libraryPath = parser.value(library);
+    context.serverUrl = parser.value(server);
     context.language = parser.value(lang);
     context.resetLibrary = parser.isSet(reset);
     loadTranslations(app, context.language);

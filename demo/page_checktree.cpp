@@ -154,7 +154,9 @@ private:
                                                     "drawsets. Export it anyway?"))
                    != QMessageBox::Yes)
             return;
-        const QString suggested = QDir(m_folder).filePath(QStringLiteral("export.orbdwg"));
+        // A server library has no folder: the export goes to the user's home then.
+        const QString suggested = (QFileInfo(m_folder).isDir() ? QDir(m_folder) : QDir::home())
+                                      .filePath(QStringLiteral("export.orbdwg"));
         const QString target = QFileDialog::getSaveFileName(this, QStringLiteral("Export checked content"), suggested,
                                                             QStringLiteral("Drawing files (*.orbdwg)"));
         if (target.isEmpty())

@@ -223,5 +223,49 @@
         <source>图集</source>
         <translation>drawset</translation>
     </message>
+    <message>
+        <source>服务器地址无效: %1 (应为 postgresql://用户@主机:端口/数据库?schema=图库)</source>
+        <translation>Invalid server address: %1 (expected postgresql://user@host:port/database?schema=library)</translation>
+    </message>
+    <message>
+        <source>图库名称无效: %1</source>
+        <translation>Invalid library name: %1</translation>
+    </message>
+    <message>
+        <source>无法连接图库服务器: %1 (%2)</source>
+        <translation>Cannot connect to the library server: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>目标文件已存在: %1</source>
+        <translation>The target file already exists: %1</translation>
+    </message>
+    <message>
+        <source>图库中没有图集文件: %1</source>
+        <translation>The library has no drawing file %1</translation>
+    </message>
+    <message>
+        <source>无法订阅图库的变更通知: %1</source>
+        <translation>Cannot subscribe to the change notifications of the library: %1</translation>
+    </message>
+    <message>
+        <source>已被其他用户删除</source>
+        <translation> was removed by another user</translation>
+    </message>
+    <message>
+        <source>已被其他用户改名为“%1”</source>
+        <translation> was renamed to "%1" by another user</translation>
+    </message>
+    <message>
+        <source>的顺序已被其他用户改变</source>
+        <translation>'s order was changed by another user</translation>
+    </message>
+    <message>
+        <source>已被其他用户修改</source>
+        <translation> was changed by another user</translation>
+    </message>
+    <message>
+        <source>保存被拒绝: %1“%2”%3,请在刷新后重试</source>
+        <translation>Save refused: %1 "%2"%3; try again now that it is up to date</translation>
+    </message>
 </context>
 </TS>

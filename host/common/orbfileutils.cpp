@@ -1,5 +1,8 @@
 #include "common/orbfileutils.h"
+#include "common/orbfilecopiers.h"
 #include "common/orbfilefaults.h"
+
+#include <QHash>
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +33,30 @@ void reset()
 }
 } // namespace orbfilefaults
 
+namespace orbfilecopiers {
+namespace {
+QHash<QString, Copier>& copiers()
+{
+    static QHash<QString, Copier> all;
+    return all;
+}
+} // namespace
+
+void add(const QString& prefix, Copier copier)
+{
+    copiers().insert(prefix, std::move(copier));
+}
+
+Copier find(const QString& source)
+{
+    for (auto it = copiers().constBegin(); it != copiers().constEnd(); ++it) {
+        if (source.startsWith(it.key()))
+            return it.value();
+    }
+    return {};
+}
+} // namespace orbfilecopiers
+
 bool fileExists(const QString& path)
 {
     if (path.isEmpty())
@@ -42,6 +69,14 @@ bool copyFile(const QString& source, const QString& target, bool overwrite)
 {
     if (takeFault(g_copyFaults))
         return false;
+    if (const orbfilecopiers::Copier copier = orbfilecopiers::find(source)) {
+        if (target.isEmpty() || (QFileInfo::exists(target) && (!overwrite || !QFile::remove(target))))
+            return false;
+        if (copier(source, target))
+            return true;
+        QFile::remove(target);
+        return false;
+    }
     if (!fileExists(source) || target.isEmpty())
         return false;
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath())

@@ -2,9 +2,12 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QPair>
 #include <QStringList>
 
-// The SQLite layout of a drawing file.
+// The SQLite layout of a drawing file, and the layout of a library on a PostgreSQL server: one
+// schema holds many drawing files, each a row of orb_file with its types (by file_id) and their
+// drawsets; the other tables are those of a file, with every updatable row versioned.
 namespace orbschema {
 
 constexpr int kVersion = 1;
@@ -12,6 +15,10 @@ constexpr const char* kFormat = "OrbDrawingFile";
 
 // Statements that create an empty drawing file.
 QStringList createStatements();
+// Statements that create an empty library in the current schema of a server connection.
+QStringList serverCreateStatements();
+// The tables of a drawing file with their columns, parents first (as createStatements makes them).
+QList<QPair<QString, QStringList>> fileTables();
 // A connection name no other open connection uses.
 QString uniqueConnectionName(const char* prefix);
 // Opens path on a new connection; the caller removes the connection (see closeConnection).

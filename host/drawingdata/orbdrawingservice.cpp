@@ -2,6 +2,7 @@
 
 #include "drawingdata/iorbdrawset.h"
 #include "drawingdata/orbformulaprocessor.h"
+#include "drawingdata/orbserverlibrary.h"
 #include "drawingdata/orbsqldrawingfile.h"
 #include "grid/lummemtable.h"
 
@@ -17,25 +18,47 @@ OrbDrawingService::OrbDrawingService(const QString& folder)
     refresh();
 }
 
+OrbDrawingService::OrbDrawingService(const OrbServerLibrary& library)
+    : m_folder(library.url()), m_library(new OrbServerLibrary(library))
+{
+    refresh();
+}
+
 OrbDrawingService::~OrbDrawingService() = default;
 
 void OrbDrawingService::refresh()
 {
     QList<Entry> entries;
     m_skipped.clear();
-    const QFileInfoList infos = QDir(m_folder).entryInfoList(
-        {QStringLiteral("*.") + QLatin1String(kSuffix)}, QDir::Files, QDir::Name);
-    for (const QFileInfo& info : infos) {
+    QList<QPair<QString, QString>> found; // name, path
+    if (m_library) {
+        QStringList names;
+        QString error;
+        if (!m_library->fileNames(names, &error)) {
+            qWarning().noquote() << "drawing service:" << error;
+            m_skipped.append(error);
+        }
+        for (const QString& name : names)
+            found.append({name, m_library->filePath(name)});
+    } else {
+        const QFileInfoList infos = QDir(m_folder).entryInfoList(
+            {QStringLiteral("*.") + QLatin1String(kSuffix)}, QDir::Files, QDir::Name);
+        for (const QFileInfo& info : infos)
+            found.append({info.completeBaseName(), info.absoluteFilePath()});
+    }
+    for (const auto& f : found) {
         Entry entry;
-        entry.path = info.absoluteFilePath();
-        entry.name = info.completeBaseName();
+        entry.path = f.second;
+        entry.name = f.first;
         for (const Entry& old : m_entries) {
             if (old.path == entry.path)
                 entry = old;
         }
         if (!entry.file) {
             QString error;
-            auto file = OrbSqlDrawingFile::open(entry.path, OrbSqlDrawingFile::OpenMode::ReadWrite, &error);
+            auto file = m_library ? OrbSqlDrawingFile::openOnServer(*m_library, entry.name,
+                                                                    OrbSqlDrawingFile::OpenMode::ReadWrite, &error)
+                                  : OrbSqlDrawingFile::open(entry.path, OrbSqlDrawingFile::OpenMode::ReadWrite, &error);
             if (!file) {
                 qWarning().noquote() << "drawing service: skipped" << entry.path << ":" << error;
                 m_skipped.append(error);

@@ -6,14 +6,19 @@
 #include <QSharedPointer>
 #include <QString>
 
+#include <memory>
+
+class OrbServerLibrary;
+
 // The reference drawing service: the drawing files of one folder (every "*.orbdwg" file that
-// opens as a drawing file) and the calculated tables of their drawsets.
+// opens as a drawing file) or of a server library, and the calculated tables of their drawsets.
 class OrbDrawingService : public IOrbDrawingService,
                           public IOrbDrawingFileRegistry,
                           public IOrbDrawsetTableProvider
 {
 public:
     explicit OrbDrawingService(const QString& folder);
+    explicit OrbDrawingService(const OrbServerLibrary& library);
     ~OrbDrawingService() override;
 
     IOrbDrawingFileRegistry* drawingFiles() override { return this; }
@@ -28,7 +33,7 @@ public:
                                            const OrbKeyValueList& params) override;
 
     QString folder() const { return m_folder; }
-    // Scans the folder again; files already open stay the same objects.
+    // Scans the folder (or lists the library) again; files already open stay the same objects.
     void refresh();
     // The files the last scan left out (not a drawing file, damaged, too new), each with the reason.
     QStringList skippedFiles() const { return m_skipped; }
@@ -44,6 +49,7 @@ private:
         QSharedPointer<IOrbDrawingFile> file;
     };
     QString m_folder;
+    std::unique_ptr<OrbServerLibrary> m_library;
     QList<Entry> m_entries;
     QStringList m_skipped;
 };

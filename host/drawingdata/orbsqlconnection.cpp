@@ -7,8 +7,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-OrbSqlConnection::OrbSqlConnection(const QString& path, const QSqlDatabase& db, bool editable)
-    : m_path(path), m_db(db), m_connectionName(db.connectionName()), m_editable(editable)
+OrbSqlConnection::OrbSqlConnection(const QString& path, const QSqlDatabase& db, bool editable, qint64 fileId)
+    : m_path(path), m_db(db), m_connectionName(db.connectionName()), m_editable(editable), m_fileId(fileId)
 {
 }
 
@@ -49,11 +49,11 @@ bool OrbSqlConnection::selectById(const QString& sql, qint64 id, const std::func
 {
     QSqlQuery* query = prepared(sql);
     if (!query)
-        return false;
+        return recovered() && selectById(sql, id, row);
     query->bindValue(0, id);
     if (!query->exec()) {
         qWarning().noquote() << "drawing file" << m_path << "cannot read:" << query->lastError().text();
-        return false;
+        return recovered() && selectById(sql, id, row);
     }
     while (query->next())
         row(*query);
@@ -71,18 +71,69 @@ bool OrbSqlConnection::write(const QString& sql, const QVariantList& values, int
     QSqlQuery* query = prepared(sql);
     if (!query) {
         m_batchFailed = m_depth > 0;
-        return false;
+        return recovered() && write(sql, values, rows);
     }
     for (int i = 0; i < values.size(); ++i)
         query->bindValue(i, values.at(i));
     if (!query->exec()) {
         qWarning().noquote() << "drawing file" << m_path << "write failed:" << query->lastError().text();
         m_batchFailed = m_depth > 0;
-        return false;
+        return recovered() && write(sql, values, rows);
     }
     if (rows)
         *rows = query->numRowsAffected();
     query->finish();
+    return true;
+}
+
+void OrbSqlConnection::setVersion(const QString& table, qint64 id, qint64 version)
+{
+    if (isServer())
+        m_versions[table][id] = version;
+}
+
+bool OrbSqlConnection::update(const QString& table, const char* column, const QVariant& value, qint64 id)
+{
+    if (!isServer())
+        return write(QStringLiteral("UPDATE %1 SET %2 = ? WHERE id = ?").arg(table, QLatin1String(column)), {value, id});
+    const qint64 version = m_versions.value(table).value(id);
+    int rows = 0;
+    if (!write(QStringLiteral("UPDATE %1 SET %2 = ?, row_version = row_version + 1 WHERE id = ? AND row_version = ?")
+                   .arg(table, QLatin1String(column)),
+               {value, id, version}, &rows))
+        return false;
+    if (rows != 1) {
+        m_batchFailed = m_depth > 0;
+        if (m_onConflict)
+            m_onConflict(table, id);
+        return false;
+    }
+    m_versions[table][id] = version + 1;
+    remember([this, table, id, version] { m_versions[table][id] = version; });
+    return true;
+}
+
+bool OrbSqlConnection::recovered()
+{
+    if (!isServer() || m_depth > 0)
+        return false;
+    {
+        QSqlQuery probe(m_db);
+        if (probe.exec(QStringLiteral("SELECT 1")))
+            return false; // the statement itself failed, not the connection
+    }
+    return reconnect();
+}
+
+bool OrbSqlConnection::reconnect()
+{
+    qDeleteAll(m_queries);
+    m_queries.clear();
+    m_db.close();
+    if (!m_db.open() || (m_setup && !m_setup(m_db))) {
+        qWarning().noquote() << "drawing file" << m_path << "cannot reach the server:" << m_db.lastError().text();
+        return false;
+    }
     return true;
 }
 
@@ -99,6 +150,12 @@ void OrbSqlConnection::beginUpdate()
     m_batchFailed = false;
     m_undo.clear();
     if (!m_db.transaction()) {
+        // A server connection lost while idle is opened again before the batch gives up.
+        --m_depth;
+        const bool again = recovered();
+        ++m_depth;
+        if (again && m_db.transaction())
+            return;
         qWarning().noquote() << "drawing file" << m_path << "cannot start a batch:" << m_db.lastError().text();
         m_batchFailed = true;
     }
@@ -126,6 +183,8 @@ bool OrbSqlConnection::endUpdate()
     }
     m_undo.clear();
     m_batchFailed = false;
+    if (!ok)
+        recovered(); // a batch cut off by a lost connection leaves it open again for the next one
     if (m_onBatchEnd)
         m_onBatchEnd(ok);
     return ok;

@@ -8,6 +8,7 @@
 #include "drawingdata/orbsqldrawsettype.h"
 #include "drawingdata/orbsqldrawsettypes.h"
 #include "drawingdata/orbsqlfieldcatalog.h"
+#include "drawingdata/orbserverlibrary.h"
 #include "orbdrawingschema.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSqlDriver>
 
 #include <limits>
 #include <QSqlError>
@@ -91,12 +93,99 @@ void OrbSqlDrawingFile::publish()
         ids.append({static_cast<OrbSqlDrawsetType*>(c.type)->rowId(),
                     c.drawset ? static_cast<OrbSqlDrawset*>(c.drawset)->rowId() : 0});
     }
+    if (m_connection->isServer()) {
+        announce(kinds, ids);
+        return;
+    }
     const QString& path = m_connection->path();
     const QList<OrbSqlDrawingFile*> others = openFiles().values(path);
     for (OrbSqlDrawingFile* other : others) {
         if (other != this && openFiles().contains(path, other))
             other->readBack(kinds, ids);
     }
+}
+
+void OrbSqlDrawingFile::announce(const QList<OrbDrawingChange::Kind>& kinds, const QList<QPair<qint64, qint64>>& ids)
+{
+    // A payload stays below the server's limit of 8000 bytes; a larger batch goes in several.
+    const QString head = QString::number(m_connection->fileId());
+    QString payload = head;
+    for (int i = 0; i < ids.size(); ++i) {
+        const QString item = QStringLiteral(";%1,%2,%3").arg(int(kinds.at(i))).arg(ids.at(i).first).arg(ids.at(i).second);
+        if (payload.size() + item.size() > 7900) {
+            m_connection->write(QStringLiteral("SELECT pg_notify(?, ?)"), {m_channel, payload});
+            payload = head;
+        }
+        payload += item;
+    }
+    m_connection->write(QStringLiteral("SELECT pg_notify(?, ?)"), {m_channel, payload});
+}
+
+void OrbSqlDrawingFile::received(const QString& payload)
+{
+    const QVector<QStringRef> parts = payload.splitRef(QLatin1Char(';'));
+    if (parts.first().toLongLong() != m_connection->fileId())
+        return;
+    QList<OrbDrawingChange::Kind> kinds;
+    QList<QPair<qint64, qint64>> ids;
+    for (int i = 1; i < parts.size(); ++i) {
+        const QVector<QStringRef> f = parts.at(i).split(QLatin1Char(','));
+        bool kindOk = false, typeOk = false, drawsetOk = false;
+        const int kind = f.size() == 3 ? f.at(0).toInt(&kindOk) : -1;
+        const qint64 type = f.size() == 3 ? f.at(1).toLongLong(&typeOk) : 0;
+        const qint64 drawset = f.size() == 3 ? f.at(2).toLongLong(&drawsetOk) : 0;
+        if (!kindOk || !typeOk || !drawsetOk || kind < OrbDrawingChange::Added || kind > OrbDrawingChange::Reordered)
+            continue;
+        kinds.append(OrbDrawingChange::Kind(kind));
+        ids.append({type, drawset});
+    }
+    if (!ids.isEmpty())
+        readBack(kinds, ids);
+}
+
+void OrbSqlDrawingFile::conflict(const QString& table, qint64 id)
+{
+    const bool isType = table == QLatin1String("drawset_type");
+    OrbSqlDrawsetType* t = isType ? m_types->findAny(id) : nullptr;
+    OrbSqlDrawset* s = isType ? nullptr : m_drawsets->findAny(id);
+    if (!t && !s)
+        return;
+    const QString known = t ? t->nameText() : s->nameText();
+    const int knownOrder = t ? t->orderNum() : s->orderNum();
+    bool found = false;
+    QString name;
+    int order = 0;
+    m_connection->selectById(QStringLiteral("SELECT name, order_num FROM %1 WHERE id = ?").arg(table), id,
+                             [&](const QSqlQuery& row) {
+                                 found = true;
+                                 name = row.value(0).toString();
+                                 order = row.value(1).toInt();
+                             });
+    QString what;
+    if (!found)
+        what = tr("已被其他用户删除");
+    else if (name != known)
+        what = tr("已被其他用户改名为“%1”").arg(name);
+    else if (order != knownOrder)
+        what = tr("的顺序已被其他用户改变");
+    else
+        what = tr("已被其他用户修改");
+    m_lastError = tr("保存被拒绝: %1“%2”%3,请在刷新后重试").arg(isType ? tr("图集类型") : tr("图集"), known, what);
+    qWarning().noquote() << "drawing file" << m_connection->path() << ":" << m_lastError;
+    m_conflictKinds.append(found ? OrbDrawingChange::Renamed : OrbDrawingChange::Removed);
+    m_conflictIds.append({t ? t->rowId() : s->type()->rowId(), t ? 0 : id});
+    if (!m_connection->inUpdate())
+        readBackConflicts();
+}
+
+void OrbSqlDrawingFile::readBackConflicts()
+{
+    const QList<OrbDrawingChange::Kind> kinds = m_conflictKinds;
+    const QList<QPair<qint64, qint64>> ids = m_conflictIds;
+    m_conflictKinds.clear();
+    m_conflictIds.clear();
+    if (!ids.isEmpty())
+        readBack(kinds, ids);
 }
 
 void OrbSqlDrawingFile::readBack(const QList<OrbDrawingChange::Kind>& kinds, const QList<QPair<qint64, qint64>>& ids)
@@ -123,14 +212,22 @@ OrbSqlDrawsetType* OrbSqlDrawingFile::readBackType(qint64 id)
     int elementType = 0;
     QString name;
     int order = 0;
-    if (!m_connection->selectById(QStringLiteral("SELECT element_type, name, order_num FROM drawset_type WHERE id = ?"),
+    qint64 version = 0;
+    // A server library holds many files: only this file's types are taken.
+    const QString ofFile = m_connection->isServer()
+        ? QStringLiteral(" AND file_id = %1").arg(m_connection->fileId()) : QString();
+    if (!m_connection->selectById(QStringLiteral("SELECT element_type, name, order_num, %1 FROM drawset_type WHERE id = ?%2")
+                                      .arg(m_connection->versionColumn(), ofFile),
                                   id, [&](const QSqlQuery& row) {
                                       found = true;
                                       elementType = row.value(0).toInt();
                                       name = row.value(1).toString();
                                       order = row.value(2).toInt();
+                                      version = row.value(3).toLongLong();
                                   }))
         return t;
+    if (found)
+        m_connection->setVersion(QStringLiteral("drawset_type"), id, version);
     if (!found) {
         if (t && !t->isRemoved()) {
             for (OrbSqlDrawset* s : m_drawsets->ofType(t))
@@ -157,8 +254,11 @@ OrbSqlDrawset* OrbSqlDrawingFile::readBackDrawset(qint64 id)
     QString name, keyValues;
     int order = 0;
     bool visible = true;
+    qint64 version = 0;
     if (!m_connection->selectById(
-            QStringLiteral("SELECT type_id, name, order_num, visible, key_values FROM drawset WHERE id = ?"), id,
+            QStringLiteral("SELECT type_id, name, order_num, visible, key_values, %1 FROM drawset WHERE id = ?")
+                .arg(m_connection->versionColumn()),
+            id,
             [&](const QSqlQuery& row) {
                 found = true;
                 typeId = row.value(0).toLongLong();
@@ -166,8 +266,11 @@ OrbSqlDrawset* OrbSqlDrawingFile::readBackDrawset(qint64 id)
                 order = row.value(2).toInt();
                 visible = row.value(3).toInt() != 0;
                 keyValues = row.value(4).toString();
+                version = row.value(5).toLongLong();
             }))
         return s;
+    if (found)
+        m_connection->setVersion(QStringLiteral("drawset"), id, version);
     if (!found) {
         if (s && !s->isRemoved())
             m_drawsets->detach(s);
@@ -204,16 +307,28 @@ bool OrbSqlDrawingFile::load(QString* error)
     };
     QSqlQuery query(m_connection->database());
     query.setForwardOnly(true);
+    // A local file is the whole database; a server file the rows of its id.
+    const bool server = m_connection->isServer();
+    auto run = [&query, server, this](const QString& local, const QString& onServer) {
+        if (!query.prepare(server ? onServer : local))
+            return false;
+        if (server)
+            query.addBindValue(m_connection->fileId());
+        return query.exec();
+    };
 
-    bool notDrawingFile = false;
-    const QString schemaError = orbschema::checkSchema(m_connection->database(), &notDrawingFile);
-    if (notDrawingFile)
-        return fail(tr("不是图集文件: %1").arg(path));
-    if (!schemaError.isEmpty())
-        return fail(damaged(path, schemaError));
+    if (!server) {
+        bool notDrawingFile = false;
+        const QString schemaError = orbschema::checkSchema(m_connection->database(), &notDrawingFile);
+        if (notDrawingFile)
+            return fail(tr("不是图集文件: %1").arg(path));
+        if (!schemaError.isEmpty())
+            return fail(damaged(path, schemaError));
+    }
 
     QHash<QString, QString> meta;
-    if (!query.exec(QStringLiteral("SELECT key, value FROM orb_meta")))
+    if (!run(QStringLiteral("SELECT key, value FROM orb_meta"),
+             QStringLiteral("SELECT key, value FROM orb_meta WHERE file_id = ?")))
         return fail(damaged(path, query.lastError().text()));
     while (query.next())
         meta.insert(query.value(0).toString(), query.value(1).toString());
@@ -226,7 +341,7 @@ bool OrbSqlDrawingFile::load(QString* error)
     if (version > orbschema::kVersion)
         return fail(tr("图集文件版本 %1 高于本程序支持的版本 %2: %3").arg(version).arg(orbschema::kVersion).arg(path));
 
-    if (QFileInfo(path).size() <= kQuickCheckLimit) {
+    if (!server && QFileInfo(path).size() <= kQuickCheckLimit) {
         if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()
             || query.value(0).toString() != QLatin1String("ok"))
             return fail(tr("图集文件已损坏: %1").arg(path));
@@ -238,7 +353,8 @@ bool OrbSqlDrawingFile::load(QString* error)
     for (int t : orbschema::parseElementTypes(meta.value(QStringLiteral("element_types"))))
         m_elementTypes.insert(t);
 
-    if (!query.exec(QStringLiteral("SELECT id, element_type, name, order_num FROM drawset_type")))
+    if (!run(QStringLiteral("SELECT id, element_type, name, order_num, 0 FROM drawset_type"),
+             QStringLiteral("SELECT id, element_type, name, order_num, row_version FROM drawset_type WHERE file_id = ?")))
         return fail(damaged(path, query.lastError().text()));
     while (query.next()) {
         const qint64 id = query.value(0).toLongLong();
@@ -248,11 +364,14 @@ bool OrbSqlDrawingFile::load(QString* error)
         if (!m_types->add(std::make_unique<OrbSqlDrawsetType>(m_connection.get(), id, query.value(1).toInt(), name,
                                                               query.value(3).toInt())))
             return fail(damaged(path, tr("图集类型编号 %1 重复").arg(id)));
+        m_connection->setVersion(QStringLiteral("drawset_type"), id, query.value(4).toLongLong());
     }
     if (query.lastError().isValid())
         return fail(damaged(path, query.lastError().text()));
 
-    if (!query.exec(QStringLiteral("SELECT id, type_id, name, order_num, visible, key_values FROM drawset")))
+    if (!run(QStringLiteral("SELECT id, type_id, name, order_num, visible, key_values, 0 FROM drawset"),
+             QStringLiteral("SELECT d.id, d.type_id, d.name, d.order_num, d.visible, d.key_values, d.row_version "
+                            "FROM drawset d JOIN drawset_type t ON t.id = d.type_id WHERE t.file_id = ?")))
         return fail(damaged(path, query.lastError().text()));
     while (query.next()) {
         OrbSqlDrawsetType* t = m_types->find(query.value(1).toLongLong());
@@ -269,11 +388,12 @@ bool OrbSqlDrawingFile::load(QString* error)
                                                              query.value(3).toInt(), query.value(4).toInt() != 0,
                                                              keyValues)))
             return fail(damaged(path, tr("图集编号 %1 重复").arg(id)));
+        m_connection->setVersion(QStringLiteral("drawset"), id, query.value(6).toLongLong());
     }
     if (query.lastError().isValid())
         return fail(damaged(path, query.lastError().text()));
 
-    if (m_connection->isEditable()) {
+    if (!server && m_connection->isEditable()) {
         // A rollback journal keeps an idle file complete in itself, so it can be copied as is.
         if (query.exec(QStringLiteral("PRAGMA journal_mode")) && query.next()
             && query.value(0).toString().compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
@@ -313,23 +433,81 @@ QSharedPointer<OrbSqlDrawingFile> OrbSqlDrawingFile::open(const QString& path, O
         return {};
     }
     file->m_name = info.completeBaseName();
-    file->m_types.reset(new OrbSqlDrawsetTypes);
-    file->m_drawsets.reset(new OrbSqlDrawsets);
-    if (!file->load(error))
+    if (!file->setUp(error))
         return {};
-    file->m_codes.reset(new OrbSqlCodeCatalog(file->m_connection.get(), file->m_drawsets.get()));
-    file->m_fields.reset(new OrbSqlFieldCatalog(file->m_connection.get(), file->m_drawsets.get()));
-    file->m_store.reset(new OrbSqlDataStore(file->m_connection.get(), file->m_types.get(), file->m_drawsets.get()));
-    OrbSqlDrawingFile* f = file.data();
-    file->m_connection->setListeners([f](const OrbDrawingChange& change) { f->changed(change); },
-                                     [f](bool committed) {
-                                         if (committed)
-                                             f->publish();
-                                         else
-                                             f->m_notifier.discard();
-                                     });
-    openFiles().insert(absolute, f);
+    openFiles().insert(absolute, file.data());
     return file;
+}
+
+QSharedPointer<OrbSqlDrawingFile> OrbSqlDrawingFile::openOnServer(const OrbServerLibrary& library, const QString& name,
+                                                                  OpenMode mode, QString* error)
+{
+    QSharedPointer<OrbSqlDrawingFile> file(new OrbSqlDrawingFile);
+    {
+        QSqlDatabase db = library.connect(error);
+        qint64 fileId = 0;
+        if (db.isOpen()) {
+            QSqlQuery query(db);
+            query.prepare(QStringLiteral("SELECT id FROM orb_file WHERE name = ?"));
+            query.addBindValue(name);
+            if (query.exec() && query.next())
+                fileId = query.value(0).toLongLong();
+            else if (error)
+                *error = tr("图库中没有图集文件: %1").arg(name);
+        }
+        file->m_connection.reset(
+            new OrbSqlConnection(library.filePath(name), db, mode == OpenMode::ReadWrite, fileId ? fileId : -1));
+        if (!fileId)
+            return {};
+    }
+    file->m_name = name;
+    file->m_channel = library.channel();
+    OrbSqlDrawingFile* f = file.data();
+    QSqlDriver* driver = file->m_connection->database().driver();
+    QObject::connect(driver,
+                     QOverload<const QString&, QSqlDriver::NotificationSource, const QVariant&>::of(
+                         &QSqlDriver::notification),
+                     driver, [f](const QString&, QSqlDriver::NotificationSource source, const QVariant& payload) {
+                         if (source != QSqlDriver::SelfSource)
+                             f->received(payload.toString());
+                     });
+    auto subscribe = [f](QSqlDatabase& db) {
+        return db.driver()->subscribedToNotifications().contains(f->m_channel)
+               || db.driver()->subscribeToNotification(f->m_channel);
+    };
+    file->m_connection->setSessionSetup([library, subscribe](QSqlDatabase& db) {
+        return library.setupSession(db) && subscribe(db);
+    });
+    file->m_connection->setConflictHandler([f](const QString& table, qint64 id) { f->conflict(table, id); });
+    if (!subscribe(file->m_connection->database())) {
+        if (error)
+            *error = tr("无法订阅图库的变更通知: %1").arg(file->m_connection->path());
+        return {};
+    }
+    if (!file->setUp(error))
+        return {};
+    return file;
+}
+
+bool OrbSqlDrawingFile::setUp(QString* error)
+{
+    m_types.reset(new OrbSqlDrawsetTypes);
+    m_drawsets.reset(new OrbSqlDrawsets);
+    if (!load(error))
+        return false;
+    m_codes.reset(new OrbSqlCodeCatalog(m_connection.get(), m_drawsets.get()));
+    m_fields.reset(new OrbSqlFieldCatalog(m_connection.get(), m_drawsets.get()));
+    m_store.reset(new OrbSqlDataStore(m_connection.get(), m_types.get(), m_drawsets.get()));
+    m_connection->setListeners([this](const OrbDrawingChange& change) { changed(change); },
+                               [this](bool committed) {
+                                   if (committed) {
+                                       publish();
+                                   } else {
+                                       m_notifier.discard();
+                                       readBackConflicts();
+                                   }
+                               });
+    return true;
 }
 
 void OrbSqlDrawingFile::fileName(QString& out)

@@ -38,15 +38,14 @@ IOrbDrawsetType* OrbSqlDrawset::drawsetType()
 void OrbSqlDrawset::setOrderNum(int value)
 {
     if (!m_removed
-        && m_connection->store(m_orderNum, value, "reorder",
-                               QStringLiteral("UPDATE drawset SET order_num = ? WHERE id = ?"), m_id))
+        && m_connection->store(m_orderNum, value, "reorder", QStringLiteral("drawset"), "order_num", m_id))
         m_connection->changed(OrbDrawingChange::Reordered, m_type, this);
 }
 
 void OrbSqlDrawset::setName(const QString& value)
 {
     if (!m_removed
-        && m_connection->store(m_name, value, "rename", QStringLiteral("UPDATE drawset SET name = ? WHERE id = ?"), m_id))
+        && m_connection->store(m_name, value, "rename", QStringLiteral("drawset"), "name", m_id))
         m_connection->changed(OrbDrawingChange::Renamed, m_type, this);
 }
 

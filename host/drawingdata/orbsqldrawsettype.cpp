@@ -21,16 +21,14 @@ void OrbSqlDrawsetType::endUpdate()
 void OrbSqlDrawsetType::setName(const QString& value)
 {
     if (!m_removed
-        && m_connection->store(m_name, value, "rename", QStringLiteral("UPDATE drawset_type SET name = ? WHERE id = ?"),
-                               m_id))
+        && m_connection->store(m_name, value, "rename", QStringLiteral("drawset_type"), "name", m_id))
         m_connection->changed(OrbDrawingChange::Renamed, this);
 }
 
 void OrbSqlDrawsetType::setOrderNum(int value)
 {
     if (!m_removed
-        && m_connection->store(m_orderNum, value, "reorder",
-                               QStringLiteral("UPDATE drawset_type SET order_num = ? WHERE id = ?"), m_id))
+        && m_connection->store(m_orderNum, value, "reorder", QStringLiteral("drawset_type"), "order_num", m_id))
         m_connection->changed(OrbDrawingChange::Reordered, this);
 }
 

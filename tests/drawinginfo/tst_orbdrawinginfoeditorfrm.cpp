@@ -87,401 +87,351 @@ class tst_OrbDrawingInfoEditorFrm : public QObject
 {
     Q_OBJECT
 private slots:
+    void construction_data()
+    {
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<bool>("simsunBeside");
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("simsun beside") << "other.ttf" << true << true;
+        QTest::newRow("no simsun") << "other.ttf" << false << false;
+        QTest::newRow("already simsun, other case") << "SimSun.TTC" << true << false;
+    }
+
+    // The form builds its in-place editor for drawset drawings, prefers simsun.ttc beside the default
+    // font, and registers itself as the editor's service (without it no text would ever open).
+    void construction()
+    {
+        QFETCH(QString, font);
+        QFETCH(bool, simsunBeside);
+        QFETCH(bool, changed);
+        QTemporaryDir dir;
+        QVERIFY(QFile(dir.filePath(font)).open(QIODevice::WriteOnly));
+        QVERIFY(!simsunBeside || QFile(dir.filePath("simsun.ttc")).open(QIODevice::WriteOnly));
+        ZVDInitialFont::set(dir.filePath(font));
+        Fixture f;
+        ZVDInitialFont::set(QString());
+        QCOMPARE(f.editor()->defaultFont(), changed ? dir.path() + "//simsun.ttc" : dir.filePath(font));
+        QVERIFY(!f.editor()->acceptMouseKeyInput());
+        QVERIFY(!f.editor()->insertPoint()->isVisible());
+        QVERIFY(!f.editor()->getViewer()->Options()->ViewAxesEnabled());
+        QVERIFY(!f.editor()->gridFromStream());
+        f.add("A", 10);
+        f.show();
+        f.form.openEditor(f.form.findProp(QStringLiteral("A")));
+        QCOMPARE(f.editor()->editingVDID(), qint64(10));
+    }
+
+    void binding_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("bound");
+        QTest::newRow("text") << "A" << true;
+        QTest::newRow("id -1") << "B" << false;
+        QTest::newRow("not a text") << "D" << false;
+        QTest::newRow("default excluded") << "X" << true;
+    }
+
+    void binding()
+    {
+        QFETCH(QString, code);
+        QFETCH(bool, bound);
+        Fixture f;
+        f.add("A", 10, "7");
+        f.add("B", -1);
+        f.add("D", 20);
+        f.add("X", 12, "5")->m_defaultExcluded = true;
+        f.form.setProcessor(&f.processor);
+        QCOMPARE(f.text(10), QStringLiteral("100")); // the stored default until the processor ran
+        f.log.clear();
+        f.form.refreshProcessor();
+        QCOMPARE(f.log.calls(), (QStringList{"processor.initDefValues(1)", "processor.open", "processor.calculate"}));
+        // Only A hands its drawing text over: X is excluded, the others are unbound.
+        QCOMPARE(f.processor.m_lastDefValues.value(0).second, QStringLiteral("100"));
+        OrbDrawsetProp* prop = f.form.findProp(code);
+        QCOMPARE(f.form.findVDText(prop) != nullptr, bound);
+        QCOMPARE(f.form.isParam(prop->vdID()), bound);
+        if (bound)
+            QCOMPARE(f.text(prop->vdID()), prop->value(false));
+        QCOMPARE(f.form.getProp(1), f.form.findProp(QStringLiteral("X")));
+    }
+
+    void processorSwitch()
+    {
+        Fixture f;
+        f.add("A", 10);
+        f.form.setProcessor(&f.processor);
+        f.form.vectorDrawing()->add(new ZVDLine(77, QPointF(0, 0), QPointF(1, 1)));
+        f.log.clear();
+        f.form.setProcessor(&f.processor); // the same processor: nothing, not even a reload
+        QVERIFY(f.log.calls().isEmpty());
+        QVERIFY(f.form.vectorDrawing()->find(77));
+        f.form.setProcessor(nullptr);
+        QCOMPARE(f.form.vectorDrawing()->count(), 0);
+        QVERIFY(!f.form.isParam(10));
+        // A drawset without drawing data: the drawing is emptied and nothing is bound.
+        static_cast<FakeDrawset*>(f.processor.m_drawset)->m_drawing.clear();
+        f.form.setProcessor(&f.processor);
+        QCOMPARE(f.form.vectorDrawing()->count(), 0);
+        QVERIFY(!f.form.isParam(10));
+    }
+
+    void sharedText()
+    {
+        Fixture f;
+        f.add("P1", 10, "1");
+        f.add("P2", 10, "2");
+        f.add("Q", 12, "3");
+        f.form.setProcessor(&f.processor);
+        // Swap the bound text for one that logs its writes, and bind again.
+        auto* original = static_cast<ZVDText*>(f.form.vectorDrawing()->find(10));
+        f.form.vectorDrawing()->add(new LoggingText(&f.log, *original));
+        f.form.clearVDPropList();
+        f.form.initVDPropList();
+        f.log.clear();
+        f.form.readPropValues();
+        QCOMPARE(f.log.calls(), (QStringList{"text10.setText(1)", "text10.setText(2)"}));
+        QCOMPARE(f.form.findProp(qint64(10))->code(), QStringLiteral("P2"));
+        // Tab goes on from the property bound last, never to the same text again.
+        QCOMPARE(f.form.getNextParamVDID(10), qint64(12));
+        QCOMPARE(f.form.getNextParamVDID(12), qint64(10));
+        std::vector<qint64> ids;
+        QVERIFY(f.form.saveEditorValue(ids, 10, QStringLiteral("5")));
+        QCOMPARE(f.log.filtered("props."), QStringList{"props.saveEditorValue(P2,P1=5)"});
+        QCOMPARE(f.text(10), QStringLiteral("5"));
+    }
+
+    void openEditorAfter_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<bool>("accepted"); // the processor's answer to a save or a reset
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QString>("shown"); // text 10 afterwards; the property now holds "9"
+        // An editor left open over values that were just re-read (or unbound) would save a stale
+        // entry; a refused save or a declined reset leaves the editor and the texts as they were.
+        QTest::newRow("refreshProcessor") << "refreshProcessor" << true << false << "9";
+        QTest::newRow("refreshViewer") << "refreshViewer" << true << false << "9";
+        QTest::newRow("clearVDPropList") << "clearVDPropList" << true << false << "1";
+        QTest::newRow("save accepted") << "save" << true << false << "9";
+        QTest::newRow("save refused") << "save" << false << true << "1";
+        QTest::newRow("restore accepted") << "restore" << true << false << "9";
+        QTest::newRow("restore declined") << "restore" << false << true << "1";
+    }
+
+    void openEditorAfter()
+    {
+        QFETCH(QString, call);
+        QFETCH(bool, accepted);
+        QFETCH(bool, open);
+        QFETCH(QString, shown);
+        Fixture f;
+        FakeProp* a = f.add("A", 10, "1");
+        f.add("B", 12, "3");
+        f.show();
+        f.processor.m_props.m_saveResult = f.processor.m_restoreResult = accepted;
+        f.form.openEditor(a);
+        QVERIFY(f.editor()->isEditorOpen());
+        a->m_value = QStringLiteral("9");
+        f.log.clear();
+        std::vector<qint64> ids;
+        if (call == "refreshProcessor")
+            f.form.refreshProcessor();
+        else if (call == "refreshViewer")
+            f.form.refreshViewer();
+        else if (call == "clearVDPropList")
+            f.form.clearVDPropList();
+        else if (call == "restore")
+            f.form.restoreDefValues();
+        else
+            QCOMPARE(f.form.saveEditorValue(ids, 10, QStringLiteral("9")), accepted);
+        QCOMPARE(f.editor()->isEditorOpen(), open);
+        QCOMPARE(f.text(10), shown);
+        QCOMPARE(f.text(12), QStringLiteral("3"));
+        QCOMPARE(f.log.filtered("processor.restore"), call == "restore" ? QStringList{"processor.restoreDefValues(2)"} : QStringList());
+    }
+
+    // Loading bytes shows and fits the new drawing but leaves the binding to the caller.
+    void loadKeepsBinding()
+    {
+        Fixture f;
+        f.add("A", 10);
+        f.show();
+        ZVectorDrawing other;
+        other.add(new ZVDText(10, QPointF(0, 0), 2.5, L"x"));
+        other.add(new ZVDLine(30, QPointF(0, 0), QPointF(5000, 5000)));
+        QByteArray bytes;
+        OrbVectorDrawingUtils::saveData(&other, bytes, vdsfStream, false);
+        const double before = f.editor()->viewScale();
+        f.form.loadVectorDrawing(bytes);
+        QCOMPARE(f.form.vectorDrawing()->count(), 2);
+        QVERIFY(f.editor()->viewScale() < before);
+        QVERIFY(f.form.isParam(10));
+        f.form.clearVDPropList();
+        QVERIFY(!f.form.isParam(10));
+    }
+
+    void recording_data()
+    {
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<bool>("testing");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<int>("vdid");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("recorded");
+        QTest::newRow("recording") << true << false << "" << 10 << true << true;
+        QTest::newRow("refused save") << true << false << "" << 10 << false << true;
+        QTest::newRow("inactive") << false << false << "" << 10 << true << false;
+        QTest::newRow("replaying") << true << true << "" << 10 << true << false;
+        QTest::newRow("filtered out") << true << false << "Other_*" << 10 << true << false;
+        QTest::newRow("no bound property") << true << false << "" << 99 << true << false;
+    }
+
+    void recording()
+    {
+        QFETCH(bool, active);
+        QFETCH(bool, testing);
+        QFETCH(QString, filter);
+        QFETCH(int, vdid);
+        QFETCH(bool, saved);
+        QFETCH(bool, recorded);
+        Fixture f;
+        f.add("A", 10);
+        f.show();
+        f.processor.m_props.m_saveResult = saved;
+        LumCoreUnitTest* r = LumCoreUnitTest::instance();
+        r->setActive(active);
+        r->setTesting(testing);
+        r->setCaseFilter(filter.isEmpty() ? QStringList() : QStringList{filter});
+        auto session = r->startTestCase(QStringLiteral("Session"), {}, {}, {}, {});
+        std::vector<qint64> ids;
+        f.form.saveEditorValue(ids, vdid, QStringLiteral("8"));
+        r->setTesting(false);
+        r->setCaseFilter({});
+        QCOMPARE(r->committedCases().size(), recorded ? 1 : 0);
+        QCOMPARE(r->currentTestCase(), session); // back under the case that was open
+        if (recorded) {
+            QCOMPARE(r->committedCases()[0]->data(), QByteArray("DRAWING-1|A|8"));
+            QCOMPARE(r->committedCases()[0]->parentName(), QStringLiteral("Session"));
+        }
+    }
+
+    void answers_data()
+    {
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<int>("vdid");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<QString>("output");
+        // A(10): 2 decimals; R(12): read-only; I(13): integer. validate refuses "" and "bad".
+        QTest::newRow("hide: trimmed") << "hide" << 10 << " 12 " << true << "12";
+        QTest::newRow("hide: refused") << "hide" << 10 << "bad" << false << "invalid";
+        QTest::newRow("hide: empty restores value") << "hide" << 10 << "" << true << "1";
+        QTest::newRow("hide: read-only") << "hide" << 12 << "bad" << true << "old";
+        QTest::newRow("adjust: rounds half up") << "adjust" << 10 << "12.345" << true << "12.35";
+        QTest::newRow("adjust: not a number") << "adjust" << 10 << "abc" << false << "abc";
+        QTest::newRow("adjust: integer") << "adjust" << 13 << "12.5" << false << "12.5";
+        QTest::newRow("adjust: read-only") << "adjust" << 12 << "12.345" << false << "12.345";
+        QTest::newRow("tip: code alone") << "tip" << 10 << "" << true << "A";
+        QTest::newRow("tip: tip and code") << "tip" << 10 << "Depth" << true << "Depth A";
+        QTest::newRow("tip: not a parameter") << "tip" << 99 << "Depth" << false << "Depth";
+    }
+
+    void answers()
+    {
+        QFETCH(QString, op);
+        QFETCH(int, vdid);
+        QFETCH(QString, input);
+        QFETCH(bool, result);
+        QFETCH(QString, output);
+        Fixture f;
+        f.add("A", 10)->m_decimals = 2;
+        FakeProp* r = f.add("R", 12);
+        r->m_readOnly = true;
+        r->m_decimals = 2;
+        f.add("I", 13);
+        f.show();
+        f.processor.m_props.m_invalidValues = {QString(""), QStringLiteral("bad")};
+        QString value = input;
+        if (op == "hide") {
+            value = QStringLiteral("old");
+            QCOMPARE(f.form.canEditorHide(vdid, input, value), result);
+        } else if (op == "adjust") {
+            QCOMPARE(f.form.adjustEditorValue(vdid, value), result);
+        } else {
+            QCOMPARE(f.form.queryToolTip(vdid, value), result);
+        }
+        QCOMPARE(value, output);
+    }
+
+    void nextParam_data()
+    {
+        QTest::addColumn<QString>("readOnly");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("next");
+        // Binding order: A(10) B(11) C(-1, unbound) D(12) E(13).
+        QTest::newRow("skips read-only") << "B" << 10 << 12;
+        QTest::newRow("wraps to the first") << "B" << 13 << 10;
+        QTest::newRow("only one editable") << "ABE" << 12 << -1;
+        QTest::newRow("not a parameter") << "" << 99 << -1;
+    }
+
+    void nextParam()
+    {
+        QFETCH(QString, readOnly);
+        QFETCH(int, from);
+        QFETCH(int, next);
+        Fixture f;
+        for (auto [code, id] : {std::pair{"A", 10}, {"B", 11}, {"C", -1}, {"D", 12}, {"E", 13}})
+            f.add(code, id)->m_readOnly = readOnly.contains(QLatin1String(code));
+        f.show();
+        QCOMPARE(f.form.getNextParamVDID(from), qint64(next));
+    }
+
+    void valueAndQuery()
+    {
+        Fixture f;
+        f.add("A", 10, "1");
+        f.add("E", 11, "@@200");
+        f.show();
+        // value= answers through queryParamValue: one "@" removed.
+        QCOMPARE(f.form.getAttributes("query"), (QHash<QString, QString>{{"A", "1"}, {"E", "@@200"}}));
+        QCOMPARE(f.form.getAttributes("value=E"), (QHash<QString, QString>{{"E", "@200"}}));
+        QVERIFY(f.form.getAttributes("open=").isEmpty());
+        QVERIFY(!f.editor()->isEditorOpen());
+    }
+
+    void automationSwitch_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("answers");
+        QTest::newRow("-e") << QStringList{"-e"} << true;
+        QTest::newRow("none") << QStringList() << false;
+    }
+
+    void automationSwitch()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, answers);
+        Fixture f;
+        f.add("A", 10, "1");
+        f.add("B", 12, "3");
+        f.show();
+        setAppArguments(args);
+        QList<ZVDEntity*> clicks;
+        connect(&f.form, &OrbDrawingInfoEditorFrm::onDrawingItemClick, this, [&](ZVDEntity* e) { clicks << e; });
+        const auto result = f.editor()->getAttributes(QStringLiteral("open=B"));
+        QCOMPARE(result.value(QStringLiteral("B"), QStringLiteral("<none>")), answers ? "3" : "<none>");
+        QCOMPARE(f.editor()->editingVDID(), answers ? qint64(12) : qint64(-1));
+        // Opening an editor is reported as a click on its text.
+        QCOMPARE(clicks, answers ? QList<ZVDEntity*>{f.form.vectorDrawing()->find(12)} : QList<ZVDEntity*>());
+    }
+
     void init()
     {
         setAppArguments({});
         LumCoreUnitTest::instance()->clear();
         LumCoreUnitTest::instance()->setActive(false);
     }
-    void construction_data();
-    void construction();
-    void binding_data();
-    void binding();
-    void processorSwitch();
-    void sharedText();
-    void editorClosedBy_data();
-    void editorClosedBy();
-    void loadKeepsBinding();
-    void refusedChanges_data();
-    void refusedChanges();
-    void recording_data();
-    void recording();
-    void answers_data();
-    void answers();
-    void nextParam_data();
-    void nextParam();
-    void valueAndQuery();
-    void automationSwitch_data();
-    void automationSwitch();
 };
-
-void tst_OrbDrawingInfoEditorFrm::construction_data()
-{
-    QTest::addColumn<QString>("font");
-    QTest::addColumn<bool>("simsunBeside");
-    QTest::addColumn<bool>("changed");
-    QTest::newRow("simsun beside") << "other.ttf" << true << true;
-    QTest::newRow("no simsun") << "other.ttf" << false << false;
-    QTest::newRow("already simsun, other case") << "SimSun.TTC" << true << false;
-}
-
-// The form builds its in-place editor for drawset drawings, prefers simsun.ttc beside the default
-// font, and registers itself as the editor's service (without it no text would ever open).
-void tst_OrbDrawingInfoEditorFrm::construction()
-{
-    QFETCH(QString, font);
-    QFETCH(bool, simsunBeside);
-    QFETCH(bool, changed);
-    QTemporaryDir dir;
-    QVERIFY(QFile(dir.filePath(font)).open(QIODevice::WriteOnly));
-    QVERIFY(!simsunBeside || QFile(dir.filePath("simsun.ttc")).open(QIODevice::WriteOnly));
-    ZVDInitialFont::set(dir.filePath(font));
-    Fixture f;
-    ZVDInitialFont::set(QString());
-    QCOMPARE(f.editor()->defaultFont(), changed ? dir.path() + "//simsun.ttc" : dir.filePath(font));
-    QVERIFY(!f.editor()->acceptMouseKeyInput());
-    QVERIFY(!f.editor()->insertPoint()->isVisible());
-    QVERIFY(!f.editor()->getViewer()->Options()->ViewAxesEnabled());
-    QVERIFY(!f.editor()->gridFromStream());
-    f.add("A", 10);
-    f.show();
-    f.form.openEditor(f.form.findProp(QStringLiteral("A")));
-    QCOMPARE(f.editor()->editingVDID(), qint64(10));
-}
-
-void tst_OrbDrawingInfoEditorFrm::binding_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<bool>("bound");
-    QTest::newRow("text") << "A" << true;
-    QTest::newRow("id -1") << "B" << false;
-    QTest::newRow("missing id") << "C" << false;
-    QTest::newRow("not a text") << "D" << false;
-    QTest::newRow("default excluded") << "X" << true;
-}
-
-void tst_OrbDrawingInfoEditorFrm::binding()
-{
-    QFETCH(QString, code);
-    QFETCH(bool, bound);
-    Fixture f;
-    f.add("A", 10, "7");
-    f.add("B", -1);
-    f.add("C", 99);
-    f.add("D", 20);
-    f.add("X", 12, "5")->m_defaultExcluded = true;
-    f.form.setProcessor(&f.processor);
-    QCOMPARE(f.text(10), QStringLiteral("100")); // the stored default until the processor ran
-    f.log.clear();
-    f.form.refreshProcessor();
-    QCOMPARE(f.log.calls(), (QStringList{"processor.initDefValues(1)", "processor.open", "processor.calculate"}));
-    // Only A hands its drawing text over: X is excluded, the others are unbound.
-    QCOMPARE(f.processor.m_lastDefValues.value(0).second, QStringLiteral("100"));
-    OrbDrawsetProp* prop = f.form.findProp(code);
-    QCOMPARE(f.form.findVDText(prop) != nullptr, bound);
-    QCOMPARE(f.form.isParam(prop->vdID()), bound);
-    if (bound)
-        QCOMPARE(f.text(prop->vdID()), prop->value(false));
-    QCOMPARE(f.form.getProp(1), f.form.findProp(QStringLiteral("X")));
-}
-
-void tst_OrbDrawingInfoEditorFrm::processorSwitch()
-{
-    Fixture f;
-    f.add("A", 10);
-    f.form.setProcessor(&f.processor);
-    f.form.vectorDrawing()->add(new ZVDLine(77, QPointF(0, 0), QPointF(1, 1)));
-    f.log.clear();
-    f.form.setProcessor(&f.processor); // the same processor: nothing, not even a reload
-    QVERIFY(f.log.calls().isEmpty());
-    QVERIFY(f.form.vectorDrawing()->find(77));
-    f.form.setProcessor(nullptr);
-    QCOMPARE(f.form.vectorDrawing()->count(), 0);
-    QVERIFY(!f.form.isParam(10));
-    // A drawset without drawing data: the drawing is emptied and nothing is bound.
-    static_cast<FakeDrawset*>(f.processor.m_drawset)->m_drawing.clear();
-    f.form.setProcessor(&f.processor);
-    QCOMPARE(f.form.vectorDrawing()->count(), 0);
-    QVERIFY(!f.form.isParam(10));
-}
-
-void tst_OrbDrawingInfoEditorFrm::sharedText()
-{
-    Fixture f;
-    f.add("P1", 10, "1");
-    f.add("P2", 10, "2");
-    f.add("Q", 12, "3");
-    f.form.setProcessor(&f.processor);
-    // Swap the bound text for one that logs its writes, and bind again.
-    auto* original = static_cast<ZVDText*>(f.form.vectorDrawing()->find(10));
-    f.form.vectorDrawing()->add(new LoggingText(&f.log, *original));
-    f.form.clearVDPropList();
-    f.form.initVDPropList();
-    f.log.clear();
-    f.form.readPropValues();
-    QCOMPARE(f.log.calls(), (QStringList{"text10.setText(1)", "text10.setText(2)"}));
-    QCOMPARE(f.form.findProp(qint64(10))->code(), QStringLiteral("P2"));
-    // Tab goes on from the property bound last, never to the same text again.
-    QCOMPARE(f.form.getNextParamVDID(10), qint64(12));
-    QCOMPARE(f.form.getNextParamVDID(12), qint64(10));
-
-    LumCoreUnitTest::instance()->setActive(true);
-    std::vector<qint64> ids;
-    QVERIFY(f.form.saveEditorValue(ids, 10, QStringLiteral("5")));
-    QCOMPARE(f.log.filtered("props."), QStringList{"props.saveEditorValue(P2,P1=5)"});
-    QCOMPARE(f.text(10), QStringLiteral("5"));
-    const auto cases = LumCoreUnitTest::instance()->committedCases();
-    QCOMPARE(cases.size(), 1);
-    QCOMPARE(cases[0]->name(), QStringLiteral("Orb_Drawing_Set_Edit"));
-    QCOMPARE(cases[0]->data(), QByteArray("DRAWING-1|P2|5"));
-}
-
-void tst_OrbDrawingInfoEditorFrm::editorClosedBy_data()
-{
-    QTest::addColumn<QString>("call");
-    QTest::newRow("refreshProcessor") << "refreshProcessor";
-    QTest::newRow("refreshViewer") << "refreshViewer";
-    QTest::newRow("clearVDPropList") << "clearVDPropList";
-}
-
-// An editor left open over values that were just re-read (or unbound) would save a stale entry.
-void tst_OrbDrawingInfoEditorFrm::editorClosedBy()
-{
-    QFETCH(QString, call);
-    Fixture f;
-    f.add("A", 10);
-    f.show();
-    f.form.openEditor(f.form.findProp(QStringLiteral("A")));
-    QVERIFY(f.editor()->isEditorOpen());
-    if (call == "refreshProcessor")
-        f.form.refreshProcessor();
-    else if (call == "refreshViewer")
-        f.form.refreshViewer();
-    else
-        f.form.clearVDPropList();
-    QVERIFY(!f.editor()->isEditorOpen());
-}
-
-// Loading bytes shows and fits the new drawing but leaves the binding to the caller.
-void tst_OrbDrawingInfoEditorFrm::loadKeepsBinding()
-{
-    Fixture f;
-    f.add("A", 10);
-    f.show();
-    ZVectorDrawing other;
-    other.add(new ZVDText(10, QPointF(0, 0), 2.5, L"x"));
-    other.add(new ZVDLine(30, QPointF(0, 0), QPointF(5000, 5000)));
-    QByteArray bytes;
-    OrbVectorDrawingUtils::saveData(&other, bytes, vdsfStream, false);
-    const double before = f.editor()->viewScale();
-    f.form.loadVectorDrawing(bytes);
-    QCOMPARE(f.form.vectorDrawing()->count(), 2);
-    QVERIFY(f.editor()->viewScale() < before);
-    QVERIFY(f.form.isParam(10));
-    f.form.clearVDPropList();
-    QVERIFY(!f.form.isParam(10));
-}
-
-void tst_OrbDrawingInfoEditorFrm::refusedChanges_data()
-{
-    QTest::addColumn<bool>("restore");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("save accepted") << false << true;
-    QTest::newRow("save refused") << false << false;
-    QTest::newRow("restore accepted") << true << true;
-    QTest::newRow("restore declined") << true << false;
-}
-
-// A refused save or a declined reset leaves the open editor and the texts as they were.
-void tst_OrbDrawingInfoEditorFrm::refusedChanges()
-{
-    QFETCH(bool, restore);
-    QFETCH(bool, accepted);
-    Fixture f;
-    FakeProp* a = f.add("A", 10, "1");
-    f.add("B", 12, "3");
-    f.show();
-    f.processor.m_props.m_saveResult = f.processor.m_restoreResult = accepted;
-    f.form.openEditor(a);
-    QVERIFY(f.editor()->isEditorOpen());
-    if (restore) {
-        a->m_value = QStringLiteral("9");
-        f.form.restoreDefValues();
-        QVERIFY(f.log.calls().contains("processor.restoreDefValues(2)"));
-    } else {
-        std::vector<qint64> ids;
-        QCOMPARE(f.form.saveEditorValue(ids, 10, QStringLiteral("9")), accepted);
-    }
-    QCOMPARE(f.editor()->isEditorOpen(), !accepted);
-    QCOMPARE(f.text(10), accepted ? QStringLiteral("9") : QStringLiteral("1"));
-    QCOMPARE(f.text(12), QStringLiteral("3"));
-}
-
-void tst_OrbDrawingInfoEditorFrm::recording_data()
-{
-    QTest::addColumn<bool>("active");
-    QTest::addColumn<bool>("testing");
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<int>("vdid");
-    QTest::addColumn<bool>("saved");
-    QTest::addColumn<bool>("recorded");
-    QTest::newRow("recording") << true << false << "" << 10 << true << true;
-    QTest::newRow("refused save") << true << false << "" << 10 << false << true;
-    QTest::newRow("inactive") << false << false << "" << 10 << true << false;
-    QTest::newRow("replaying") << true << true << "" << 10 << true << false;
-    QTest::newRow("filtered out") << true << false << "Other_*" << 10 << true << false;
-    QTest::newRow("no bound property") << true << false << "" << 99 << true << false;
-}
-
-void tst_OrbDrawingInfoEditorFrm::recording()
-{
-    QFETCH(bool, active);
-    QFETCH(bool, testing);
-    QFETCH(QString, filter);
-    QFETCH(int, vdid);
-    QFETCH(bool, saved);
-    QFETCH(bool, recorded);
-    Fixture f;
-    f.add("A", 10);
-    f.show();
-    f.processor.m_props.m_saveResult = saved;
-    LumCoreUnitTest* r = LumCoreUnitTest::instance();
-    r->setActive(active);
-    r->setTesting(testing);
-    r->setCaseFilter(filter.isEmpty() ? QStringList() : QStringList{filter});
-    auto session = r->startTestCase(QStringLiteral("Session"), {}, {}, {}, {});
-    std::vector<qint64> ids;
-    f.form.saveEditorValue(ids, vdid, QStringLiteral("8"));
-    r->setTesting(false);
-    r->setCaseFilter({});
-    QCOMPARE(r->committedCases().size(), recorded ? 1 : 0);
-    QCOMPARE(r->currentTestCase(), session); // back under the case that was open
-    if (recorded) {
-        QCOMPARE(r->committedCases()[0]->data(), QByteArray("DRAWING-1|A|8"));
-        QCOMPARE(r->committedCases()[0]->parentName(), QStringLiteral("Session"));
-    }
-}
-
-void tst_OrbDrawingInfoEditorFrm::answers_data()
-{
-    QTest::addColumn<QString>("op");
-    QTest::addColumn<int>("vdid");
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<bool>("result");
-    QTest::addColumn<QString>("output");
-    // A(10): 2 decimals; R(12): read-only; I(13): integer. validate refuses "" and "bad".
-    QTest::newRow("hide: trimmed") << "hide" << 10 << " 12 " << true << "12";
-    QTest::newRow("hide: refused") << "hide" << 10 << "bad" << false << "invalid";
-    QTest::newRow("hide: empty restores value") << "hide" << 10 << "" << true << "1";
-    QTest::newRow("hide: read-only") << "hide" << 12 << "bad" << true << "old";
-    QTest::newRow("adjust: rounds half up") << "adjust" << 10 << "12.345" << true << "12.35";
-    QTest::newRow("adjust: no negative zero") << "adjust" << 10 << "-0.004" << true << "0.00";
-    QTest::newRow("adjust: not a number") << "adjust" << 10 << "abc" << false << "abc";
-    QTest::newRow("adjust: integer") << "adjust" << 13 << "12.5" << false << "12.5";
-    QTest::newRow("adjust: read-only") << "adjust" << 12 << "12.345" << false << "12.345";
-    QTest::newRow("tip: code alone") << "tip" << 10 << "" << true << "A";
-    QTest::newRow("tip: tip and code") << "tip" << 10 << "Depth" << true << "Depth A";
-    QTest::newRow("tip: not a parameter") << "tip" << 99 << "Depth" << false << "Depth";
-}
-
-void tst_OrbDrawingInfoEditorFrm::answers()
-{
-    QFETCH(QString, op);
-    QFETCH(int, vdid);
-    QFETCH(QString, input);
-    QFETCH(bool, result);
-    QFETCH(QString, output);
-    Fixture f;
-    f.add("A", 10)->m_decimals = 2;
-    FakeProp* r = f.add("R", 12);
-    r->m_readOnly = true;
-    r->m_decimals = 2;
-    f.add("I", 13);
-    f.show();
-    f.processor.m_props.m_invalidValues = {QString(""), QStringLiteral("bad")};
-    QString value = input;
-    if (op == "hide") {
-        value = QStringLiteral("old");
-        QCOMPARE(f.form.canEditorHide(vdid, input, value), result);
-    } else if (op == "adjust") {
-        QCOMPARE(f.form.adjustEditorValue(vdid, value), result);
-    } else {
-        QCOMPARE(f.form.queryToolTip(vdid, value), result);
-    }
-    QCOMPARE(value, output);
-}
-
-void tst_OrbDrawingInfoEditorFrm::nextParam_data()
-{
-    QTest::addColumn<QString>("readOnly");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("next");
-    // Binding order: A(10) B(11) C(-1, unbound) D(12) E(13).
-    QTest::newRow("skips read-only") << "B" << 10 << 12;
-    QTest::newRow("wraps to the first") << "B" << 13 << 10;
-    QTest::newRow("only one editable") << "ABE" << 12 << -1;
-    QTest::newRow("not a parameter") << "" << 99 << -1;
-}
-
-void tst_OrbDrawingInfoEditorFrm::nextParam()
-{
-    QFETCH(QString, readOnly);
-    QFETCH(int, from);
-    QFETCH(int, next);
-    Fixture f;
-    for (auto [code, id] : {std::pair{"A", 10}, {"B", 11}, {"C", -1}, {"D", 12}, {"E", 13}})
-        f.add(code, id)->m_readOnly = readOnly.contains(QLatin1String(code));
-    f.show();
-    QCOMPARE(f.form.getNextParamVDID(from), qint64(next));
-}
-
-void tst_OrbDrawingInfoEditorFrm::valueAndQuery()
-{
-    Fixture f;
-    f.add("A", 10, "1");
-    f.add("E", 11, "@@200");
-    f.show();
-    QString value;
-    QString other = QStringLiteral("other");
-    f.form.queryParamValue(11, value, other);
-    QCOMPARE(value, QStringLiteral("@200")); // one "@" removed
-    QCOMPARE(other, QStringLiteral("other"));
-
-    const auto query = f.form.getAttributes(QStringLiteral("query"));
-    const auto byValue = f.form.getAttributes(QStringLiteral("value=E"));
-    const auto noCode = f.form.getAttributes(QStringLiteral("open="));
-    QCOMPARE(query, (QHash<QString, QString>{{"A", "1"}, {"E", "@@200"}}));
-    QCOMPARE(byValue, (QHash<QString, QString>{{"E", "@200"}}));
-    QVERIFY(noCode.isEmpty());
-    QVERIFY(!f.editor()->isEditorOpen());
-}
-
-void tst_OrbDrawingInfoEditorFrm::automationSwitch_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<bool>("answers");
-    QTest::newRow("-e") << QStringList{"-e"} << true;
-    QTest::newRow("none") << QStringList() << false;
-    QTest::newRow("-ex") << QStringList{"-ex"} << false;
-}
-
-void tst_OrbDrawingInfoEditorFrm::automationSwitch()
-{
-    QFETCH(QStringList, args);
-    QFETCH(bool, answers);
-    Fixture f;
-    f.add("A", 10, "1");
-    f.add("B", 12, "3");
-    f.show();
-    setAppArguments(args);
-    QList<ZVDEntity*> clicks;
-    connect(&f.form, &OrbDrawingInfoEditorFrm::onDrawingItemClick, this, [&](ZVDEntity* e) { clicks << e; });
-    const auto result = f.editor()->getAttributes(QStringLiteral("open=B"));
-    QCOMPARE(result.value(QStringLiteral("B"), QStringLiteral("<none>")), answers ? "3" : "<none>");
-    QCOMPARE(f.editor()->editingVDID(), answers ? qint64(12) : qint64(-1));
-    // Opening an editor is reported as a click on its text.
-    QCOMPARE(clicks, answers ? QList<ZVDEntity*>{f.form.vectorDrawing()->find(12)} : QList<ZVDEntity*>());
-}
 
 int main(int argc, char** argv)
 {

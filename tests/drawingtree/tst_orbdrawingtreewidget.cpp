@@ -55,345 +55,309 @@ class tst_OrbDrawingTreeWidget : public QObject
 {
     Q_OBJECT
 private slots:
-    void filters_data();
-    void filters();
-    void displayParamsApplyToInsertedNodes();
-    void renameInPlace_data();
-    void renameInPlace();
-    void renameKeepsPlaceholder();
-    void moves_data();
-    void moves();
-    void fixNodeOrderNum();
-    void readOnlyFile();
-    void sameFileDoesNotRebuild();
-    void lookupsNeverHandOutDeletedNodes();
-    void switchingFilesSendsNoCurrentChange();
-};
+    void filters_data()
+    {
+        QTest::addColumn<EntSet>("entSet");
+        QTest::addColumn<bool>("showAll");
+        QTest::addColumn<bool>("automation");
+        QTest::addColumn<QVariant>("well");
+        QTest::addColumn<QString>("expected");
 
-void tst_OrbDrawingTreeWidget::filters_data()
-{
-    QTest::addColumn<EntSet>("entSet");
-    QTest::addColumn<bool>("showAll");
-    QTest::addColumn<bool>("automation");
-    QTest::addColumn<QVariant>("well");
-    QTest::addColumn<QString>("expected");
-
-    const QVariant noFilter;
-    QTest::newRow("defaults") << EntSet() << false << false << noFilter
-                              << "Beam(B1) Slab(S1) Well(Ws,Wr,Wn,W00,Wx)";
-    QTest::newRow("element types, even with show all") << EntSet{5} << true << false << noFilter
-                              << "Beam(B1,B2) Hidden(H1) Well(Ws,Wr,Wn,W00,Wx)";
-    QTest::newRow("automation shows invisible") << EntSet() << false << true << noFilter
-                              << "Beam(B1,B2) Hidden(H1) Slab(S1) Well(Ws,Wr,Wn,W00,Wx)";
-    QTest::newRow("sewage wells") << EntSet() << false << false << QVariant(true)
-                              << "Beam(B1) Slab(S1) Well(Ws,Wn)";
-    QTest::newRow("rain-water wells") << EntSet() << false << false << QVariant(false)
-                              << "Beam(B1) Slab(S1) Well(Wr,Wn,Wx)";
-    QTest::newRow("show all ignores the well filter") << EntSet{5} << true << false << QVariant(true)
-                              << "Beam(B1,B2) Hidden(H1) Well(Ws,Wr,Wn,W00,Wx)";
-}
-
-void tst_OrbDrawingTreeWidget::filters()
-{
-    QFETCH(EntSet, entSet);
-    QFETCH(bool, showAll);
-    QFETCH(bool, automation);
-    QFETCH(QVariant, well);
-    QFETCH(QString, expected);
-
-    FakeLog log;
-    auto file = QSharedPointer<FakeDrawingFile>::create(&log);
-    FakeDrawsetType* beam = file->addType(QStringLiteral("Beam"), 5);
-    file->addDrawset(beam, QStringLiteral("B1"));
-    file->addDrawset(beam, QStringLiteral("B2"))->m_visible = false;
-    file->addType(QStringLiteral("Empty"), 5);
-    FakeDrawsetType* hidden = file->addType(QStringLiteral("Hidden"), 5);
-    file->addDrawset(hidden, QStringLiteral("H1"))->m_visible = false;
-    FakeDrawsetType* slab = file->addType(QStringLiteral("Slab"), 7);
-    file->addDrawset(slab, QStringLiteral("S1"));
-    FakeDrawsetType* wellType = file->addType(QStringLiteral("Well"), 5);
-    const struct { const char* name; int wsj; int ysj; } wells[] = {
-        {"Ws", 1, 0}, {"Wr", 0, 1}, {"Wn", -1, -1}, {"W00", 0, 0}, {"Wx", 0, -1}}; // -1: key missing
-    for (const auto& w : wells) {
-        FakeDrawset* d = file->addDrawset(wellType, QString::fromLatin1(w.name));
-        if (w.wsj >= 0)
-            d->m_keyValues.setValue(QStringLiteral("WSJ"), w.wsj);
-        if (w.ysj >= 0)
-            d->m_keyValues.setValue(QStringLiteral("YSJ"), w.ysj);
+        const QVariant noFilter;
+        QTest::newRow("defaults") << EntSet() << false << false << noFilter
+                                  << "Beam(B1) Slab(S1) Well(Ws,Wr,Wn,W00,Wx)";
+        QTest::newRow("element types, even with show all") << EntSet{5} << true << false << noFilter
+                                  << "Beam(B1,B2) Hidden(H1) Well(Ws,Wr,Wn,W00,Wx)";
+        QTest::newRow("automation shows invisible") << EntSet() << false << true << noFilter
+                                  << "Beam(B1,B2) Hidden(H1) Slab(S1) Well(Ws,Wr,Wn,W00,Wx)";
+        QTest::newRow("sewage wells") << EntSet() << false << false << QVariant(true)
+                                  << "Beam(B1) Slab(S1) Well(Ws,Wn)";
+        QTest::newRow("rain-water wells") << EntSet() << false << false << QVariant(false)
+                                  << "Beam(B1) Slab(S1) Well(Wr,Wn,Wx)";
+        QTest::newRow("show all ignores the well filter") << EntSet{5} << true << false << QVariant(true)
+                                  << "Beam(B1,B2) Hidden(H1) Well(Ws,Wr,Wn,W00,Wx)";
     }
 
-    // The host sets automation mode from its command line.
-    OrbAppCmdLine::instance()->parse(automation ? QStringList{"app", "--automation"} : QStringList{"app"});
-    OrbDrawingTreeWidget tree;
-    tree.setVisibleEntSet(entSet);
-    tree.setShowAllDrawset(showAll);
-    tree.setWellIsSewageType(well);
-    tree.setDrawingFile(file);
-    OrbAppCmdLine::instance()->setAutomation(false);
-    QCOMPARE(treeText(tree), expected);
-}
+    void filters()
+    {
+        QFETCH(EntSet, entSet);
+        QFETCH(bool, showAll);
+        QFETCH(bool, automation);
+        QFETCH(QVariant, well);
+        QFETCH(QString, expected);
 
-void tst_OrbDrawingTreeWidget::displayParamsApplyToInsertedNodes()
-{
-    FakeLog log;
-    auto file = QSharedPointer<FakeDrawingFile>::create(&log);
-    FakeDrawsetType* type = file->addType(QStringLiteral("Beam {grade}"), 5);
-    file->addDrawset(type, QStringLiteral("B {grade}"));
+        FakeLog log;
+        auto file = QSharedPointer<FakeDrawingFile>::create(&log);
+        FakeDrawsetType* beam = file->addType(QStringLiteral("Beam"), 5);
+        file->addDrawset(beam, QStringLiteral("B1"));
+        file->addDrawset(beam, QStringLiteral("B2"))->m_visible = false;
+        file->addType(QStringLiteral("Empty"), 5);
+        FakeDrawsetType* hidden = file->addType(QStringLiteral("Hidden"), 5);
+        file->addDrawset(hidden, QStringLiteral("H1"))->m_visible = false;
+        FakeDrawsetType* slab = file->addType(QStringLiteral("Slab"), 7);
+        file->addDrawset(slab, QStringLiteral("S1"));
+        FakeDrawsetType* wellType = file->addType(QStringLiteral("Well"), 5);
+        const struct { const char* name; int wsj; int ysj; } wells[] = {
+            {"Ws", 1, 0}, {"Wr", 0, 1}, {"Wn", -1, -1}, {"W00", 0, 0}, {"Wx", 0, -1}}; // -1: key missing
+        for (const auto& w : wells) {
+            FakeDrawset* d = file->addDrawset(wellType, QString::fromLatin1(w.name));
+            if (w.wsj >= 0)
+                d->m_keyValues.setValue(QStringLiteral("WSJ"), w.wsj);
+            if (w.ysj >= 0)
+                d->m_keyValues.setValue(QStringLiteral("YSJ"), w.ysj);
+        }
 
-    OrbDrawingTreeWidget tree;
-    Params params{{"grade", "C30"}};
-    tree.setDisplayParams(params);
-    QVERIFY(params.isEmpty()); // the caller gets the previous parameters back
-    tree.setDrawingFile(file);
-    OrbDrawingTreeNode* node = tree.findTypeNode(type);
-    QCOMPARE(node->text(), QStringLiteral("Beam C30"));
-    QCOMPARE(tree.getFirstNode(node)->data(OrbDrawingTreeNode::NameRole).toString(), QStringLiteral("B C30"));
+        // The host sets automation mode from its command line.
+        OrbAppCmdLine::instance()->parse(automation ? QStringList{"app", "--automation"} : QStringList{"app"});
+        OrbDrawingTreeWidget tree;
+        tree.setVisibleEntSet(entSet);
+        tree.setShowAllDrawset(showAll);
+        tree.setWellIsSewageType(well);
+        tree.setDrawingFile(file);
+        OrbAppCmdLine::instance()->setAutomation(false);
+        QCOMPARE(treeText(tree), expected);
+    }
 
-    // Re-reading from the host shows the plain name.
-    tree.updateNode(node);
-    QCOMPARE(node->text(), QStringLiteral("Beam {grade}"));
-    QVERIFY(log.filtered(QStringLiteral("type:")).isEmpty());
-    // A blank node keeps no stale text.
-    auto* blank = new OrbDrawingTreeNode;
-    blank->setText(QStringLiteral("stale"));
-    node->appendRow(blank);
-    tree.updateNode(blank);
-    QCOMPARE(blank->text(), QString());
-}
+    void displayParamsApplyToInsertedNodes()
+    {
+        FakeLog log;
+        auto file = QSharedPointer<FakeDrawingFile>::create(&log);
+        FakeDrawsetType* type = file->addType(QStringLiteral("Beam {grade}"), 5);
+        file->addDrawset(type, QStringLiteral("B {grade}"));
 
-void tst_OrbDrawingTreeWidget::renameInPlace_data()
-{
-    QTest::addColumn<bool>("typeNode");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<QString>("name");
+        OrbDrawingTreeWidget tree;
+        Params params{{"grade", "C30"}};
+        tree.setDisplayParams(params);
+        QVERIFY(params.isEmpty()); // the caller gets the previous parameters back
+        tree.setDrawingFile(file);
+        OrbDrawingTreeNode* node = tree.findTypeNode(type);
+        QCOMPARE(node->text(), QStringLiteral("Beam C30"));
+        QCOMPARE(tree.getFirstNode(node)->data(OrbDrawingTreeNode::NameRole).toString(), QStringLiteral("B C30"));
 
-    QTest::newRow("drawset") << false << "New"
-        << QStringList{"drawset:Old.beginUpdate", "drawset:Old.setName(New)", "drawset:New.endUpdate"} << "New";
-    QTest::newRow("drawset, empty name") << false << "" << QStringList() << "Old";
-    QTest::newRow("type") << true << "Walls"
-        << QStringList{"type:Beams.beginUpdate", "type:Beams.setName(Walls)", "type:Walls.endUpdate"} << "Walls";
-}
+        // Re-reading from the host shows the plain name.
+        tree.updateNode(node);
+        QCOMPARE(node->text(), QStringLiteral("Beam {grade}"));
+        QVERIFY(log.filtered(QStringLiteral("type:")).isEmpty());
+        // A blank node keeps no stale text.
+        auto* blank = new OrbDrawingTreeNode;
+        blank->setText(QStringLiteral("stale"));
+        node->appendRow(blank);
+        tree.updateNode(blank);
+        QCOMPARE(blank->text(), QString());
+    }
 
-void tst_OrbDrawingTreeWidget::renameInPlace()
-{
-    QFETCH(bool, typeNode);
-    QFETCH(QString, typed);
-    QFETCH(QStringList, calls);
-    QFETCH(QString, name);
+    void renameInPlace_data()
+    {
+        QTest::addColumn<bool>("typeNode");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<QString>("name");
 
-    FakeLog log;
-    auto file = QSharedPointer<FakeDrawingFile>::create(&log);
-    FakeDrawsetType* type = file->addType(QStringLiteral("Beams"), 5);
-    FakeDrawset* drawset = file->addDrawset(type, QStringLiteral("Old"));
-    file->addDrawset(type, QStringLiteral("Other"));
+        QTest::newRow("drawset") << false << "New {grade}"
+            << QStringList{"drawset:Old {grade}.beginUpdate", "drawset:Old {grade}.setName(New {grade})",
+                           "drawset:New {grade}.endUpdate"} << "New {grade}";
+        QTest::newRow("drawset, empty name") << false << "" << QStringList() << "Old {grade}";
+        QTest::newRow("type") << true << "Walls"
+            << QStringList{"type:Beams.beginUpdate", "type:Beams.setName(Walls)", "type:Walls.endUpdate"} << "Walls";
+    }
 
-    OrbDrawingTreeWidget tree;
-    tree.resize(300, 300);
-    tree.setDrawingFile(file);
-    tree.expandAll();
-    tree.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&tree));
+    void renameInPlace()
+    {
+        QFETCH(bool, typeNode);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, calls);
+        QFETCH(QString, name);
 
-    OrbDrawingTreeNode* node = typeNode ? tree.findTypeNode(type) : tree.findDrawsetNode(drawset);
-    tree.setFocusNode(node);
-    QCOMPARE(tree.currentDrawsetType(), type);
-    log.clear();
+        FakeLog log;
+        auto file = QSharedPointer<FakeDrawingFile>::create(&log);
+        FakeDrawsetType* type = file->addType(QStringLiteral("Beams"), 5);
+        FakeDrawset* drawset = file->addDrawset(type, QStringLiteral("Old {grade}"));
+        file->addDrawset(type, QStringLiteral("Other"));
 
-    // Click the selected node: the editor opens on the plain name.
-    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(node->index()).center());
-    QLineEdit* editor = nullptr;
-    QTRY_VERIFY((editor = tree.findChild<QLineEdit*>()) != nullptr);
-    QCOMPARE(editor->text(), typeNode ? QStringLiteral("Beams") : QStringLiteral("Old"));
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(editor, Qt::Key_Delete);
-    QTest::keyClicks(editor, typed);
-    QTest::keyClick(editor, Qt::Key_Return);
+        // The editor offers the stored name: editing the filled-in text would write "C30" into
+        // the library for good.
+        OrbDrawingTreeWidget tree;
+        Params params{{"grade", "C30"}};
+        tree.setDisplayParams(params);
+        tree.resize(300, 300);
+        tree.setDrawingFile(file);
+        tree.expandAll();
+        tree.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tree));
 
-    QTRY_VERIFY(!tree.findChild<QLineEdit*>() || !tree.findChild<QLineEdit*>()->isVisible());
-    QCOMPARE(log.calls(), calls);
-    QCOMPARE(node->data(OrbDrawingTreeNode::NameRole).toString(), name);
-    QCOMPARE(node->text(), node->getDisplayText());
-    QCOMPARE(typeNode ? type->m_name : drawset->m_name, name);
-}
+        OrbDrawingTreeNode* node = typeNode ? tree.findTypeNode(type) : tree.findDrawsetNode(drawset);
+        tree.setFocusNode(node);
+        QCOMPARE(tree.currentDrawsetType(), type);
+        log.clear();
 
-void tst_OrbDrawingTreeWidget::renameKeepsPlaceholder()
-{
-    // Editing the filled-in text would write "C30" into the library for good.
-    FakeLog log;
-    auto file = QSharedPointer<FakeDrawingFile>::create(&log);
-    FakeDrawset* drawset = file->addDrawset(file->addType(QStringLiteral("Wells"), 5), QStringLiteral("井 {grade}"));
-    OrbDrawingTreeWidget tree;
-    Params params{{"grade", "C30"}};
-    tree.setDisplayParams(params);
-    tree.resize(300, 300);
-    tree.setDrawingFile(file);
-    tree.expandAll();
-    tree.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&tree));
-    OrbDrawingTreeNode* node = tree.findDrawsetNode(drawset);
-    tree.setFocusNode(node);
-    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(node->index()).center());
-    QLineEdit* editor = nullptr;
-    QTRY_VERIFY((editor = tree.findChild<QLineEdit*>()) != nullptr);
-    QCOMPARE(editor->text(), QStringLiteral("井 {grade}"));
-    QCOMPARE(node->data(OrbDrawingTreeNode::NameRole).toString(), QStringLiteral("井 C30"));
-    QTest::keyClick(editor, Qt::Key_End);
-    QTest::keyClicks(editor, QStringLiteral("B"));
-    QTest::keyClick(editor, Qt::Key_Return);
-    QTRY_COMPARE(drawset->m_name, QStringLiteral("井 {grade}B"));
-}
+        // Click the selected node: the editor opens on the plain name.
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(node->index()).center());
+        QLineEdit* editor = nullptr;
+        QTRY_VERIFY((editor = tree.findChild<QLineEdit*>()) != nullptr);
+        QCOMPARE(editor->text(), typeNode ? QStringLiteral("Beams") : QStringLiteral("Old {grade}"));
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(editor, Qt::Key_Delete);
+        QTest::keyClicks(editor, typed);
+        QTest::keyClick(editor, Qt::Key_Return);
 
-void tst_OrbDrawingTreeWidget::moves_data()
-{
-    QTest::addColumn<QString>("node"); // type name, or drawset name
-    QTest::addColumn<bool>("up");
-    QTest::addColumn<QString>("tree");
-    QTest::addColumn<QStringList>("calls");
+        QTRY_VERIFY(!tree.findChild<QLineEdit*>() || !tree.findChild<QLineEdit*>()->isVisible());
+        QCOMPARE(log.calls(), calls);
+        QCOMPARE(node->data(OrbDrawingTreeNode::NameRole).toString(), name);
+        QCOMPARE(node->text(), node->getDisplayText());
+        QCOMPARE(typeNode ? type->m_name : drawset->m_name, name);
+    }
 
-    const QString unchanged = QStringLiteral("A(a1,a2,a3) B(b1,b2)");
-    QTest::newRow("first drawset up") << "a1" << true << unchanged << QStringList();
-    QTest::newRow("last drawset of a type down") << "a3" << false << unchanged << QStringList();
-    QTest::newRow("second drawset up") << "a2" << true << "A(a2,a1,a3) B(b1,b2)"
-        << QStringList{"drawset:a2.beginUpdate", "drawset:a2.setOrderNum(1)", "drawset:a2.endUpdate",
-                       "drawset:a1.beginUpdate", "drawset:a1.setOrderNum(2)", "drawset:a1.endUpdate"};
-    QTest::newRow("drawset down") << "b1" << false << "A(a1,a2,a3) B(b2,b1)"
-        << QStringList{"drawset:b1.beginUpdate", "drawset:b1.setOrderNum(5)", "drawset:b1.endUpdate",
-                       "drawset:b2.beginUpdate", "drawset:b2.setOrderNum(4)", "drawset:b2.endUpdate"};
-    QTest::newRow("type down takes its drawsets") << "A" << false << "B(b1,b2) A(a1,a2,a3)"
-        << QStringList{"type:A.beginUpdate", "type:A.setOrderNum(20)", "type:A.endUpdate",
-                       "type:B.beginUpdate", "type:B.setOrderNum(10)", "type:B.endUpdate"};
-}
+    void moves_data()
+    {
+        QTest::addColumn<QString>("node"); // type name, or drawset name
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<QStringList>("calls");
 
-void tst_OrbDrawingTreeWidget::moves()
-{
-    QFETCH(QString, node);
-    QFETCH(bool, up);
-    QFETCH(QString, tree);
-    QFETCH(QStringList, calls);
+        const QString unchanged = QStringLiteral("A(a1,a2,a3) B(b1,b2)");
+        QTest::newRow("first drawset up") << "a1" << true << unchanged << QStringList();
+        QTest::newRow("last drawset of a type down") << "a3" << false << unchanged << QStringList();
+        QTest::newRow("second drawset up") << "a2" << true << "A(a2,a1,a3) B(b1,b2)"
+            << QStringList{"drawset:a2.beginUpdate", "drawset:a2.setOrderNum(1)", "drawset:a2.endUpdate",
+                           "drawset:a1.beginUpdate", "drawset:a1.setOrderNum(2)", "drawset:a1.endUpdate"};
+        QTest::newRow("drawset down") << "b1" << false << "A(a1,a2,a3) B(b2,b1)"
+            << QStringList{"drawset:b1.beginUpdate", "drawset:b1.setOrderNum(5)", "drawset:b1.endUpdate",
+                           "drawset:b2.beginUpdate", "drawset:b2.setOrderNum(4)", "drawset:b2.endUpdate"};
+        QTest::newRow("type down takes its drawsets") << "A" << false << "B(b1,b2) A(a1,a2,a3)"
+            << QStringList{"type:A.beginUpdate", "type:A.setOrderNum(20)", "type:A.endUpdate",
+                           "type:B.beginUpdate", "type:B.setOrderNum(10)", "type:B.endUpdate"};
+    }
 
-    FakeLog log;
-    auto file = orderFile(&log);
-    OrbDrawingTreeWidget widget;
-    widget.setDrawingFile(file);
-    OrbDrawingTreeNode* target = nullptr;
-    for (const auto& t : file->m_types)
-        if (t->m_name == node)
-            target = widget.findTypeNode(t.get());
-    for (const auto& d : file->m_drawsets)
-        if (d->m_name == node)
-            target = widget.findDrawsetNode(d.get());
-    QVERIFY(target);
-    QCOMPARE(up ? widget.canMoveUp(target) : widget.canMoveDown(target), !calls.isEmpty());
-    log.clear();
+    void moves()
+    {
+        QFETCH(QString, node);
+        QFETCH(bool, up);
+        QFETCH(QString, tree);
+        QFETCH(QStringList, calls);
 
-    up ? widget.moveUpNode(target) : widget.moveDownNode(target);
-    QCOMPARE(treeText(widget), tree);
-    QCOMPARE(log.calls(), calls);
-    if (!calls.isEmpty())
-        QCOMPARE(target->rowCount(), node == QLatin1String("A") ? 3 : 0);
-}
+        FakeLog log;
+        auto file = orderFile(&log);
+        OrbDrawingTreeWidget widget;
+        widget.setDrawingFile(file);
+        OrbDrawingTreeNode* target = nullptr;
+        for (const auto& t : file->m_types)
+            if (t->m_name == node)
+                target = widget.findTypeNode(t.get());
+        for (const auto& d : file->m_drawsets)
+            if (d->m_name == node)
+                target = widget.findDrawsetNode(d.get());
+        QVERIFY(target);
+        QCOMPARE(up ? widget.canMoveUp(target) : widget.canMoveDown(target), !calls.isEmpty());
+        log.clear();
 
-void tst_OrbDrawingTreeWidget::fixNodeOrderNum()
-{
-    FakeLog log;
-    auto file = orderFile(&log);
-    OrbDrawingTreeWidget tree;
-    tree.setDrawingFile(file);
-    tree.moveDownNode(tree.findTypeNode(file->m_types[0].get()));
-    tree.moveUpNode(tree.findDrawsetNode(file->m_drawsets[2].get()));
-    QCOMPARE(treeText(tree), QStringLiteral("B(b1,b2) A(a1,a3,a2)"));
-    log.clear();
+        up ? widget.moveUpNode(target) : widget.moveDownNode(target);
+        QCOMPARE(treeText(widget), tree);
+        QCOMPARE(log.calls(), calls);
+        if (!calls.isEmpty())
+            QCOMPARE(target->rowCount(), node == QLatin1String("A") ? 3 : 0);
+    }
 
-    tree.fixNodeOrderNum();
-    QCOMPARE(log.calls().first(), QStringLiteral("store.beginUpdate"));
-    QCOMPARE(log.calls().last(), QStringLiteral("store.endUpdate"));
-    QStringList numbers;
-    for (const auto& t : file->m_types)
-        numbers << QStringLiteral("%1=%2").arg(t->m_name).arg(t->m_orderNum);
-    for (const auto& d : file->m_drawsets)
-        numbers << QStringLiteral("%1=%2").arg(d->m_name).arg(d->m_orderNum);
-    QCOMPARE(numbers.join(QLatin1Char(' ')), QStringLiteral("A=1 B=0 a1=0 a2=2 a3=1 b1=0 b2=1"));
-    // Every write is bracketed by its object.
-    QCOMPARE(log.filtered(QStringLiteral("drawset:a3.")),
-             (QStringList{"drawset:a3.beginUpdate", "drawset:a3.setOrderNum(1)", "drawset:a3.endUpdate"}));
-}
+    void fixNodeOrderNum()
+    {
+        FakeLog log;
+        auto file = orderFile(&log);
+        OrbDrawingTreeWidget tree;
+        tree.setDrawingFile(file);
+        tree.moveDownNode(tree.findTypeNode(file->m_types[0].get()));
+        tree.moveUpNode(tree.findDrawsetNode(file->m_drawsets[2].get()));
+        QCOMPARE(treeText(tree), QStringLiteral("B(b1,b2) A(a1,a3,a2)"));
+        log.clear();
 
-void tst_OrbDrawingTreeWidget::readOnlyFile()
-{
-    FakeLog log;
-    auto file = orderFile(&log);
-    file->m_editable = false;
-    OrbDrawingTreeWidget tree;
-    tree.setDrawingFile(file);
-    tree.expandAll();
-    FakeDrawset* a1 = file->m_drawsets[0].get();
-    OrbDrawingTreeNode* first = tree.findDrawsetNode(a1);
-    QVERIFY(first);
-    QVERIFY(!(first->flags() & Qt::ItemIsEditable));
-    QTest::ignoreMessage(QtWarningMsg, "edit: editing failed");
-    tree.edit(first->index());
-    QCOMPARE(tree.findChild<QLineEdit*>(), nullptr);
-}
+        tree.fixNodeOrderNum();
+        QCOMPARE(log.calls().first(), QStringLiteral("store.beginUpdate"));
+        QCOMPARE(log.calls().last(), QStringLiteral("store.endUpdate"));
+        QStringList numbers;
+        for (const auto& t : file->m_types)
+            numbers << QStringLiteral("%1=%2").arg(t->m_name).arg(t->m_orderNum);
+        for (const auto& d : file->m_drawsets)
+            numbers << QStringLiteral("%1=%2").arg(d->m_name).arg(d->m_orderNum);
+        QCOMPARE(numbers.join(QLatin1Char(' ')), QStringLiteral("A=1 B=0 a1=0 a2=2 a3=1 b1=0 b2=1"));
+        // Every write is bracketed by its object.
+        QCOMPARE(log.filtered(QStringLiteral("drawset:a3.")),
+                 (QStringList{"drawset:a3.beginUpdate", "drawset:a3.setOrderNum(1)", "drawset:a3.endUpdate"}));
+    }
 
-void tst_OrbDrawingTreeWidget::sameFileDoesNotRebuild()
-{
-    FakeLog log;
-    auto file = orderFile(&log);
-    OrbDrawingTreeWidget tree;
-    tree.setDrawingFile(file);
-    tree.setDrawingFile(QSharedPointer<FakeDrawingFile>(file));
-    QCOMPARE(log.count("file.getAll(true)"), 1);
-    tree.setDrawingFile({});
-    QVERIFY(!tree.hasData());
-}
+    void readOnlyFile()
+    {
+        FakeLog log;
+        auto file = orderFile(&log);
+        file->m_editable = false;
+        OrbDrawingTreeWidget tree;
+        tree.setDrawingFile(file);
+        tree.expandAll();
+        FakeDrawset* a1 = file->m_drawsets[0].get();
+        OrbDrawingTreeNode* first = tree.findDrawsetNode(a1);
+        QVERIFY(first);
+        QVERIFY(!(first->flags() & Qt::ItemIsEditable));
+        QTest::ignoreMessage(QtWarningMsg, "edit: editing failed");
+        tree.edit(first->index());
+        QCOMPARE(tree.findChild<QLineEdit*>(), nullptr);
+    }
 
-void tst_OrbDrawingTreeWidget::lookupsNeverHandOutDeletedNodes()
-{
-    FakeLog log;
-    auto readOnly = orderFile(&log);
-    readOnly->m_editable = false;
-    FakeDrawsetType* a = readOnly->m_types[0].get();
-    FakeDrawsetType* b = readOnly->m_types[1].get();
-    FakeDrawset* a1 = readOnly->m_drawsets[0].get();
-    FakeDrawset* a2 = readOnly->m_drawsets[1].get();
-    FakeDrawset* b1 = readOnly->m_drawsets[3].get();
+    void sameFileDoesNotRebuild()
+    {
+        FakeLog log;
+        auto file = orderFile(&log);
+        OrbDrawingTreeWidget tree;
+        tree.setDrawingFile(file);
+        tree.setDrawingFile(QSharedPointer<FakeDrawingFile>(file));
+        QCOMPARE(log.count("file.getAll(true)"), 1);
+        tree.setDrawingFile({});
+        QVERIFY(!tree.hasData());
+    }
 
-    OrbDrawingTreeWidget tree;
-    tree.setDrawingFile(readOnly);
-    tree.deleteNode(tree.findDrawsetNode(a2));
-    QCOMPARE(tree.findDrawsetNode(a2), nullptr);
-    QCOMPARE(tree.findDrawsetNode(a1)->drawset(), a1);
+    void lookupsNeverHandOutDeletedNodes()
+    {
+        FakeLog log;
+        auto readOnly = orderFile(&log);
+        readOnly->m_editable = false;
+        FakeDrawsetType* a = readOnly->m_types[0].get();
+        FakeDrawsetType* b = readOnly->m_types[1].get();
+        FakeDrawset* a1 = readOnly->m_drawsets[0].get();
+        FakeDrawset* a2 = readOnly->m_drawsets[1].get();
+        FakeDrawset* b1 = readOnly->m_drawsets[3].get();
 
-    tree.deleteNode(tree.findTypeNode(b)); // with its drawsets
-    QCOMPARE(tree.findTypeNode(b), nullptr);
-    QCOMPARE(tree.findDrawsetNode(b1), nullptr);
-    QCOMPARE(treeText(tree), QStringLiteral("A(a1,a3)"));
-    tree.addDrawsets({b1}); // a new type node, not the deleted one
-    QCOMPARE(tree.findDrawsetNode(b1)->parent()->text(), QStringLiteral("B"));
+        OrbDrawingTreeWidget tree;
+        tree.setDrawingFile(readOnly);
+        tree.deleteNode(tree.findDrawsetNode(a2));
+        QCOMPARE(tree.findDrawsetNode(a2), nullptr);
+        QCOMPARE(tree.findDrawsetNode(a1)->drawset(), a1);
 
-    // Another file: nothing of the first one is found, and the new one is scanned.
-    auto editable = orderFile(&log);
-    tree.setDrawingFile(editable);
-    QCOMPARE(tree.findDrawsetNode(a1), nullptr);
-    QCOMPARE(tree.findTypeNode(a), nullptr);
-    QCOMPARE(tree.findDrawsetNode(editable->m_drawsets[4].get())->drawset(), editable->m_drawsets[4].get());
-}
+        tree.deleteNode(tree.findTypeNode(b)); // with its drawsets
+        QCOMPARE(tree.findTypeNode(b), nullptr);
+        QCOMPARE(tree.findDrawsetNode(b1), nullptr);
+        QCOMPARE(treeText(tree), QStringLiteral("A(a1,a3)"));
+        tree.addDrawsets({b1}); // a new type node, not the deleted one
+        QCOMPARE(tree.findDrawsetNode(b1)->parent()->text(), QStringLiteral("B"));
 
-void tst_OrbDrawingTreeWidget::switchingFilesSendsNoCurrentChange()
-{
-    // A current-change while the old rows go would make the input dialog re-target its
-    // processor at "no node" before the real switch (only a current top-level row moves).
-    FakeLog log;
-    OrbDrawingTreeWidget tree;
-    tree.setDrawingFile(orderFile(&log));
-    tree.setFocusNode(tree.getFirstNode(nullptr));
-    QSignalSpy changes(tree.selectionModel(), &QItemSelectionModel::currentChanged);
-    tree.setDrawingFile(orderFile(&log));
-    QCOMPARE(changes.count(), 0);
-    QCOMPARE(tree.currentTreeNode(), nullptr);
-    QCOMPARE(treeText(tree), QStringLiteral("A(a1,a2,a3) B(b1,b2)"));
-}
+        // Another file: nothing of the first one is found, and the new one is scanned.
+        auto editable = orderFile(&log);
+        tree.setDrawingFile(editable);
+        QCOMPARE(tree.findDrawsetNode(a1), nullptr);
+        QCOMPARE(tree.findTypeNode(a), nullptr);
+        QCOMPARE(tree.findDrawsetNode(editable->m_drawsets[4].get())->drawset(), editable->m_drawsets[4].get());
+    }
+
+    void switchingFilesSendsNoCurrentChange()
+    {
+        // A current-change while the old rows go would make the input dialog re-target its
+        // processor at "no node" before the real switch (only a current top-level row moves).
+        FakeLog log;
+        OrbDrawingTreeWidget tree;
+        tree.setDrawingFile(orderFile(&log));
+        tree.setFocusNode(tree.getFirstNode(nullptr));
+        QSignalSpy changes(tree.selectionModel(), &QItemSelectionModel::currentChanged);
+        tree.setDrawingFile(orderFile(&log));
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(tree.currentTreeNode(), nullptr);
+        QCOMPARE(treeText(tree), QStringLiteral("A(a1,a2,a3) B(b1,b2)"));
+    }
+};
 
 QTEST_MAIN(tst_OrbDrawingTreeWidget)
 #include "tst_orbdrawingtreewidget.moc"

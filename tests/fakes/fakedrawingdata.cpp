@@ -1,44 +1,7 @@
 #include "fakedrawingdata.h"
 
-FakeDrawsetType::FakeDrawsetType(FakeLog* log, const QString& name, int elementType, int orderNum)
-    : m_log(log), m_name(name), m_elementType(elementType), m_orderNum(orderNum)
-{
-}
-
-void FakeDrawsetType::beginUpdate() { m_log->add(tag() + QStringLiteral(".beginUpdate")); }
-void FakeDrawsetType::endUpdate() { m_log->add(tag() + QStringLiteral(".endUpdate")); }
-
-void FakeDrawsetType::setName(const QString& value)
-{
-    m_log->add(tag() + QStringLiteral(".setName(%1)").arg(value));
-    m_name = value;
-}
-
-void FakeDrawsetType::setOrderNum(int value)
-{
-    m_log->add(tag() + QStringLiteral(".setOrderNum(%1)").arg(value));
-    m_orderNum = value;
-}
-
-FakeDrawset::FakeDrawset(FakeLog* log, FakeDrawsetType* type, const QString& name, int id, int orderNum)
-    : m_log(log), m_type(type), m_name(name), m_id(id), m_orderNum(orderNum)
-{
-}
-
-void FakeDrawset::beginUpdate() { m_log->add(tag() + QStringLiteral(".beginUpdate")); }
-void FakeDrawset::endUpdate() { m_log->add(tag() + QStringLiteral(".endUpdate")); }
-
-void FakeDrawset::setOrderNum(int value)
-{
-    m_log->add(tag() + QStringLiteral(".setOrderNum(%1)").arg(value));
-    m_orderNum = value;
-}
-
-void FakeDrawset::setName(const QString& value)
-{
-    m_log->add(tag() + QStringLiteral(".setName(%1)").arg(value));
-    m_name = value;
-}
+#include "drawingdata/orbsqlcodeentry.h"
+#include "drawingdata/orbsqlfieldentry.h"
 
 void FakeDataStore::beginUpdate() { m_log->add(QStringLiteral("store.beginUpdate")); }
 bool FakeDataStore::endUpdate()
@@ -53,8 +16,7 @@ bool FakeDataStore::removeDrawsetType(IOrbDrawsetType* type)
     if (type)
         type->name(name);
     m_log->add(QStringLiteral("store.removeDrawsetType(%1)").arg(name));
-    const int n = m_removals++;
-    return m_failAfter < 0 || n < m_failAfter;
+    return true;
 }
 
 bool FakeDataStore::removeDrawset(IOrbDrawset* drawset)
@@ -63,8 +25,7 @@ bool FakeDataStore::removeDrawset(IOrbDrawset* drawset)
     if (drawset)
         drawset->name(name);
     m_log->add(QStringLiteral("store.removeDrawset(%1)").arg(name));
-    const int n = m_removals++;
-    return m_failAfter < 0 || n < m_failAfter;
+    return true;
 }
 
 FakeDrawingFile::FakeDrawingFile(FakeLog* log, const QString& fileName)
@@ -89,24 +50,17 @@ FakeDrawset* FakeDrawingFile::addDrawset(FakeDrawsetType* type, const QString& n
     return m_drawsets.back().get();
 }
 
-FakeCodeEntry* FakeDrawingFile::addCode(FakeDrawset* drawset, const QString& code, const QString& alias,
-                                        const QString& displayName)
+void FakeDrawingFile::addCode(FakeDrawset* drawset, const QString& code, const QString& alias,
+                              const QString& displayName)
 {
-    auto entry = std::make_unique<FakeCodeEntry>(code, alias, displayName);
-    FakeCodeEntry* raw = entry.get();
-    m_codeStore.push_back(std::move(entry));
-    m_codes[drawset].append(raw);
-    return raw;
+    m_codeStore.push_back(std::make_unique<OrbSqlCodeEntry>(code, alias, displayName));
+    m_codes[drawset].append(m_codeStore.back().get());
 }
 
-FakeFieldEntry* FakeDrawingFile::addField(FakeDrawset* drawset, const QString& fieldName,
-                                          const QString& displayName)
+void FakeDrawingFile::addField(FakeDrawset* drawset, const QString& fieldName, const QString& displayName)
 {
-    auto entry = std::make_unique<FakeFieldEntry>(fieldName, displayName);
-    FakeFieldEntry* raw = entry.get();
-    m_fieldStore.push_back(std::move(entry));
-    m_fields[drawset].append(raw);
-    return raw;
+    m_fieldStore.push_back(std::make_unique<OrbSqlFieldEntry>(fieldName, displayName));
+    m_fields[drawset].append(m_fieldStore.back().get());
 }
 
 void FakeDrawingFile::getAll(QList<IOrbDrawsetType*>& out, bool flag)
@@ -194,7 +148,7 @@ QSharedPointer<LumMemTable> FakeDrawingService::queryTable(IOrbDrawset* drawset,
 }
 
 FakeProp::FakeProp(const QString& code, int vdID, const QString& value)
-    : m_code(code), m_infoCode(code), m_infoName(code), m_vdID(vdID), m_value(value)
+    : m_code(code), m_vdID(vdID), m_value(value)
 {
 }
 
@@ -223,7 +177,7 @@ bool FakeProps::validate(OrbDrawsetProp* prop, const QString& value, QString& me
 {
     m_log->add(QStringLiteral("props.validate(%1=%2)").arg(prop ? prop->code() : QString(), value));
     if (m_invalidValues.contains(value)) {
-        message = m_validateMessage;
+        message = QStringLiteral("invalid");
         return false;
     }
     return true;

@@ -30,53 +30,62 @@
 
 class FakeDrawingFile;
 
-class FakeDrawsetType : public IOrbDrawsetType
+// A type or drawset: its name and order number, every write and bracket logged under
+// "<kind>:<name>" (the name at the time of the call).
+template <class Interface>
+class FakeNamed : public Interface
 {
 public:
-    FakeDrawsetType(FakeLog* log, const QString& name, int elementType, int orderNum = 0);
+    FakeNamed(FakeLog* log, const char* kind, const QString& name, int orderNum)
+        : m_log(log), m_kind(QLatin1String(kind)), m_name(name), m_orderNum(orderNum) {}
 
-    void beginUpdate() override;
-    void endUpdate() override;
-    int elementType() override { return m_elementType; }
+    void beginUpdate() override { m_log->add(tag() + QStringLiteral(".beginUpdate")); }
+    void endUpdate() override { m_log->add(tag() + QStringLiteral(".endUpdate")); }
     void name(QString& out) override { out = m_name; }
-    void setName(const QString& value) override;
+    void setName(const QString& value) override
+    {
+        m_log->add(tag() + QStringLiteral(".setName(%1)").arg(value));
+        m_name = value;
+    }
     int orderNum() override { return m_orderNum; }
-    void setOrderNum(int value) override;
-
-    QString tag() const { return QStringLiteral("type:") + m_name; }
+    void setOrderNum(int value) override
+    {
+        m_log->add(tag() + QStringLiteral(".setOrderNum(%1)").arg(value));
+        m_orderNum = value;
+    }
+    QString tag() const { return m_kind + QLatin1Char(':') + m_name; }
 
     FakeLog* m_log;
+    QString m_kind;
     QString m_name;
-    int m_elementType;
     int m_orderNum;
 };
 
-class FakeDrawset : public IOrbDrawset
+class FakeDrawsetType : public FakeNamed<IOrbDrawsetType>
 {
 public:
-    FakeDrawset(FakeLog* log, FakeDrawsetType* type, const QString& name, int id, int orderNum = 0);
+    FakeDrawsetType(FakeLog* log, const QString& name, int elementType, int orderNum = 0)
+        : FakeNamed(log, "type", name, orderNum), m_elementType(elementType) {}
+    int elementType() override { return m_elementType; }
+    int m_elementType;
+};
 
-    void beginUpdate() override;
-    void endUpdate() override;
+class FakeDrawset : public FakeNamed<IOrbDrawset>
+{
+public:
+    FakeDrawset(FakeLog* log, FakeDrawsetType* type, const QString& name, int id, int orderNum = 0)
+        : FakeNamed(log, "drawset", name, orderNum), m_type(type), m_id(id) {}
+
     IOrbDrawingFile* drawingFile() override { return m_file; }
     int id() override { return m_id; }
     IOrbDrawsetType* drawsetType() override { return m_type; }
-    int orderNum() override { return m_orderNum; }
-    void setOrderNum(int value) override;
-    void name(QString& out) override { out = m_name; }
-    void setName(const QString& value) override;
     OrbKeyValueList* keyValues() override { return &m_keyValues; }
     const QByteArray& vectorDrawingData() override { return m_drawing; }
     bool isVisible() override { return m_visible; }
 
-    QString tag() const { return QStringLiteral("drawset:") + m_name; }
-
-    FakeLog* m_log;
     IOrbDrawingFile* m_file = nullptr;
     FakeDrawsetType* m_type;
-    QString m_name;
     int m_id;
-    int m_orderNum;
     bool m_visible = true;
     bool m_removed = false; // no longer listed by getByType
     OrbKeyValueList m_keyValues;
@@ -90,8 +99,7 @@ public:
     QString m_path;
 };
 
-// Removal answers: by default every removal succeeds; failAfter >= 0 makes the removal with that
-// (zero-based) number and every later one fail.
+// Logs brackets and removals; every removal succeeds.
 class FakeDataStore : public IOrbDataStore
 {
 public:
@@ -105,29 +113,6 @@ public:
 
     FakeLog* m_log;
     FakeDataConnection m_connection;
-    int m_removals = 0;
-    int m_failAfter = -1;
-};
-
-class FakeCodeEntry : public IOrbCodeEntry
-{
-public:
-    FakeCodeEntry(const QString& code, const QString& alias, const QString& displayName)
-        : m_code(code), m_alias(alias), m_displayName(displayName) {}
-    QString alias() override { return m_alias; }
-    QString displayName() override { return m_displayName; }
-    QString code() override { return m_code; }
-    QString m_code, m_alias, m_displayName;
-};
-
-class FakeFieldEntry : public IOrbFieldEntry
-{
-public:
-    FakeFieldEntry(const QString& fieldName, const QString& displayName)
-        : m_fieldName(fieldName), m_displayName(displayName) {}
-    QString displayName() override { return m_displayName; }
-    QString fieldName() override { return m_fieldName; }
-    QString m_fieldName, m_displayName;
 };
 
 // A drawing file held in memory. Types and drawsets are listed in the order they were added
@@ -144,9 +129,9 @@ public:
 
     FakeDrawsetType* addType(const QString& name, int elementType);
     FakeDrawset* addDrawset(FakeDrawsetType* type, const QString& name);
-    FakeCodeEntry* addCode(FakeDrawset* drawset, const QString& code, const QString& alias,
-                           const QString& displayName);
-    FakeFieldEntry* addField(FakeDrawset* drawset, const QString& fieldName, const QString& displayName);
+    // Catalogue entries are the host's plain value rows.
+    void addCode(FakeDrawset* drawset, const QString& code, const QString& alias, const QString& displayName);
+    void addField(FakeDrawset* drawset, const QString& fieldName, const QString& displayName);
 
     // IOrbDrawingFile
     void fileName(QString& out) override { out = m_fileName; }
@@ -217,8 +202,8 @@ public:
 
     int decimals() override { return m_decimals; }
     QString code() override { return m_code; }
-    QString infoCode() override { return m_infoCode; }
-    QString infoName() override { return m_infoName; }
+    QString infoCode() override { return m_code; }
+    QString infoName() override { return m_code; }
     int vdID() override { return m_vdID; }
     QString value(bool) override { return m_value; }
     bool isReadOnly() override { return m_readOnly; }
@@ -227,8 +212,6 @@ public:
 
     int m_decimals = 0;
     QString m_code;
-    QString m_infoCode;
-    QString m_infoName;
     int m_vdID;
     QString m_value;
     bool m_readOnly = false;
@@ -255,9 +238,8 @@ public:
     FakeLog* m_log;
     std::vector<std::unique_ptr<FakeProp>> m_props;
     bool m_saveResult = true;
-    // validate refuses values listed here with m_validateMessage.
+    // validate refuses values listed here with the message "invalid".
     QSet<QString> m_invalidValues;
-    QString m_validateMessage = QStringLiteral("invalid");
 };
 
 // A processor whose answers are set by the test; every operation is logged as "processor.<op>".

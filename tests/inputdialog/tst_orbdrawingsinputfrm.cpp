@@ -85,15 +85,7 @@ struct Fixture
         const QRect rect = tree()->visualRect(node->index());
         QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, rect.center());
     }
-    QStringList processorLoadCalls() const
-    {
-        QStringList out;
-        for (const QString& call : log.calls())
-            if (call.startsWith(QLatin1String("processor.setDrawset")) || call == QLatin1String("processor.open")
-                || call.startsWith(QLatin1String("core.")))
-                out << call;
-        return out;
-    }
+    QStringList processorLoadCalls() const { return log.filtered({"processor.setDrawset", "processor.open", "core."}); }
 };
 } // namespace
 
@@ -101,332 +93,268 @@ class tst_OrbDrawingsInputFrm : public QObject
 {
     Q_OBJECT
 private slots:
-    void barInfoButtonByEntType_data();
-    void barInfoButtonByEntType();
-    void pruningKeepsServingFiles();
-    void barInfoTipToggles_data();
-    void barInfoTipToggles();
-    void wellFilter_data();
-    void wellFilter();
-    void initialSelection_data();
-    void initialSelection();
-    void drawsetOfAnUnlistedFile();
-    void typeNodeDisablesOk();
-    void escapeAndCancel();
-    void reset_data();
-    void reset();
-    void okSavesOrStays_data();
-    void okSavesOrStays();
-    void followsFileChanges();
-};
-
-void tst_OrbDrawingsInputFrm::barInfoButtonByEntType_data()
-{
-    QTest::addColumn<long long>("entType");
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("5030") << 5030LL << true;
-    QTest::newRow("5021") << 5021LL << false;
-}
-
-void tst_OrbDrawingsInputFrm::barInfoButtonByEntType()
-{
-    QFETCH(long long, entType);
-    QFETCH(bool, expected);
-    Fixture f;
-    f.processor.m_entType = entType;
-    f.dialog->setProcessor(&f.processor);
-    FakeProcessor second(&f.log);
-    second.m_entType = entType;
-    f.dialog->setProcessor(&second); // a second refresh must not add another button
-    const auto buttons = f.dialog->findChildren<VantroPushButton*>(QStringLiteral("btnBarInfo"));
-    QCOMPARE(buttons.size(), expected ? 1 : 0);
-    if (!expected)
-        return;
-    auto* bottom = f.dialog->findChild<QHBoxLayout*>(QStringLiteral("layoutBottom"));
-    QCOMPARE(bottom->indexOf(buttons.first()), 0);
-    QCOMPARE(bottom->indexOf(f.button("btnReset")), 1);
-}
-
-void tst_OrbDrawingsInputFrm::pruningKeepsServingFiles()
-{
-    Fixture f;
-    QCOMPARE(f.comboItems(), QStringList({"all.drw", "rain.drw", "sewage.drw"}));
-    QVERIFY(f.tree()->drawingFile().isNull()); // nothing loads before a processor arrives
-    f.processor.m_entType = 5020;
-    f.dialog->setProcessor(&f.processor);
-    QCOMPARE(f.comboItems(), QStringList({"all.drw", "rain.drw"}));
-    // Pruned items stay gone for a processor the file would serve.
-    FakeProcessor second(&f.log);
-    second.m_entType = 5030;
-    f.dialog->setProcessor(&second);
-    QCOMPARE(f.comboItems(), QStringList({"all.drw"}));
-}
-
-void tst_OrbDrawingsInputFrm::barInfoTipToggles_data()
-{
-    QTest::addColumn<long long>("elementType");
-    QTest::addColumn<QStringList>("events");
-    QTest::newRow("5020") << 5020LL << QStringList({"410011", "410011"});
-    QTest::newRow("5030") << 5030LL << QStringList({"410015", "410015"});
-    QTest::newRow("5031 sends nothing") << 5031LL << QStringList();
-}
-
-void tst_OrbDrawingsInputFrm::barInfoTipToggles()
-{
-    QFETCH(long long, elementType);
-    QFETCH(QStringList, events);
-    Fixture f;
-    f.processor.m_entType = 5020;
-    f.processor.m_elementType = elementType;
-    f.dialog->setProcessor(&f.processor);
-    f.showDialog();
-    VantroPushButton* info = f.button("btnBarInfo");
-    QVERIFY(info);
-    QList<bool> shown;
-    for (int i = 0; i < 3; ++i) {
-        QTest::mouseClick(info, Qt::LeftButton);
-        auto* tip = f.dialog->findChild<OrbTipWidget*>();
-        QVERIFY(tip);
-        shown << tip->isVisible();
+    void barInfo_data()
+    {
+        QTest::addColumn<long long>("entType");
+        QTest::addColumn<long long>("elementType");
+        QTest::addColumn<bool>("button");
+        QTest::addColumn<QStringList>("events");
+        QTest::newRow("5021: no button") << 5021LL << 5021LL << false << QStringList();
+        QTest::newRow("5020") << 5020LL << 5020LL << true << QStringList({"410011", "410011"});
+        QTest::newRow("5030") << 5030LL << 5030LL << true << QStringList({"410015", "410015"});
+        QTest::newRow("5031 sends nothing") << 5030LL << 5031LL << true << QStringList();
     }
-    QCOMPARE(shown, QList<bool>({true, false, true}));
-    QCOMPARE(OrbUbcLog::instance()->codes(), events);
-    // The host's picture is shown, at its designed size.
-    auto* label = f.dialog->findChild<OrbTipWidget*>()->findChild<QLabel*>(QStringLiteral("lblBarInfo"));
-    QVERIFY(label);
-    QVERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
-    // A click elsewhere in the dialog hides the tip.
-    QTest::mouseClick(f.button("btnReset")->parentWidget(), Qt::LeftButton, {}, QPoint(3, 3));
-    QVERIFY(!f.dialog->findChild<OrbTipWidget*>()->isVisible());
-}
 
-void tst_OrbDrawingsInputFrm::wellFilter_data()
-{
-    QTest::addColumn<long long>("elementType");
-    QTest::addColumn<bool>("sewage");
-    QTest::newRow("5021 rain-water") << 5021LL << false;
-    QTest::newRow("5030 sewage") << 5030LL << true;
-    QTest::newRow("0 sewage") << 0LL << true;
-}
+    // The bar-information button leads the bottom row; each click toggles its tip, a click
+    // elsewhere hides it.
+    void barInfo()
+    {
+        QFETCH(long long, entType);
+        QFETCH(long long, elementType);
+        QFETCH(bool, button);
+        QFETCH(QStringList, events);
+        Fixture f;
+        f.processor.m_entType = entType;
+        f.processor.m_elementType = elementType;
+        FakeProcessor first(&f.log);
+        first.m_entType = entType;
+        f.dialog->setProcessor(&first);
+        f.dialog->setProcessor(&f.processor); // a second refresh must not add another button
+        const auto buttons = f.dialog->findChildren<VantroPushButton*>(QStringLiteral("btnBarInfo"));
+        QCOMPARE(buttons.size(), button ? 1 : 0);
+        if (!button)
+            return;
+        auto* bottom = f.dialog->findChild<QHBoxLayout*>(QStringLiteral("layoutBottom"));
+        QCOMPARE(bottom->indexOf(buttons.first()), 0);
+        QCOMPARE(bottom->indexOf(f.button("btnReset")), 1);
+        f.showDialog();
+        QList<bool> shown;
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(buttons.first(), Qt::LeftButton);
+            auto* tip = f.dialog->findChild<OrbTipWidget*>();
+            QVERIFY(tip);
+            shown << tip->isVisible();
+        }
+        QCOMPARE(shown, QList<bool>({true, false, true}));
+        QCOMPARE(OrbUbcLog::instance()->codes(), events);
+        QTest::mouseClick(f.button("btnReset")->parentWidget(), Qt::LeftButton, {}, QPoint(3, 3));
+        QVERIFY(!f.dialog->findChild<OrbTipWidget*>()->isVisible());
+    }
 
-void tst_OrbDrawingsInputFrm::wellFilter()
-{
-    QFETCH(long long, elementType);
-    QFETCH(bool, sewage);
-    Fixture f;
-    f.a->m_keyValues.loadFromString(QStringLiteral("WSJ=1;YSJ=0"), QLatin1Char(';'));
-    f.b->m_keyValues.loadFromString(QStringLiteral("WSJ=0;YSJ=1"), QLatin1Char(';'));
-    f.processor.m_elementType = elementType;
-    f.processor.m_drawset = f.c;
-    f.dialog->setProcessor(&f.processor);
-    QCOMPARE(f.tree()->findDrawsetNode(f.a) != nullptr, sewage);
-    QCOMPARE(f.tree()->findDrawsetNode(f.b) != nullptr, !sewage);
-    QVERIFY(f.tree()->findDrawsetNode(f.c)); // no keys: shown for either kind
-}
+    void pruningKeepsServingFiles()
+    {
+        Fixture f;
+        QCOMPARE(f.comboItems(), QStringList({"all.drw", "rain.drw", "sewage.drw"}));
+        QVERIFY(f.tree()->drawingFile().isNull()); // nothing loads before a processor arrives
+        f.processor.m_entType = 5020;
+        f.dialog->setProcessor(&f.processor);
+        QCOMPARE(f.comboItems(), QStringList({"all.drw", "rain.drw"}));
+        // Pruned items stay gone for a processor the file would serve.
+        FakeProcessor second(&f.log);
+        second.m_entType = 5030;
+        f.dialog->setProcessor(&second);
+        QCOMPARE(f.comboItems(), QStringList({"all.drw"}));
+    }
 
-void tst_OrbDrawingsInputFrm::initialSelection_data()
-{
-    QTest::addColumn<int>("start");  // 0: no drawset, 1: drawset C of all.drw, 2: S1 of sewage.drw
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QStringList>("calls");
-    QTest::newRow("no drawset: first of first type")
-        << 0 << "all.drw" << "A"
-        << QStringList({"processor.setDrawset(A)", "core.newTableDisplayExtension(A,5030)", "processor.open"});
-    QTest::newRow("drawset of the current file")
-        << 1 << "all.drw" << "C" << QStringList({"core.newTableDisplayExtension(C,5030)", "processor.open"});
-    QTest::newRow("drawset of another file")
-        << 2 << "sewage.drw" << "S1" << QStringList({"core.newTableDisplayExtension(S1,5030)", "processor.open"});
-}
+    void wellFilter_data()
+    {
+        QTest::addColumn<long long>("elementType");
+        QTest::addColumn<bool>("sewage");
+        QTest::newRow("5021 rain-water") << 5021LL << false;
+        QTest::newRow("5030 sewage") << 5030LL << true;
+    }
 
-void tst_OrbDrawingsInputFrm::initialSelection()
-{
-    QFETCH(int, start);
-    QFETCH(QString, file);
-    QFETCH(QString, current);
-    QFETCH(QStringList, calls);
-    Fixture f;
-    FakeExtensionFactory factory(&f.log);
-    f.processor.m_drawset = start == 1 ? static_cast<IOrbDrawset*>(f.c) : start == 2 ? f.s : nullptr;
-    f.log.clear();
-    f.dialog->setProcessor(&f.processor);
-    QCOMPARE(f.combo()->currentText(), file);
-    QVERIFY(f.tree()->currentDrawset());
-    QString name;
-    f.tree()->currentDrawset()->name(name);
-    QCOMPARE(name, current);
-    QCOMPARE(f.processor.m_drawset, f.tree()->currentDrawset());
-    // While the processor's own drawset is put into the widgets no change handler re-targets it.
-    QCOMPARE(f.processorLoadCalls(), calls);
-    QVERIFY(f.button("btnOk")->isEnabled());
-    // The same processor again changes nothing.
-    f.log.clear();
-    f.dialog->setProcessor(&f.processor);
-    QVERIFY(f.log.calls().isEmpty());
-}
+    void wellFilter()
+    {
+        QFETCH(long long, elementType);
+        QFETCH(bool, sewage);
+        Fixture f;
+        f.a->m_keyValues.loadFromString(QStringLiteral("WSJ=1;YSJ=0"), QLatin1Char(';'));
+        f.b->m_keyValues.loadFromString(QStringLiteral("WSJ=0;YSJ=1"), QLatin1Char(';'));
+        f.processor.m_elementType = elementType;
+        f.processor.m_drawset = f.c;
+        f.dialog->setProcessor(&f.processor);
+        QCOMPARE(f.tree()->findDrawsetNode(f.a) != nullptr, sewage);
+        QCOMPARE(f.tree()->findDrawsetNode(f.b) != nullptr, !sewage);
+        QVERIFY(f.tree()->findDrawsetNode(f.c)); // no keys: shown for either kind
+    }
 
-// A drawset from a file the dialog does not list: the processor keeps it and is opened, the
-// file choice stays, and the tree offers nothing of another file.
-void tst_OrbDrawingsInputFrm::drawsetOfAnUnlistedFile()
-{
-    Fixture f;
-    FakeDrawingFile unlisted(&f.log, QStringLiteral("elsewhere.drw"));
-    FakeDrawset* drawset = unlisted.addDrawset(unlisted.addType(QStringLiteral("X"), 5030), QStringLiteral("X1"));
-    f.processor.m_drawset = drawset;
-    f.log.clear();
-    f.dialog->setProcessor(&f.processor);
-    QCOMPARE(f.combo()->currentText(), QStringLiteral("all.drw"));
-    QCOMPARE(f.processor.m_drawset, drawset);
-    QVERIFY(f.log.calls().contains(QStringLiteral("processor.open")));
-    QVERIFY(!f.tree()->currentDrawset());
-    f.dialog.reset(); // before the unlisted file goes
-}
+    void initialSelection_data()
+    {
+        QTest::addColumn<int>("start");  // 0: no drawset, 1: drawset C of all.drw, 2: S1 of sewage.drw
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("no drawset: first of first type")
+            << 0 << "all.drw" << "A"
+            << QStringList({"processor.setDrawset(A)", "core.newTableDisplayExtension(A,5030)", "processor.open"});
+        QTest::newRow("drawset of the current file")
+            << 1 << "all.drw" << "C" << QStringList({"core.newTableDisplayExtension(C,5030)", "processor.open"});
+        QTest::newRow("drawset of another file")
+            << 2 << "sewage.drw" << "S1" << QStringList({"core.newTableDisplayExtension(S1,5030)", "processor.open"});
+    }
 
-void tst_OrbDrawingsInputFrm::typeNodeDisablesOk()
-{
-    Fixture f;
-    f.processor.m_drawset = f.a;
-    f.dialog->setProcessor(&f.processor);
-    f.showDialog();
-    f.log.clear();
-    f.clickNode(nullptr, f.all->m_types[0].get());
-    QCOMPARE(f.processor.m_drawset, nullptr);
-    QVERIFY(!f.button("btnOk")->isEnabled());
-    QCOMPARE(f.log.filtered(QStringLiteral("processor.setDrawset")), QStringList({"processor.setDrawset(null)"}));
+    void initialSelection()
+    {
+        QFETCH(int, start);
+        QFETCH(QString, file);
+        QFETCH(QString, current);
+        QFETCH(QStringList, calls);
+        Fixture f;
+        FakeExtensionFactory factory(&f.log);
+        f.processor.m_drawset = start == 1 ? static_cast<IOrbDrawset*>(f.c) : start == 2 ? f.s : nullptr;
+        f.log.clear();
+        f.dialog->setProcessor(&f.processor);
+        QCOMPARE(f.combo()->currentText(), file);
+        QVERIFY(f.tree()->currentDrawset());
+        QString name;
+        f.tree()->currentDrawset()->name(name);
+        QCOMPARE(name, current);
+        QCOMPARE(f.processor.m_drawset, f.tree()->currentDrawset());
+        // While the processor's own drawset is put into the widgets no change handler re-targets it.
+        QCOMPARE(f.processorLoadCalls(), calls);
+        QVERIFY(f.button("btnOk")->isEnabled());
+        // The same processor again changes nothing.
+        f.log.clear();
+        f.dialog->setProcessor(&f.processor);
+        QVERIFY(f.log.calls().isEmpty());
+    }
 
-    // Another file while a type node is current: one re-target, straight to its first drawset.
-    f.clickNode(nullptr, f.all->m_types[0].get());
-    f.log.clear();
-    QTest::keyClick(f.combo(), Qt::Key_Down);
-    QCOMPARE(f.combo()->currentText(), QStringLiteral("sewage.drw"));
-    QCOMPARE(f.log.filtered(QStringLiteral("processor.setDrawset")), QStringList({"processor.setDrawset(S1)"}));
-    QVERIFY(f.button("btnOk")->isEnabled());
-}
+    // A drawset from a file the dialog does not list: the processor keeps it and is opened, the
+    // file choice stays, and the tree offers nothing of another file.
+    void drawsetOfAnUnlistedFile()
+    {
+        Fixture f;
+        FakeDrawingFile unlisted(&f.log, QStringLiteral("elsewhere.drw"));
+        FakeDrawset* drawset = unlisted.addDrawset(unlisted.addType(QStringLiteral("X"), 5030), QStringLiteral("X1"));
+        f.processor.m_drawset = drawset;
+        f.log.clear();
+        f.dialog->setProcessor(&f.processor);
+        QCOMPARE(f.combo()->currentText(), QStringLiteral("all.drw"));
+        QCOMPARE(f.processor.m_drawset, drawset);
+        QVERIFY(f.log.calls().contains(QStringLiteral("processor.open")));
+        QVERIFY(!f.tree()->currentDrawset());
+        f.dialog.reset(); // before the unlisted file goes
+    }
 
-void tst_OrbDrawingsInputFrm::escapeAndCancel()
-{
-    Fixture f;
-    FakeExtensionFactory factory(&f.log);
-    factory.m_withExtension = {f.a};
-    f.processor.m_drawset = f.a;
-    f.dialog->setProcessor(&f.processor);
-    f.showDialog();
-    QSignalSpy rejected(f.dialog.get(), &QDialog::rejected);
-    QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
-    QTest::keyClick(f.tree(), Qt::Key_Escape);
-    QVERIFY(f.dialog->isVisible());
-    QCOMPARE(rejected.count(), 0);
+    void typeNodeDisablesOk()
+    {
+        Fixture f;
+        f.processor.m_drawset = f.a;
+        f.dialog->setProcessor(&f.processor);
+        f.showDialog();
+        f.log.clear();
+        f.clickNode(nullptr, f.all->m_types[0].get());
+        QCOMPARE(f.processor.m_drawset, nullptr);
+        QVERIFY(!f.button("btnOk")->isEnabled());
+        QCOMPARE(f.log.filtered(QStringLiteral("processor.setDrawset")), QStringList({"processor.setDrawset(null)"}));
 
-    f.log.clear();
-    QTest::mouseClick(f.button("btnCancel"), Qt::LeftButton);
-    QCOMPARE(rejected.count(), 1);
-    QVERIFY(!f.dialog->isVisible());
-    QCOMPARE(f.log.filtered(QStringLiteral("extension:")), QStringList({"extension:A.cancelEdit"}));
-}
+        // Another file while a type node is current: one re-target, straight to its first drawset.
+        f.clickNode(nullptr, f.all->m_types[0].get());
+        f.log.clear();
+        QTest::keyClick(f.combo(), Qt::Key_Down);
+        QCOMPARE(f.combo()->currentText(), QStringLiteral("sewage.drw"));
+        QCOMPARE(f.log.filtered(QStringLiteral("processor.setDrawset")), QStringList({"processor.setDrawset(S1)"}));
+        QVERIFY(f.button("btnOk")->isEnabled());
+    }
 
-void tst_OrbDrawingsInputFrm::reset_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<long long>("elementType");
-    QTest::addColumn<QStringList>("events");
-    QTest::newRow("no changes nothing") << int(QMessageBox::No) << 5031LL << QStringList();
-    QTest::newRow("yes 5020") << int(QMessageBox::Yes) << 5020LL << QStringList({"410012"});
-    QTest::newRow("yes 5022 no event") << int(QMessageBox::Yes) << 5022LL << QStringList();
-}
+    void buttons_data()
+    {
+        QTest::addColumn<QString>("press"); // "escape" or a button's name
+        QTest::addColumn<int>("answer");    // to the reset question
+        QTest::addColumn<bool>("saves");    // the processor's answer to OK's save
+        QTest::addColumn<long long>("elementType");
+        QTest::addColumn<QStringList>("calls"); // questions, saves, restores, extension calls
+        QTest::addColumn<bool>("shown");        // the dialog afterwards
+        QTest::addColumn<QStringList>("events");
+        const int no = QMessageBox::No, yes = QMessageBox::Yes;
+        const QString ask = QStringLiteral("question(提示|确认是否恢复当前页默认值？|14000|0)");
+        const QString restore = QStringLiteral("processor.restoreDefValues(1)");
+        const QString save = QStringLiteral("props.saveEditorValue(H=1800)");
+        QTest::newRow("Escape is ignored") << "escape" << no << true << 5030LL << QStringList() << true << QStringList();
+        QTest::newRow("cancel") << "btnCancel" << no << true << 5030LL << QStringList{"extension:A.cancelEdit"} << false
+                                << QStringList();
+        QTest::newRow("reset declined") << "btnReset" << no << true << 5031LL << QStringList{ask} << true << QStringList();
+        QTest::newRow("reset 5020") << "btnReset" << yes << true << 5020LL
+                                    << QStringList{ask, restore, "extension:A.restoreDefValues"} << true
+                                    << QStringList{"410012"};
+        QTest::newRow("reset 5022, no event") << "btnReset" << yes << true << 5022LL
+                                              << QStringList{ask, restore, "extension:A.restoreDefValues"} << true
+                                              << QStringList();
+        QTest::newRow("failing save stays open") << "btnOk" << no << false << 5030LL << QStringList{save} << true
+                                                 << QStringList();
+        QTest::newRow("save accepts") << "btnOk" << no << true << 5030LL << QStringList{save, "extension:A.saveEdit"}
+                                      << false << QStringList();
+    }
 
-void tst_OrbDrawingsInputFrm::reset()
-{
-    QFETCH(int, answer);
-    QFETCH(long long, elementType);
-    QFETCH(QStringList, events);
-    Fixture f;
-    FakeExtensionFactory factory(&f.log);
-    factory.m_withExtension = {f.a};
-    FakeQuestionAnswer question(&f.log, QMessageBox::StandardButton(answer));
-    f.processor.m_elementType = elementType;
-    f.processor.m_drawset = f.a;
-    f.processor.m_drawingID = QStringLiteral("DRW-42");
-    f.dialog->setProcessor(&f.processor);
-    f.showDialog();
-    f.log.clear();
-    QTest::mouseClick(f.button("btnReset"), Qt::LeftButton);
+    void buttons()
+    {
+        QFETCH(QString, press);
+        QFETCH(int, answer);
+        QFETCH(bool, saves);
+        QFETCH(long long, elementType);
+        QFETCH(QStringList, calls);
+        QFETCH(bool, shown);
+        QFETCH(QStringList, events);
+        Fixture f;
+        FakeExtensionFactory factory(&f.log);
+        factory.m_withExtension = {f.a};
+        FakeQuestionAnswer question(&f.log, QMessageBox::StandardButton(answer));
+        f.processor.m_elementType = elementType;
+        f.processor.m_drawset = f.a;
+        f.processor.m_drawingID = QStringLiteral("DRW-42");
+        f.processor.m_props.m_saveResult = saves;
+        f.dialog->setProcessor(&f.processor);
+        f.showDialog();
+        if (press == "btnOk") { // an edit in progress on the drawing
+            auto* editor = f.dialog->findChild<OrbDrawingInfoEditorFrm*>();
+            editor->openEditor(f.processor.m_props.find(QStringLiteral("H")));
+            for (QLineEdit* e : editor->findChildren<QLineEdit*>())
+                e->setText(QStringLiteral("1800"));
+        }
+        QSignalSpy accepted(f.dialog.get(), &QDialog::accepted);
+        QSignalSpy rejected(f.dialog.get(), &QDialog::rejected);
+        f.log.clear();
+        if (press == "escape") {
+            QTest::keyClick(f.dialog.get(), Qt::Key_Escape);
+            QTest::keyClick(f.tree(), Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(f.button(press.toLatin1().constData()), Qt::LeftButton);
+        }
+        QCOMPARE(f.log.filtered({"question", "processor.restoreDefValues", "props.saveEditorValue", "extension:"}), calls);
+        QCOMPARE(f.dialog->isVisible(), shown);
+        QCOMPARE(accepted.count() + rejected.count(), shown ? 0 : 1);
+        QCOMPARE(accepted.count(), press == "btnOk" && saves ? 1 : 0);
+        QCOMPARE(OrbUbcLog::instance()->codes(), events);
+        for (const OrbUbcLog::Event& e : OrbUbcLog::instance()->events())
+            QCOMPARE(e.param, QStringLiteral("DRW-42"));
+    }
 
-    QStringList expected{QStringLiteral("question(提示|确认是否恢复当前页默认值？|14000|0)")};
-    if (answer == QMessageBox::Yes)
-        expected << QStringLiteral("processor.restoreDefValues(1)") << QStringLiteral("extension:A.restoreDefValues");
-    QStringList seen;
-    for (const QString& call : f.log.calls())
-        if (call.startsWith(QLatin1String("question")) || call.startsWith(QLatin1String("processor.restoreDefValues"))
-            || call.startsWith(QLatin1String("extension:")))
-            seen << call;
-    QCOMPARE(seen, expected);
-    QCOMPARE(OrbUbcLog::instance()->codes(), events);
-    for (const OrbUbcLog::Event& e : OrbUbcLog::instance()->events())
-        QCOMPARE(e.param, QStringLiteral("DRW-42"));
-}
+    // Changes the file reports (made by another view or client) reach the dialog's tree: a rename
+    // shows, a removed drawset goes, and the drawset being edited is neither lost nor reloaded.
+    // Only when that drawset itself goes is the new current one loaded.
+    void followsFileChanges()
+    {
+        Fixture f;
+        f.processor.m_drawset = f.b;
+        f.dialog->setProcessor(&f.processor);
+        f.log.clear();
+        IOrbDrawsetType* t1 = f.a->drawsetType();
+        f.b->m_name = QStringLiteral("B2");
+        f.a->m_removed = true;
+        f.all->notify({{OrbDrawingChange::Renamed, t1, f.b}, {OrbDrawingChange::Removed, t1, f.a}});
+        QTRY_VERIFY(!f.tree()->findDrawsetNode(f.a));
+        QCOMPARE(f.tree()->findDrawsetNode(f.b)->text(), QStringLiteral("B2"));
+        QCOMPARE(f.tree()->currentDrawset(), f.b);
+        QCOMPARE(f.processorLoadCalls(), QStringList());
 
-void tst_OrbDrawingsInputFrm::okSavesOrStays_data()
-{
-    QTest::addColumn<bool>("saves");
-    QTest::newRow("failing save stays open") << false;
-    QTest::newRow("save accepts") << true;
-}
-
-void tst_OrbDrawingsInputFrm::okSavesOrStays()
-{
-    QFETCH(bool, saves);
-    Fixture f;
-    FakeExtensionFactory factory(&f.log);
-    factory.m_withExtension = {f.a};
-    f.processor.m_drawset = f.a;
-    f.processor.m_props.m_saveResult = saves;
-    f.dialog->setProcessor(&f.processor);
-    f.showDialog();
-    // An edit in progress on the drawing.
-    auto* editor = f.dialog->findChild<OrbDrawingInfoEditorFrm*>();
-    editor->openEditor(f.processor.m_props.find(QStringLiteral("H")));
-    QLineEdit* line = nullptr;
-    for (QLineEdit* e : editor->findChildren<QLineEdit*>())
-        if (e->isVisible())
-            line = e;
-    QVERIFY(line);
-    line->setText(QStringLiteral("1800"));
-    QSignalSpy accepted(f.dialog.get(), &QDialog::accepted);
-    f.log.clear();
-    QTest::mouseClick(f.button("btnOk"), Qt::LeftButton);
-
-    QCOMPARE(f.log.filtered(QStringLiteral("props.saveEditorValue")), QStringList({"props.saveEditorValue(H=1800)"}));
-    QCOMPARE(accepted.count(), saves ? 1 : 0);
-    QCOMPARE(f.dialog->isVisible(), !saves);
-    QCOMPARE(f.log.filtered(QStringLiteral("extension:")),
-             saves ? QStringList({"extension:A.saveEdit"}) : QStringList());
-    QCOMPARE(f.processor.m_props.find(QStringLiteral("H"))->value(false), saves ? QStringLiteral("1800") : QStringLiteral("1500"));
-}
-
-// Changes the file reports (made by another view or client) reach the dialog's tree: a rename
-// shows, a removed drawset goes, and the drawset being edited is neither lost nor reloaded.
-// Only when that drawset itself goes is the new current one loaded.
-void tst_OrbDrawingsInputFrm::followsFileChanges()
-{
-    Fixture f;
-    f.processor.m_drawset = f.b;
-    f.dialog->setProcessor(&f.processor);
-    f.log.clear();
-    IOrbDrawsetType* t1 = f.a->drawsetType();
-    f.b->m_name = QStringLiteral("B2");
-    f.a->m_removed = true;
-    f.all->notify({{OrbDrawingChange::Renamed, t1, f.b}, {OrbDrawingChange::Removed, t1, f.a}});
-    QTRY_VERIFY(!f.tree()->findDrawsetNode(f.a));
-    QCOMPARE(f.tree()->findDrawsetNode(f.b)->text(), QStringLiteral("B2"));
-    QCOMPARE(f.tree()->currentDrawset(), f.b);
-    QCOMPARE(f.processorLoadCalls(), QStringList());
-
-    f.b->m_removed = true;
-    f.all->notify({{OrbDrawingChange::Removed, t1, f.b}});
-    QTRY_VERIFY(!f.tree()->findTypeNode(t1));
-    QCOMPARE(f.processor.m_drawset, f.tree()->currentDrawset());
-    QVERIFY(f.processorLoadCalls().contains(QStringLiteral("processor.setDrawset(") + (f.processor.m_drawset ? QStringLiteral("C)") : QStringLiteral("null)"))));
-}
+        f.b->m_removed = true;
+        f.all->notify({{OrbDrawingChange::Removed, t1, f.b}});
+        QTRY_VERIFY(!f.tree()->findTypeNode(t1));
+        QCOMPARE(f.processor.m_drawset, f.tree()->currentDrawset());
+        QVERIFY(f.processorLoadCalls().contains(QStringLiteral("processor.setDrawset(") + (f.processor.m_drawset ? QStringLiteral("C)") : QStringLiteral("null)"))));
+    }
+};
 
 QTEST_MAIN(tst_OrbDrawingsInputFrm)
 #include "tst_orbdrawingsinputfrm.moc"

@@ -15,12 +15,119 @@ class tst_OrbDrawingTableDisplayWidget : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        log.clear();
+        file.reset(new FakeDrawingFile(&log, QStringLiteral("wells.drw")));
+        FakeDrawsetType* type = file->addType(QStringLiteral("Wells"), 5030);
+        withExt = file->addDrawset(type, QStringLiteral("A"));
+        withoutExt = file->addDrawset(type, QStringLiteral("B"));
+        service = new FakeDrawingService(&log);
+        service->addFile(file);
+        window = new QWidget;
+        window->resize(400, 300);
+    }
 
-    void lifecycle();
-    void updateViewFollowsCurrentExtension();
-    void forwardsOnlyWhileHeld();
+    void cleanup()
+    {
+        delete window;
+        delete service;
+        file.reset();
+    }
+
+    void lifecycle()
+    {
+        FakeExtensionFactory factory(&log);
+        factory.m_withExtension = {withExt};
+        FakeProcessor processor(&log);
+        processor.m_elementType = 5030;
+        auto* display = new OrbDrawingTableDisplayWidget(service, window);
+        window->show();
+        QVERIFY(!display->isVisibleTo(window));
+
+        // Without a drawset nobody is asked and the pane stays hidden.
+        display->setProcessor(&processor);
+        QVERIFY(!display->hasExtension());
+        QVERIFY(!display->isVisibleTo(window));
+        QVERIFY(log.filtered(QStringLiteral("core.")).isEmpty());
+
+        // A drawset with an extension: asked with the element type, attached, shown.
+        FakeProcessor second(&log);
+        second.m_elementType = 5030;
+        second.m_drawset = withExt;
+        log.clear();
+        display->setProcessor(&second);
+        QCOMPARE(log.filtered(QStringLiteral("core.")) + log.filtered(QStringLiteral("extension:")),
+                 QStringList({QStringLiteral("core.newTableDisplayExtension(A,5030)"), QStringLiteral("extension:A.attachTo")}));
+        QVERIFY(display->hasExtension());
+        QVERIFY(display->isVisibleTo(window));
+        QPointer<QLabel> content = display->findChild<QLabel*>(QStringLiteral("fakeExtensionContent"));
+        QVERIFY(content);
+
+        // The same processor again: the edit is cancelled, nothing is rebuilt.
+        log.clear();
+        display->setProcessor(&second);
+        QCOMPARE(log.calls(), QStringList({QStringLiteral("extension:A.cancelEdit")}));
+        QVERIFY(content);
+
+        // A null processor: cancel, contents and extension gone, hidden.
+        log.clear();
+        display->setProcessor(nullptr);
+        QCOMPARE(log.calls(), QStringList({QStringLiteral("extension:A.cancelEdit"), QStringLiteral("extension:A.destroyed")}));
+        QVERIFY(!content);
+        QVERIFY(!display->hasExtension());
+        QVERIFY(!display->isVisibleTo(window));
+
+        // A drawset the host gives no extension: the pane hides rather than show an empty column.
+        display->setProcessor(&second);
+        QVERIFY(display->isVisibleTo(window));
+        FakeProcessor third(&log);
+        third.m_drawset = withoutExt;
+        display->setProcessor(&third);
+        QVERIFY(!display->hasExtension());
+        QVERIFY(!display->isVisibleTo(window));
+        QVERIFY(display->findChildren<QWidget*>().isEmpty());
+    }
+
+    void updateViewFollowsCurrentExtension()
+    {
+        FakeExtensionFactory factory(&log);
+        factory.m_withExtension = {withExt};
+        FakeProcessor first(&log), second(&log);
+        first.m_drawset = withExt;
+        second.m_drawset = withExt;
+        OrbDrawingTableDisplayWidget display(service, window);
+        QSignalSpy spy(&display, &OrbDrawingTableDisplayWidget::updateView);
+
+        display.setProcessor(&first);
+        QSharedPointer<OrbDrawingTableDisplayExtension> old = factory.m_last.toStrongRef();
+        QVERIFY(old);
+        static_cast<FakeTableExtension*>(old.data())->emitUpdateView();
+        QCOMPARE(spy.count(), 1);
+
+        // After a rebuild the released extension no longer reaches the dialog.
+        display.setProcessor(&second);
+        static_cast<FakeTableExtension*>(old.data())->emitUpdateView();
+        QCOMPARE(spy.count(), 1);
+        static_cast<FakeTableExtension*>(factory.m_last.toStrongRef().data())->emitUpdateView();
+        QCOMPARE(spy.count(), 2);
+    }
+
+    // Without an extension held, OK, reset and cancel reach nobody (while one is held they are
+    // asserted through the input dialog's buttons).
+    void forwardsOnlyWhileHeld()
+    {
+        FakeExtensionFactory factory(&log);
+        factory.m_withExtension = {withExt};
+        FakeProcessor processor(&log);
+        OrbDrawingTableDisplayWidget display(service, window);
+        display.setProcessor(&processor);
+        log.clear();
+        display.saveEdit();
+        display.restoreDefValues();
+        display.cancelEdit();
+        QVERIFY(log.filtered(QStringLiteral("extension:")).isEmpty());
+    }
 
 private:
     FakeLog log;
@@ -30,120 +137,6 @@ private:
     FakeDrawset* withoutExt = nullptr;
     QWidget* window = nullptr;
 };
-
-void tst_OrbDrawingTableDisplayWidget::init()
-{
-    log.clear();
-    file.reset(new FakeDrawingFile(&log, QStringLiteral("wells.drw")));
-    FakeDrawsetType* type = file->addType(QStringLiteral("Wells"), 5030);
-    withExt = file->addDrawset(type, QStringLiteral("A"));
-    withoutExt = file->addDrawset(type, QStringLiteral("B"));
-    service = new FakeDrawingService(&log);
-    service->addFile(file);
-    window = new QWidget;
-    window->resize(400, 300);
-}
-
-void tst_OrbDrawingTableDisplayWidget::cleanup()
-{
-    delete window;
-    delete service;
-    file.reset();
-}
-
-void tst_OrbDrawingTableDisplayWidget::lifecycle()
-{
-    FakeExtensionFactory factory(&log);
-    factory.m_withExtension = {withExt};
-    FakeProcessor processor(&log);
-    processor.m_elementType = 5030;
-    auto* display = new OrbDrawingTableDisplayWidget(service, window);
-    window->show();
-    QVERIFY(!display->isVisibleTo(window));
-
-    // Without a drawset nobody is asked and the pane stays hidden.
-    display->setProcessor(&processor);
-    QVERIFY(!display->hasExtension());
-    QVERIFY(!display->isVisibleTo(window));
-    QVERIFY(log.filtered(QStringLiteral("core.")).isEmpty());
-
-    // A drawset with an extension: asked with the element type, attached, shown.
-    FakeProcessor second(&log);
-    second.m_elementType = 5030;
-    second.m_drawset = withExt;
-    log.clear();
-    display->setProcessor(&second);
-    QCOMPARE(log.filtered(QStringLiteral("core.")) + log.filtered(QStringLiteral("extension:")),
-             QStringList({QStringLiteral("core.newTableDisplayExtension(A,5030)"), QStringLiteral("extension:A.attachTo")}));
-    QVERIFY(display->hasExtension());
-    QVERIFY(display->isVisibleTo(window));
-    QPointer<QLabel> content = display->findChild<QLabel*>(QStringLiteral("fakeExtensionContent"));
-    QVERIFY(content);
-
-    // The same processor again: the edit is cancelled, nothing is rebuilt.
-    log.clear();
-    display->setProcessor(&second);
-    QCOMPARE(log.calls(), QStringList({QStringLiteral("extension:A.cancelEdit")}));
-    QVERIFY(content);
-
-    // A null processor: cancel, contents and extension gone, hidden.
-    log.clear();
-    display->setProcessor(nullptr);
-    QCOMPARE(log.calls(), QStringList({QStringLiteral("extension:A.cancelEdit"), QStringLiteral("extension:A.destroyed")}));
-    QVERIFY(!content);
-    QVERIFY(!display->hasExtension());
-    QVERIFY(!display->isVisibleTo(window));
-
-    // A drawset the host gives no extension: the pane hides rather than show an empty column.
-    display->setProcessor(&second);
-    QVERIFY(display->isVisibleTo(window));
-    FakeProcessor third(&log);
-    third.m_drawset = withoutExt;
-    display->setProcessor(&third);
-    QVERIFY(!display->hasExtension());
-    QVERIFY(!display->isVisibleTo(window));
-    QVERIFY(display->findChildren<QWidget*>().isEmpty());
-}
-
-void tst_OrbDrawingTableDisplayWidget::updateViewFollowsCurrentExtension()
-{
-    FakeExtensionFactory factory(&log);
-    factory.m_withExtension = {withExt};
-    FakeProcessor first(&log), second(&log);
-    first.m_drawset = withExt;
-    second.m_drawset = withExt;
-    OrbDrawingTableDisplayWidget display(service, window);
-    QSignalSpy spy(&display, &OrbDrawingTableDisplayWidget::updateView);
-
-    display.setProcessor(&first);
-    QSharedPointer<OrbDrawingTableDisplayExtension> old = factory.m_last.toStrongRef();
-    QVERIFY(old);
-    static_cast<FakeTableExtension*>(old.data())->emitUpdateView();
-    QCOMPARE(spy.count(), 1);
-
-    // After a rebuild the released extension no longer reaches the dialog.
-    display.setProcessor(&second);
-    static_cast<FakeTableExtension*>(old.data())->emitUpdateView();
-    QCOMPARE(spy.count(), 1);
-    static_cast<FakeTableExtension*>(factory.m_last.toStrongRef().data())->emitUpdateView();
-    QCOMPARE(spy.count(), 2);
-}
-
-// Without an extension held, OK, reset and cancel reach nobody (while one is held they are
-// asserted through the input dialog's buttons).
-void tst_OrbDrawingTableDisplayWidget::forwardsOnlyWhileHeld()
-{
-    FakeExtensionFactory factory(&log);
-    factory.m_withExtension = {withExt};
-    FakeProcessor processor(&log);
-    OrbDrawingTableDisplayWidget display(service, window);
-    display.setProcessor(&processor);
-    log.clear();
-    display.saveEdit();
-    display.restoreDefValues();
-    display.cancelEdit();
-    QVERIFY(log.filtered(QStringLiteral("extension:")).isEmpty());
-}
 
 QTEST_MAIN(tst_OrbDrawingTableDisplayWidget)
 #include "tst_orbdrawingtabledisplaywidget.moc"

@@ -143,7 +143,6 @@ private slots:
         QTest::addColumn<QList<int>>("deleted");
         QTest::addColumn<int>("rowsAfter");
         QTest::addColumn<QList<int>>("selectedAfter");
-        QTest::newRow("drops rows, middle") << false << QList<int>{1, 2} << 3 << QList<int>{1};
         QTest::newRow("drops rows, last rows") << false << QList<int>{3, 4} << 3 << QList<int>{2};
         QTest::newRow("drops rows, all rows") << false << QList<int>{0, 1, 2, 3, 4} << 0 << QList<int>{};
         QTest::newRow("keeps rows, last rows") << true << QList<int>{3, 4} << 5 << QList<int>{3};
@@ -213,7 +212,6 @@ private slots:
         QCOMPARE(selectedRows(view), QList<int>({2}));
         QVERIFY(!table.isDirty());
     }
-
 };
 
 QTEST_MAIN(tst_OrbDWTableView)

@@ -70,127 +70,120 @@ class tst_OrbDrawsetViewWidget : public QObject
 {
     Q_OBJECT
 private slots:
+    void setupBuildsAViewerWithoutEditingAids()
+    {
+        OrbDrawsetViewWidget w;
+        QCOMPARE(w.VDEditor(), nullptr);
+        QCOMPARE(w.vectorDrawing(), nullptr);
+        w.setupUi();
+        auto* viewer = qobject_cast<OrbDrawsetParamsVDViewer*>(w.VDEditor());
+        QVERIFY(viewer);
+        QCOMPARE(w.vectorDrawing(), viewer->vectorDrawing());
+        QVERIFY(!viewer->gridFromStream());
+        QVERIFY(!viewer->insertPoint()->isVisible());
+        QVERIFY(!viewer->getViewer()->Options()->ViewAxesEnabled());
+        QVERIFY(!viewer->acceptMouseKeyInput());
+        QVERIFY(!viewer->saveSettings());
+        QVERIFY(viewer->getAttributes(QStringLiteral("query")).isEmpty());
+    }
+
+    void drawsetBeforeSetupIsOnlyStored()
+    {
+        FakeLog log;
+        FakeDrawsetType type(&log, QStringLiteral("t"), 5020);
+        FakeDrawset drawset(&log, &type, QStringLiteral("d"), 1);
+        drawset.m_drawing = wellBytes();
+        OrbDrawsetViewWidget w;
+        w.setDrawset(&drawset);
+        QCOMPARE(w.drawset(), &drawset);
+        w.setupUi();
+        QCOMPARE(w.vectorDrawing()->count(), 0);
+        w.setDrawset(&drawset);
+        QVERIFY(w.vectorDrawing()->count() > 0);
+    }
+
+    void showsAndClearsTheDrawing()
+    {
+        Shown s;
+        ZVectorDrawingEditor* v = s.widget.VDEditor();
+        QCOMPARE(s.widget.vectorDrawing()->count(), 4);
+        auto* text = dynamic_cast<ZVDText*>(s.widget.vectorDrawing()->find(kDepthText));
+        QVERIFY(text);
+        QCOMPARE(QString::fromStdWString(text->text()), QStringLiteral("2500"));
+        // Fitted: the whole drawing is inside the view.
+        const QRectF box = v->viewTransform().mapRect(s.widget.vectorDrawing()->boundingRect());
+        QVERIFY(QRectF(v->rect()).contains(box));
+        QVERIFY(box.width() > v->width() * 0.8 || box.height() > v->height() * 0.8);
+
+        s.zoomAway();
+        s.widget.setDrawset(nullptr);
+        QCOMPARE(s.widget.drawset(), nullptr);
+        QCOMPARE(s.widget.vectorDrawing()->count(), 0);
+        QCOMPARE(v->viewScale(), 1.0); // an empty drawing zooms to the neutral view
+
+        // Damaged bytes say so in the drawing area instead of leaving it blank; good ones clear it.
+        auto notice = [v] { return v->findChild<QLabel*>(QStringLiteral("damagedNotice")); };
+        QCOMPARE(notice(), nullptr);
+        s.drawset.m_drawing = wellBytes().left(wellBytes().size() / 2);
+        s.widget.setDrawset(&s.drawset);
+        QVERIFY(notice() && notice()->isVisible() && !notice()->text().isEmpty());
+        QCOMPARE(notice()->geometry(), v->rect());
+        s.drawset.m_drawing = wellBytes();
+        s.widget.setDrawset(&s.drawset);
+        QVERIFY(!notice()->isVisible());
+    }
+
+    void doubleClickZoomsOnlyWithMiddleButton_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("zooms");
+        QTest::newRow("middle") << int(Qt::MiddleButton) << true;
+        QTest::newRow("left") << int(Qt::LeftButton) << false;
+    }
+
+    void doubleClickZoomsOnlyWithMiddleButton()
+    {
+        QFETCH(int, button);
+        QFETCH(bool, zooms);
+        Shown s;
+        ZVectorDrawingEditor* v = s.widget.VDEditor();
+        const double fitted = v->viewScale();
+        s.zoomAway();
+        const double zoomed = v->viewScale();
+        QVERIFY(zoomed > fitted * 2);
+        QTest::mouseDClick(v, Qt::MouseButton(button), Qt::NoModifier, QPoint(200, 150));
+        QCOMPARE(v->viewScale(), zooms ? fitted : zoomed);
+    }
+
+    void fontRule_data()
+    {
+        QTest::addColumn<QString>("initial");     // file name of the default font, in the folder
+        QTest::addColumn<bool>("msyhInFolder");
+        QTest::addColumn<QString>("expected");    // "initial" or "msyh"
+        QTest::newRow("msyh beside it") << "wqy-microhei.ttc" << true << "msyh";
+        QTest::newRow("no msyh beside it") << "wqy-microhei.ttc" << false << "initial";
+        QTest::newRow("already msyh, mixed case") << "MsYh.TtC" << true << "initial";
+    }
+
+    void fontRule()
+    {
+        QFETCH(QString, initial);
+        QFETCH(bool, msyhInFolder);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString initialPath = dir.filePath(initial);
+        touch(initialPath);
+        if (msyhInFolder)
+            touch(dir.filePath(QStringLiteral("MSYH.TTC")));
+        ZVDInitialFont::set(initialPath);
+        OrbDrawsetParamsVDViewer viewer;
+        const QString want = expected == QLatin1String("msyh") ? QDir(dir.path()).absolutePath() + QStringLiteral("//MSYH.TTC")
+                                                               : initialPath;
+        QCOMPARE(viewer.defaultFont(), want);
+    }
+
     void cleanup() { ZVDInitialFont::set(QString()); }
-    void setupBuildsAViewerWithoutEditingAids();
-    void drawsetBeforeSetupIsOnlyStored();
-    void showsAndClearsTheDrawing();
-    void doubleClickZoomsOnlyWithMiddleButton_data();
-    void doubleClickZoomsOnlyWithMiddleButton();
-    void fontRule_data();
-    void fontRule();
 };
-
-void tst_OrbDrawsetViewWidget::setupBuildsAViewerWithoutEditingAids()
-{
-    OrbDrawsetViewWidget w;
-    QCOMPARE(w.VDEditor(), nullptr);
-    QCOMPARE(w.vectorDrawing(), nullptr);
-    w.setupUi();
-    auto* viewer = qobject_cast<OrbDrawsetParamsVDViewer*>(w.VDEditor());
-    QVERIFY(viewer);
-    QCOMPARE(w.vectorDrawing(), viewer->vectorDrawing());
-    QVERIFY(!viewer->gridFromStream());
-    QVERIFY(!viewer->insertPoint()->isVisible());
-    QVERIFY(!viewer->getViewer()->Options()->ViewAxesEnabled());
-    QVERIFY(!viewer->acceptMouseKeyInput());
-    QVERIFY(!viewer->saveSettings());
-    QVERIFY(viewer->getAttributes(QStringLiteral("query")).isEmpty());
-}
-
-void tst_OrbDrawsetViewWidget::drawsetBeforeSetupIsOnlyStored()
-{
-    FakeLog log;
-    FakeDrawsetType type(&log, QStringLiteral("t"), 5020);
-    FakeDrawset drawset(&log, &type, QStringLiteral("d"), 1);
-    drawset.m_drawing = wellBytes();
-    OrbDrawsetViewWidget w;
-    w.setDrawset(&drawset);
-    QCOMPARE(w.drawset(), &drawset);
-    w.setupUi();
-    QCOMPARE(w.vectorDrawing()->count(), 0);
-    w.setDrawset(&drawset);
-    QVERIFY(w.vectorDrawing()->count() > 0);
-}
-
-void tst_OrbDrawsetViewWidget::showsAndClearsTheDrawing()
-{
-    Shown s;
-    ZVectorDrawingEditor* v = s.widget.VDEditor();
-    QCOMPARE(s.widget.vectorDrawing()->count(), 4);
-    auto* text = dynamic_cast<ZVDText*>(s.widget.vectorDrawing()->find(kDepthText));
-    QVERIFY(text);
-    QCOMPARE(QString::fromStdWString(text->text()), QStringLiteral("2500"));
-    // Fitted: the whole drawing is inside the view.
-    const QRectF box = v->viewTransform().mapRect(s.widget.vectorDrawing()->boundingRect());
-    QVERIFY(QRectF(v->rect()).contains(box));
-    QVERIFY(box.width() > v->width() * 0.8 || box.height() > v->height() * 0.8);
-
-    s.zoomAway();
-    s.widget.setDrawset(nullptr);
-    QCOMPARE(s.widget.drawset(), nullptr);
-    QCOMPARE(s.widget.vectorDrawing()->count(), 0);
-    QCOMPARE(v->viewScale(), 1.0); // an empty drawing zooms to the neutral view
-
-    // Damaged bytes say so in the drawing area instead of leaving it blank; good ones clear it.
-    auto notice = [v] { return v->findChild<QLabel*>(QStringLiteral("damagedNotice")); };
-    QCOMPARE(notice(), nullptr);
-    s.drawset.m_drawing = wellBytes().left(wellBytes().size() / 2);
-    s.widget.setDrawset(&s.drawset);
-    QVERIFY(notice() && notice()->isVisible() && !notice()->text().isEmpty());
-    QCOMPARE(notice()->geometry(), v->rect());
-    s.drawset.m_drawing = wellBytes();
-    s.widget.setDrawset(&s.drawset);
-    QVERIFY(!notice()->isVisible());
-}
-
-void tst_OrbDrawsetViewWidget::doubleClickZoomsOnlyWithMiddleButton_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::addColumn<bool>("zooms");
-    QTest::newRow("middle") << int(Qt::MiddleButton) << true;
-    QTest::newRow("left") << int(Qt::LeftButton) << false;
-}
-
-void tst_OrbDrawsetViewWidget::doubleClickZoomsOnlyWithMiddleButton()
-{
-    QFETCH(int, button);
-    QFETCH(bool, zooms);
-    Shown s;
-    ZVectorDrawingEditor* v = s.widget.VDEditor();
-    const double fitted = v->viewScale();
-    s.zoomAway();
-    const double zoomed = v->viewScale();
-    QVERIFY(zoomed > fitted * 2);
-    QTest::mouseDClick(v, Qt::MouseButton(button), Qt::NoModifier, QPoint(200, 150));
-    QCOMPARE(v->viewScale(), zooms ? fitted : zoomed);
-}
-
-void tst_OrbDrawsetViewWidget::fontRule_data()
-{
-    QTest::addColumn<QString>("initial");     // file name of the default font, in the folder
-    QTest::addColumn<bool>("msyhInFolder");
-    QTest::addColumn<QString>("expected");    // "initial" or "msyh"
-    QTest::newRow("msyh beside it") << "wqy-microhei.ttc" << true << "msyh";
-    QTest::newRow("no msyh beside it") << "wqy-microhei.ttc" << false << "initial";
-    QTest::newRow("already msyh, mixed case") << "MsYh.TtC" << true << "initial";
-}
-
-void tst_OrbDrawsetViewWidget::fontRule()
-{
-    QFETCH(QString, initial);
-    QFETCH(bool, msyhInFolder);
-    QFETCH(QString, expected);
-    QTemporaryDir dir;
-    const QString initialPath = dir.filePath(initial);
-    touch(initialPath);
-    if (msyhInFolder)
-        touch(dir.filePath(QStringLiteral("MSYH.TTC")));
-    ZVDInitialFont::set(initialPath);
-    OrbDrawsetParamsVDViewer viewer;
-    const QString want = expected == QLatin1String("msyh") ? QDir(dir.path()).absolutePath() + QStringLiteral("//MSYH.TTC")
-                                                           : initialPath;
-    QCOMPARE(viewer.defaultFont(), want);
-}
 
 QTEST_MAIN(tst_OrbDrawsetViewWidget)
 #include "tst_orbdrawsetviewwidget.moc"

@@ -26,90 +26,64 @@ class tst_OrbVectorDrawingUtils : public QObject
 {
     Q_OBJECT
 private slots:
-    void xmlForm_data();
-    void xmlForm();
-    void loadEmptyClears();
-    void streamFormatsGiveTheSameBytes_data();
-    void streamFormatsGiveTheSameBytes();
-    void corruptBytesLeaveAnEmptyDrawing();
-};
-
-void tst_OrbVectorDrawingUtils::xmlForm_data()
-{
-    QTest::addColumn<QByteArray>("previous");
-    QTest::addColumn<bool>("flag");
-    QTest::newRow("non-empty array") << QByteArray(5000, 'Z') << false;
-    QTest::newRow("flag set") << QByteArray("old bytes") << true;
-}
-
-void tst_OrbVectorDrawingUtils::xmlForm()
-{
-    QFETCH(QByteArray, previous);
-    QFETCH(bool, flag);
-    ZVectorDrawing d;
-    fill(d);
-    QByteArray data = previous;
-    OrbVectorDrawingUtils::saveData(&d, data, vdsfXML, flag);
-
-    QVERIFY(!data.contains('Z'));
-    QVERIFY(!data.contains("old bytes"));
-    QDomDocument doc;
-    QString error;
-    QVERIFY2(doc.setContent(data, &error), qPrintable(error));
-    // Each entity is an element with its id.
-    const QDomNodeList children = doc.documentElement().childNodes();
-    QCOMPARE(children.count(), 3);
-    QCOMPARE(children.at(2).toElement().attribute(QStringLiteral("id")), QStringLiteral("3"));
-    QCOMPARE(children.at(2).toElement().attribute(QStringLiteral("text")), QStringLiteral("井深 <2500> & \"m\""));
-    QCOMPARE(doc.documentElement().hasAttribute(QStringLiteral("Version")), flag);
-}
-
-void tst_OrbVectorDrawingUtils::loadEmptyClears()
-{
-    ZVectorDrawing d;
-    fill(d);
-    OrbVectorDrawingUtils::loadData(&d, QByteArray());
-    QCOMPARE(d.count(), 0);
-    QCOMPARE(d.find(1), nullptr);
-}
-
-void tst_OrbVectorDrawingUtils::streamFormatsGiveTheSameBytes_data()
-{
-    QTest::addColumn<int>("format");
-    QTest::addColumn<bool>("flag");
-    QTest::newRow("2 false") << 2 << false;
-    QTest::newRow("99 true") << 99 << true;
-}
-
-void tst_OrbVectorDrawingUtils::streamFormatsGiveTheSameBytes()
-{
-    QFETCH(int, format);
-    QFETCH(bool, flag);
-    ZVectorDrawing d;
-    fill(d);
-    QByteArray reference("left over");
-    OrbVectorDrawingUtils::saveData(&d, reference, vdsfStream, false);
-    QByteArray data(100, 'q');
-    OrbVectorDrawingUtils::saveData(&d, data, EnVDSaveFormat(format), flag);
-    QCOMPARE(data, reference);
-}
-
-void tst_OrbVectorDrawingUtils::corruptBytesLeaveAnEmptyDrawing()
-{
-    ZVectorDrawing d;
-    fill(d);
-    QByteArray bytes;
-    OrbVectorDrawingUtils::saveData(&d, bytes, vdsfStream, false);
-    QByteArray xml;
-    OrbVectorDrawingUtils::saveData(&d, xml, vdsfXML, false);
-    for (const QByteArray& bad : {bytes.left(bytes.size() / 2), xml, QByteArray("\0", 1), bytes + "x"}) {
-        ZVectorDrawing target;
-        fill(target);
-        OrbVectorDrawingUtils::loadData(&target, bad);
-        QCOMPARE(target.count(), 0);
-        QCOMPARE(target.lastError(), QStringLiteral("Invalid Stream Format"));
+    void xmlForm_data()
+    {
+        QTest::addColumn<QByteArray>("previous");
+        QTest::addColumn<bool>("flag");
+        QTest::newRow("non-empty array") << QByteArray(5000, 'Z') << false;
+        QTest::newRow("flag set") << QByteArray("old bytes") << true;
     }
-}
+
+    void xmlForm()
+    {
+        QFETCH(QByteArray, previous);
+        QFETCH(bool, flag);
+        ZVectorDrawing d;
+        fill(d);
+        QByteArray data = previous;
+        OrbVectorDrawingUtils::saveData(&d, data, vdsfXML, flag);
+
+        QVERIFY(!data.contains('Z'));
+        QVERIFY(!data.contains("old bytes"));
+        QDomDocument doc;
+        QString error;
+        QVERIFY2(doc.setContent(data, &error), qPrintable(error));
+        // Each entity is an element with its id.
+        const QDomNodeList children = doc.documentElement().childNodes();
+        QCOMPARE(children.count(), 3);
+        QCOMPARE(children.at(2).toElement().attribute(QStringLiteral("id")), QStringLiteral("3"));
+        QCOMPARE(children.at(2).toElement().attribute(QStringLiteral("text")), QStringLiteral("井深 <2500> & \"m\""));
+        QCOMPARE(doc.documentElement().hasAttribute(QStringLiteral("Version")), flag);
+    }
+
+    // A format value other than XML writes the stream, the same bytes whatever the flag.
+    void streamFormatsGiveTheSameBytes()
+    {
+        ZVectorDrawing d;
+        fill(d);
+        QByteArray reference("left over");
+        OrbVectorDrawingUtils::saveData(&d, reference, vdsfStream, false);
+        QByteArray data(100, 'q');
+        OrbVectorDrawingUtils::saveData(&d, data, EnVDSaveFormat(99), true);
+        QCOMPARE(data, reference);
+    }
+
+    // Empty or corrupt bytes leave an empty drawing, never the previous one (each refusal of the
+    // engine's reader is pinned by tst_zvectordrawing).
+    void loadEmptyOrCorruptClears()
+    {
+        ZVectorDrawing d;
+        fill(d);
+        QByteArray bytes;
+        OrbVectorDrawingUtils::saveData(&d, bytes, vdsfStream, false);
+        for (const QByteArray& bad : {QByteArray(), bytes.left(bytes.size() / 2)}) {
+            ZVectorDrawing target;
+            fill(target);
+            QCOMPARE(OrbVectorDrawingUtils::loadData(&target, bad), bad.isEmpty()); // only corrupt bytes are damage
+            QCOMPARE(target.count(), 0);
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_OrbVectorDrawingUtils)
 #include "tst_orbvectordrawingutils.moc"

@@ -13,100 +13,93 @@ class tst_OrbFileUtils : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { orbfilefaults::reset(); }
-    void rounding_data();
-    void rounding();
-    void formatting_data();
-    void formatting();
-    void copyFile_data();
-    void copyFile();
-};
+    void rounding_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("binary half up") << 2.675 << 2 << 2.68;
+        QTest::newRow("negative half away from zero") << -2.5 << 0 << -3.0;
+        QTest::newRow("negative decimals as zero") << 7.6 << -3 << 8.0;
+    }
 
-void tst_OrbFileUtils::rounding_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<double>("expected");
-    QTest::newRow("binary half up") << 2.675 << 2 << 2.68;
-    QTest::newRow("negative half away from zero") << -2.5 << 0 << -3.0;
-    QTest::newRow("1.005") << 1.005 << 2 << 1.01;
-    QTest::newRow("negative decimals as zero") << 7.6 << -3 << 8.0;
-}
+    void rounding()
+    {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(double, expected);
+        QCOMPARE(fRound(value, decimals, 1e-12), expected);
+    }
 
-void tst_OrbFileUtils::rounding()
-{
-    QFETCH(double, value);
-    QFETCH(int, decimals);
-    QFETCH(double, expected);
-    QCOMPARE(fRound(value, decimals, 1e-12), expected);
-}
+    void formatting_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<bool>("trim");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("fixed places") << 12.3 << 2 << false << QStringLiteral("12.30");
+        QTest::newRow("trimmed") << 12.30 << 2 << true << QStringLiteral("12.3");
+        QTest::newRow("trimmed to integer") << 12.0 << 3 << true << QStringLiteral("12");
+        QTest::newRow("no negative zero") << -0.001 << 2 << false << QStringLiteral("0.00");
+    }
 
-void tst_OrbFileUtils::formatting_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<bool>("trim");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("fixed places") << 12.3 << 2 << false << QStringLiteral("12.30");
-    QTest::newRow("trimmed") << 12.30 << 2 << true << QStringLiteral("12.3");
-    QTest::newRow("trimmed to integer") << 12.0 << 3 << true << QStringLiteral("12");
-    QTest::newRow("no negative zero") << -0.001 << 2 << false << QStringLiteral("0.00");
-}
+    void formatting()
+    {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(bool, trim);
+        QFETCH(QString, expected);
+        QCOMPARE(orbstrcommon::doubleToStr(value, decimals, trim), expected);
+    }
 
-void tst_OrbFileUtils::formatting()
-{
-    QFETCH(double, value);
-    QFETCH(int, decimals);
-    QFETCH(bool, trim);
-    QFETCH(QString, expected);
-    QCOMPARE(orbstrcommon::doubleToStr(value, decimals, trim), expected);
-}
+    void copyFile_data()
+    {
+        QTest::addColumn<bool>("targetExists");
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<bool>("fault");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("new target") << false << false << false << true;
+        QTest::newRow("existing, no overwrite") << true << false << false << false;
+        QTest::newRow("existing, overwrite") << true << true << false << true;
+        QTest::newRow("injected failure") << false << true << true << false;
+    }
 
-void tst_OrbFileUtils::copyFile_data()
-{
-    QTest::addColumn<bool>("targetExists");
-    QTest::addColumn<bool>("overwrite");
-    QTest::addColumn<bool>("fault");
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("new target") << false << false << false << true;
-    QTest::newRow("existing, no overwrite") << true << false << false << false;
-    QTest::newRow("existing, overwrite") << true << true << false << true;
-    QTest::newRow("injected failure") << false << true << true << false;
-}
-
-void tst_OrbFileUtils::copyFile()
-{
-    QFETCH(bool, targetExists);
-    QFETCH(bool, overwrite);
-    QFETCH(bool, fault);
-    QFETCH(bool, ok);
-    QTemporaryDir dir;
-    const QString src = dir.filePath(QStringLiteral("a.db")), dst = dir.filePath(QStringLiteral("b.db"));
-    QFile s(src);
-    QVERIFY(s.open(QIODevice::WriteOnly));
-    s.write(QByteArray(100000, 'x'));
-    s.close();
-    if (targetExists) {
+    void copyFile()
+    {
+        QFETCH(bool, targetExists);
+        QFETCH(bool, overwrite);
+        QFETCH(bool, fault);
+        QFETCH(bool, ok);
+        QTemporaryDir dir;
+        const QString src = dir.filePath(QStringLiteral("a.db")), dst = dir.filePath(QStringLiteral("b.db"));
+        QFile s(src);
+        QVERIFY(s.open(QIODevice::WriteOnly));
+        s.write(QByteArray(100000, 'x'));
+        s.close();
+        if (targetExists) {
+            QFile t(dst);
+            QVERIFY(t.open(QIODevice::WriteOnly));
+            t.write("old");
+        }
+        if (fault)
+            orbfilefaults::failNext(orbfilefaults::Op::Copy);
+        QCOMPARE(::copyFile(src, dst, overwrite), ok);
         QFile t(dst);
-        QVERIFY(t.open(QIODevice::WriteOnly));
-        t.write("old");
+        if (ok) {
+            QVERIFY(t.open(QIODevice::ReadOnly));
+            QCOMPARE(t.readAll(), QByteArray(100000, 'x'));
+        } else if (targetExists) {
+            QVERIFY(t.open(QIODevice::ReadOnly));
+            QCOMPARE(t.readAll(), QByteArray("old")); // untouched
+        } else {
+            QVERIFY(!t.exists()); // nothing partial left behind
+        }
+        // A fault is used up by one call.
+        QCOMPARE(::copyFile(src, dir.filePath(QStringLiteral("c.db")), false), true);
     }
-    if (fault)
-        orbfilefaults::failNext(orbfilefaults::Op::Copy);
-    QCOMPARE(::copyFile(src, dst, overwrite), ok);
-    QFile t(dst);
-    if (ok) {
-        QVERIFY(t.open(QIODevice::ReadOnly));
-        QCOMPARE(t.readAll(), QByteArray(100000, 'x'));
-    } else if (targetExists) {
-        QVERIFY(t.open(QIODevice::ReadOnly));
-        QCOMPARE(t.readAll(), QByteArray("old")); // untouched
-    } else {
-        QVERIFY(!t.exists()); // nothing partial left behind
-    }
-    // A fault is used up by one call.
-    QCOMPARE(::copyFile(src, dir.filePath(QStringLiteral("c.db")), false), true);
-}
+
+    void cleanup() { orbfilefaults::reset(); }
+};
 
 QTEST_GUILESS_MAIN(tst_OrbFileUtils)
 #include "tst_orbfileutils.moc"

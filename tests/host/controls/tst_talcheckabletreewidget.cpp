@@ -32,135 +32,123 @@ class tst_TalCheckableTreeWidget : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void clicks_data();
-    void clicks();
-    void codeChanges_data();
-    void codeChanges();
-    void otherCheckColumn();
+    void init()
+    {
+        qRegisterMetaType<QTreeWidgetItem*>();
+        m_tree = new TalCheckableTreeWidget;
+        auto* root = new QTreeWidgetItem(m_tree, QStringList{QStringLiteral("root")});
+        root->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        root->setCheckState(0, Qt::Checked);
+        QTreeWidgetItem* a = checkable(root, QStringLiteral("A"));
+        checkable(a, QStringLiteral("a1"));
+        checkable(a, QStringLiteral("a2"));
+        checkable(a, QStringLiteral("a3"));
+        QTreeWidgetItem* b = checkable(root, QStringLiteral("B"));
+        checkable(b, QStringLiteral("b1"));
+        checkable(root, QStringLiteral("C")); // a type without drawsets
+        m_tree->expandAll();
+        m_tree->resize(300, 400);
+        m_tree->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_tree));
+        QCOMPARE(states(), QStringLiteral("CCCCCCCC"));
+    }
+
+    void cleanup()
+    {
+        delete m_tree; // with items: their deletion must not reach the destroyed tree
+        m_tree = nullptr;
+    }
+
+    void clicks_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("expected"); // root A a1 a2 a3 B b1 C
+
+        QTest::newRow("one leaf makes its ancestors partial") << QStringList{"a1"} << "PPUCCCCC";
+        QTest::newRow("a type takes all its drawsets") << QStringList{"A"} << "PUUUUCCC";
+        QTest::newRow("every child off turns the parent off") << QStringList{"a1", "a2", "a3"} << "PUUUUCCC";
+        QTest::newRow("and back on") << QStringList{"a1", "a2", "a3", "a3", "a2", "a1"} << "CCCCCCCC";
+    }
+
+    void clicks()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, expected);
+        for (const QString& name : clicks) {
+            QTreeWidgetItem* it = item(name);
+            QVERIFY2(it, qPrintable(name));
+            clickCheckBox(it);
+        }
+        QCOMPARE(states(), expected);
+    }
+
+    void codeChanges_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("expected");
+
+        // Partial by code says nothing about which children are meant: they stay.
+        QTest::newRow("partial type keeps its children") << "A" << int(Qt::PartiallyChecked) << "PPCCCCCC";
+    }
+
+    void codeChanges()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, state);
+        QFETCH(QString, expected);
+        item(name)->setCheckState(0, Qt::CheckState(state));
+        QCOMPARE(states(), expected);
+    }
+
+    void otherCheckColumn()
+    {
+        TalCheckableTreeWidget tree(nullptr, 1);
+        tree.setColumnCount(2);
+        auto* parent = new QTreeWidgetItem(&tree, QStringList{"p", "p"});
+        auto* child = new QTreeWidgetItem(parent, QStringList{"c", "c"});
+        for (QTreeWidgetItem* it : {parent, child}) {
+            it->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+            it->setCheckState(0, Qt::Checked);
+            it->setCheckState(1, Qt::Checked);
+        }
+        child->setCheckState(0, Qt::Unchecked);
+        QCOMPARE(parent->checkState(0), Qt::Checked);
+        parent->setCheckState(1, Qt::Unchecked);
+        QCOMPARE(child->checkState(1), Qt::Unchecked);
+        QCOMPARE(child->checkState(0), Qt::Unchecked);
+        QCOMPARE(parent->checkState(0), Qt::Checked);
+    }
 
 private:
-    QTreeWidgetItem* item(const QString& name) const;
+    QTreeWidgetItem* item(const QString& name) const
+    {
+        const QList<QTreeWidgetItem*> found = m_tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
+        return found.isEmpty() ? nullptr : found.first();
+    }
+
     // "root A a1 a2 a3 B b1 C" in tree order, one letter per item: C, U or P.
-    QString states() const;
-    void clickCheckBox(QTreeWidgetItem* it);
+    QString states() const
+    {
+        QString out;
+        for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
+            out += QLatin1Char(stateChar((*it)->checkState(0)));
+        return out;
+    }
+
+    void clickCheckBox(QTreeWidgetItem* it)
+    {
+        QStyleOptionViewItem option;
+        option.initFrom(m_tree->viewport());
+        option.rect = m_tree->visualItemRect(it);
+        option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+        const QRect box = m_tree->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, m_tree);
+        QVERIFY(box.isValid());
+        QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
+    }
 
     TalCheckableTreeWidget* m_tree = nullptr;
 };
-
-void tst_TalCheckableTreeWidget::init()
-{
-    qRegisterMetaType<QTreeWidgetItem*>();
-    m_tree = new TalCheckableTreeWidget;
-    auto* root = new QTreeWidgetItem(m_tree, QStringList{QStringLiteral("root")});
-    root->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-    root->setCheckState(0, Qt::Checked);
-    QTreeWidgetItem* a = checkable(root, QStringLiteral("A"));
-    checkable(a, QStringLiteral("a1"));
-    checkable(a, QStringLiteral("a2"));
-    checkable(a, QStringLiteral("a3"));
-    QTreeWidgetItem* b = checkable(root, QStringLiteral("B"));
-    checkable(b, QStringLiteral("b1"));
-    checkable(root, QStringLiteral("C")); // a type without drawsets
-    m_tree->expandAll();
-    m_tree->resize(300, 400);
-    m_tree->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_tree));
-    QCOMPARE(states(), QStringLiteral("CCCCCCCC"));
-}
-
-void tst_TalCheckableTreeWidget::cleanup()
-{
-    delete m_tree; // with items: their deletion must not reach the destroyed tree
-    m_tree = nullptr;
-}
-
-QTreeWidgetItem* tst_TalCheckableTreeWidget::item(const QString& name) const
-{
-    const QList<QTreeWidgetItem*> found = m_tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
-QString tst_TalCheckableTreeWidget::states() const
-{
-    QString out;
-    for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
-        out += QLatin1Char(stateChar((*it)->checkState(0)));
-    return out;
-}
-
-void tst_TalCheckableTreeWidget::clickCheckBox(QTreeWidgetItem* it)
-{
-    QStyleOptionViewItem option;
-    option.initFrom(m_tree->viewport());
-    option.rect = m_tree->visualItemRect(it);
-    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
-    const QRect box = m_tree->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, m_tree);
-    QVERIFY(box.isValid());
-    QTest::mouseClick(m_tree->viewport(), Qt::LeftButton, Qt::NoModifier, box.center());
-}
-
-void tst_TalCheckableTreeWidget::clicks_data()
-{
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QString>("expected"); // root A a1 a2 a3 B b1 C
-
-    QTest::newRow("one leaf makes its ancestors partial") << QStringList{"a1"} << "PPUCCCCC";
-    QTest::newRow("a type takes all its drawsets") << QStringList{"A"} << "PUUUUCCC";
-    QTest::newRow("every child off turns the parent off") << QStringList{"a1", "a2", "a3"} << "PUUUUCCC";
-    QTest::newRow("and back on") << QStringList{"a1", "a2", "a3", "a3", "a2", "a1"} << "CCCCCCCC";
-}
-
-void tst_TalCheckableTreeWidget::clicks()
-{
-    QFETCH(QStringList, clicks);
-    QFETCH(QString, expected);
-    for (const QString& name : clicks) {
-        QTreeWidgetItem* it = item(name);
-        QVERIFY2(it, qPrintable(name));
-        clickCheckBox(it);
-    }
-    QCOMPARE(states(), expected);
-}
-
-void tst_TalCheckableTreeWidget::codeChanges_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("state");
-    QTest::addColumn<QString>("expected");
-
-    // Partial by code says nothing about which children are meant: they stay.
-    QTest::newRow("partial type keeps its children") << "A" << int(Qt::PartiallyChecked) << "PPCCCCCC";
-}
-
-void tst_TalCheckableTreeWidget::codeChanges()
-{
-    QFETCH(QString, name);
-    QFETCH(int, state);
-    QFETCH(QString, expected);
-    item(name)->setCheckState(0, Qt::CheckState(state));
-    QCOMPARE(states(), expected);
-}
-
-void tst_TalCheckableTreeWidget::otherCheckColumn()
-{
-    TalCheckableTreeWidget tree(nullptr, 1);
-    tree.setColumnCount(2);
-    auto* parent = new QTreeWidgetItem(&tree, QStringList{"p", "p"});
-    auto* child = new QTreeWidgetItem(parent, QStringList{"c", "c"});
-    for (QTreeWidgetItem* it : {parent, child}) {
-        it->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-        it->setCheckState(0, Qt::Checked);
-        it->setCheckState(1, Qt::Checked);
-    }
-    child->setCheckState(0, Qt::Unchecked);
-    QCOMPARE(parent->checkState(0), Qt::Checked);
-    parent->setCheckState(1, Qt::Unchecked);
-    QCOMPARE(child->checkState(1), Qt::Unchecked);
-    QCOMPARE(child->checkState(0), Qt::Unchecked);
-    QCOMPARE(parent->checkState(0), Qt::Checked);
-}
 
 QTEST_MAIN(tst_TalCheckableTreeWidget)
 #include "tst_talcheckabletreewidget.moc"

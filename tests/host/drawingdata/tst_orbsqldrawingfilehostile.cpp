@@ -11,6 +11,7 @@
 #include "drawingdata/orbkeyvaluelist.h"
 #include "drawingdata/orbsqldrawingfile.h"
 #include "sample/orbdrawingfilebuilder.h"
+#include "sample/orbdrawsetwalk.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -67,18 +68,9 @@ OrbParamDef param(const QString& code, const QString& formula, const QString& va
     return p;
 }
 
-QList<IOrbDrawset*> drawsetsOf(IOrbDrawingFile* file)
-{
-    QList<IOrbDrawsetType*> types;
-    file->drawsetTypes()->getAll(types, true);
-    QList<IOrbDrawset*> out;
-    if (!types.isEmpty())
-        file->drawsets()->getByType(out, types.first());
-    return out;
-}
 } // namespace
 
-class TstOrbSqlDrawingFileHostile : public QObject
+class tst_OrbSqlDrawingFileHostile : public QObject
 {
     Q_OBJECT
 
@@ -139,7 +131,7 @@ private slots:
         QVERIFY(craft(path, {drawset(QStringLiteral("one"), 1), wide}));
         auto file = OrbSqlDrawingFile::open(path, OrbSqlDrawingFile::OpenMode::ReadWrite, nullptr);
         QVERIFY(file);
-        const QList<IOrbDrawset*> drawsets = drawsetsOf(file.data());
+        const QList<IOrbDrawset*> drawsets = orbdrawsetwalk::drawsets(file.data());
         QCOMPARE(drawsets.size(), 2);
         QCOMPARE(file->findDrawset(kWideId), drawsets.at(1));
         OrbDrawsetDef one, read;
@@ -173,7 +165,7 @@ private slots:
         QVERIFY(craft(path, {drawset(QStringLiteral("a"), 0, items.join(QLatin1Char(';')) + QStringLiteral(";k5=x"))}));
         auto file = OrbSqlDrawingFile::open(path, OrbSqlDrawingFile::OpenMode::ReadOnly, nullptr);
         QVERIFY(file);
-        OrbKeyValueList* keys = drawsetsOf(file.data()).first()->keyValues();
+        OrbKeyValueList* keys = orbdrawsetwalk::drawsets(file.data()).first()->keyValues();
         QCOMPARE(keys->count(), count);
         QCOMPARE(keys->keys().mid(4, 2), (QStringList{QStringLiteral("k4"), QStringLiteral("k5")}));
         QCOMPARE(keys->getValue(QStringLiteral("k5")).toString(), QStringLiteral("x"));
@@ -209,7 +201,7 @@ private slots:
         auto file = OrbSqlDrawingFile::open(path, OrbSqlDrawingFile::OpenMode::ReadOnly, nullptr);
         QVERIFY(file);
         OrbFormulaProcessor processor;
-        processor.setDrawset(drawsetsOf(file.data()).first());
+        processor.setDrawset(orbdrawsetwalk::drawsets(file.data()).first());
         processor.open();
         QSignalSpy debug(&processor, &OrbDrawingInfoProcessor::onOutputDebugInfo);
         processor.calculate();
@@ -240,7 +232,7 @@ private slots:
         QString error;
         auto file = OrbSqlDrawingFile::open(path, OrbSqlDrawingFile::OpenMode::ReadWrite, &error);
         QVERIFY2(file, qPrintable(error));
-        const QList<IOrbDrawset*> drawsets = drawsetsOf(file.data());
+        const QList<IOrbDrawset*> drawsets = orbdrawsetwalk::drawsets(file.data());
         QCOMPARE(drawsets.size(), 2);
         QCOMPARE(drawsets.at(0)->vectorDrawingData(), small.drawing);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read:.*malformed")));
@@ -251,5 +243,5 @@ private:
     QTemporaryDir m_dir;
 };
 
-QTEST_MAIN(TstOrbSqlDrawingFileHostile)
+QTEST_MAIN(tst_OrbSqlDrawingFileHostile)
 #include "tst_orbsqldrawingfilehostile.moc"

@@ -84,150 +84,141 @@ class tst_OrbCustomVectorDrawingEditor : public QObject
 {
     Q_OBJECT
 private slots:
-    void commit_data();
-    void commit();
-    void refusal_data();
-    void refusal();
-    void hoverLeavesWithTheView_data();
-    void hoverLeavesWithTheView();
-    void editorShowsTheWholeValue();
-    void tipStandsAboveTheValue();
-};
-
-void tst_OrbCustomVectorDrawingEditor::commit_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<qint64>("openAfter");
-    const QStringList saved{"canEditorHide(1, 5 )", "adjustEditorValue(1,5)", "saveEditorValue(1,5.0)"};
-    QTest::newRow("Enter") << "enter" << saved << qint64(-1);
-    QTest::newRow("click elsewhere") << "click" << saved << qint64(-1);
-    QTest::newRow("Tab moves on") << "tab" << saved << qint64(2);
-    QTest::newRow("Escape") << "escape" << QStringList() << qint64(-1);
-}
-
-void tst_OrbCustomVectorDrawingEditor::commit()
-{
-    QFETCH(QString, how);
-    QFETCH(QStringList, calls);
-    QFETCH(qint64, openAfter);
-    View v;
-    QVERIFY(v.editor.save()); // nothing open
-    v.click(v.at(1));
-    QLineEdit* edit = v.lineEdit();
-    QVERIFY(edit);
-    QTest::keyClicks(edit, QStringLiteral(" 5 "));
-    if (how == "enter")
-        QTest::keyClick(edit, Qt::Key_Return);
-    else if (how == "tab")
-        QTest::keyClick(edit, Qt::Key_Tab);
-    else if (how == "escape")
-        QTest::keyClick(edit, Qt::Key_Escape);
-    else if (how == "click")
-        v.click(QPoint(5, 5));
-    else
-        QVERIFY(v.editor.save());
-    QCOMPARE(v.service.calls, calls);
-    QCOMPARE(v.editor.editingVDID(), openAfter);
-    if (openAfter != -1)
-        QCOMPARE(v.lineEdit()->text(), QStringLiteral("v2"));
-    else
-        QVERIFY(!v.lineEdit());
-}
-
-void tst_OrbCustomVectorDrawingEditor::refusal_data()
-{
-    QTest::addColumn<bool>("hide");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("saves");
-    QTest::newRow("canEditorHide refuses") << false << "Too deep" << 0;
-    QTest::newRow("saveEditorValue refuses") << true << "The value was not saved." << 1;
-}
-
-void tst_OrbCustomVectorDrawingEditor::refusal()
-{
-    QFETCH(bool, hide);
-    QFETCH(QString, message);
-    QFETCH(int, saves);
-    View v;
-    v.service.hide = hide;
-    v.service.saved = false;
-    v.click(v.at(1));
-    QTest::keyClicks(v.lineEdit(), QStringLiteral("99"));
-    QTest::keyClick(v.lineEdit(), Qt::Key_Return);
-    QVERIFY(v.lineEdit());
-    QCOMPARE(v.editor.editingVDID(), qint64(1));
-    QVERIFY(v.message() && v.message()->isVisible());
-    QCOMPARE(v.message()->text(), message);
-    QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(v.service.calls.filter("saveEditorValue").size(), saves);
-    // Neither a click elsewhere nor save() gets past the refusal.
-    v.click(v.at(2));
-    QVERIFY(!v.editor.save());
-    QCOMPARE(v.editor.editingVDID(), qint64(1));
-    // Typing hides the message; Escape gives up.
-    QTest::keyClick(v.lineEdit(), Qt::Key_1);
-    QVERIFY(!v.message()->isVisible());
-    QTest::keyClick(v.lineEdit(), Qt::Key_Escape);
-    QVERIFY(!v.editor.isEditorOpen());
-}
-
-void tst_OrbCustomVectorDrawingEditor::hoverLeavesWithTheView_data()
-{
-    QTest::addColumn<bool>("newDrawing");
-    QTest::newRow("refit after a resize (start-up layout)") << false;
-    QTest::newRow("the text moves in a reloaded drawing") << true;
-}
-
-// A still mouse: when the view changes under it, the value it left is no longer highlighted.
-void tst_OrbCustomVectorDrawingEditor::hoverLeavesWithTheView()
-{
-    QFETCH(bool, newDrawing);
-    View v;
-    const QPoint mouse = v.at(2);
-    v.move(mouse);
-    QCOMPARE(v.editor.hoverVDID(), qint64(2));
-    if (newDrawing) {
-        static_cast<ZVDText*>(v.editor.vectorDrawing()->find(2))->position = QPointF(60, 40);
-        v.editor.vectorDrawing()->notifyChanged();
-    } else {
-        v.editor.resize(900, 700);
-        v.editor.zoomAll();
+    void commit_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<qint64>("openAfter");
+        const QStringList saved{"canEditorHide(1, 5 )", "adjustEditorValue(1,5)", "saveEditorValue(1,5.0)"};
+        QTest::newRow("Enter") << "enter" << saved << qint64(-1);
+        QTest::newRow("click elsewhere") << "click" << saved << qint64(-1);
+        QTest::newRow("Tab moves on") << "tab" << saved << qint64(2);
+        QTest::newRow("Escape") << "escape" << QStringList() << qint64(-1);
     }
-    QVERIFY(!v.editor.entityScreenRect(v.editor.vectorDrawing()->find(2)).adjusted(-8, -8, 8, 8).contains(mouse));
-    QCOMPARE(v.editor.hoverVDID(), qint64(-1));
-    const QImage image = v.editor.grab().toImage();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            QVERIFY(image.pixel(x, y) != QColor(255, 236, 160).rgb());
-}
 
-void tst_OrbCustomVectorDrawingEditor::editorShowsTheWholeValue()
-{
-    View v;
-    v.click(v.at(1));
-    QLineEdit* edit = v.lineEdit();
-    QVERIFY(edit);
-    QTest::keyClicks(edit, QStringLiteral("C12@200 HRB400"));
-    // The whole value fits beside the frame (2 px) and text margin (2 px) on each side.
-    QVERIFY(edit->width() >= QFontMetrics(edit->font()).horizontalAdvance(edit->text()) + 8);
-    QVERIFY(v.editor.rect().contains(edit->geometry()));
-}
+    void commit()
+    {
+        QFETCH(QString, how);
+        QFETCH(QStringList, calls);
+        QFETCH(qint64, openAfter);
+        View v;
+        QVERIFY(v.editor.save()); // nothing open
+        v.click(v.at(1));
+        QLineEdit* edit = v.lineEdit();
+        QVERIFY(edit);
+        QTest::keyClicks(edit, QStringLiteral(" 5 "));
+        if (how == "enter")
+            QTest::keyClick(edit, Qt::Key_Return);
+        else if (how == "tab")
+            QTest::keyClick(edit, Qt::Key_Tab);
+        else if (how == "escape")
+            QTest::keyClick(edit, Qt::Key_Escape);
+        else if (how == "click")
+            v.click(QPoint(5, 5));
+        else
+            QVERIFY(v.editor.save());
+        QCOMPARE(v.service.calls, calls);
+        QCOMPARE(v.editor.editingVDID(), openAfter);
+        if (openAfter != -1)
+            QCOMPARE(v.lineEdit()->text(), QStringLiteral("v2"));
+        else
+            QVERIFY(!v.lineEdit());
+    }
 
-// The tip would otherwise sit below the value, over the label a drawing puts there.
-void tst_OrbCustomVectorDrawingEditor::tipStandsAboveTheValue()
-{
-    View v;
-    v.editor.move(0, 200);
-    v.move(v.at(2));
-    QWidget* tip = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->inherits("QTipLabel") && w->isVisible())
-            tip = w;
-    QVERIFY(tip);
-    const QRect text = v.editor.entityScreenRect(v.editor.vectorDrawing()->find(2));
-    QVERIFY(tip->frameGeometry().bottom() < v.editor.mapToGlobal(text.topLeft()).y());
-}
+    void refusal_data()
+    {
+        QTest::addColumn<bool>("hide");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("saves");
+        QTest::newRow("canEditorHide refuses") << false << "Too deep" << 0;
+        QTest::newRow("saveEditorValue refuses") << true << "The value was not saved." << 1;
+    }
+
+    void refusal()
+    {
+        QFETCH(bool, hide);
+        QFETCH(QString, message);
+        QFETCH(int, saves);
+        View v;
+        v.service.hide = hide;
+        v.service.saved = false;
+        v.click(v.at(1));
+        QTest::keyClicks(v.lineEdit(), QStringLiteral("99"));
+        QTest::keyClick(v.lineEdit(), Qt::Key_Return);
+        QVERIFY(v.lineEdit());
+        QCOMPARE(v.editor.editingVDID(), qint64(1));
+        QVERIFY(v.message() && v.message()->isVisible());
+        QCOMPARE(v.message()->text(), message);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(v.service.calls.filter("saveEditorValue").size(), saves);
+        // Neither a click elsewhere nor save() gets past the refusal.
+        v.click(v.at(2));
+        QVERIFY(!v.editor.save());
+        QCOMPARE(v.editor.editingVDID(), qint64(1));
+        // Typing hides the message; Escape gives up.
+        QTest::keyClick(v.lineEdit(), Qt::Key_1);
+        QVERIFY(!v.message()->isVisible());
+        QTest::keyClick(v.lineEdit(), Qt::Key_Escape);
+        QVERIFY(!v.editor.isEditorOpen());
+    }
+
+    void hoverLeavesWithTheView_data()
+    {
+        QTest::addColumn<bool>("newDrawing");
+        QTest::newRow("refit after a resize (start-up layout)") << false;
+        QTest::newRow("the text moves in a reloaded drawing") << true;
+    }
+
+    // A still mouse: when the view changes under it, the value it left is no longer highlighted.
+    void hoverLeavesWithTheView()
+    {
+        QFETCH(bool, newDrawing);
+        View v;
+        const QPoint mouse = v.at(2);
+        v.move(mouse);
+        QCOMPARE(v.editor.hoverVDID(), qint64(2));
+        if (newDrawing) {
+            static_cast<ZVDText*>(v.editor.vectorDrawing()->find(2))->position = QPointF(60, 40);
+            v.editor.vectorDrawing()->notifyChanged();
+        } else {
+            v.editor.resize(900, 700);
+            v.editor.zoomAll();
+        }
+        QVERIFY(!v.editor.entityScreenRect(v.editor.vectorDrawing()->find(2)).adjusted(-8, -8, 8, 8).contains(mouse));
+        QCOMPARE(v.editor.hoverVDID(), qint64(-1));
+        const QImage image = v.editor.grab().toImage();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                QVERIFY(image.pixel(x, y) != QColor(255, 236, 160).rgb());
+    }
+
+    void editorShowsTheWholeValue()
+    {
+        View v;
+        v.click(v.at(1));
+        QLineEdit* edit = v.lineEdit();
+        QVERIFY(edit);
+        QTest::keyClicks(edit, QStringLiteral("C12@200 HRB400"));
+        // The whole value fits beside the frame (2 px) and text margin (2 px) on each side.
+        QVERIFY(edit->width() >= QFontMetrics(edit->font()).horizontalAdvance(edit->text()) + 8);
+        QVERIFY(v.editor.rect().contains(edit->geometry()));
+    }
+
+    // Below the value, where Qt puts tips, the tip would hide the label a drawing puts there.
+    void tipStandsAboveTheValue()
+    {
+        View v;
+        v.editor.move(0, 200);
+        v.move(v.at(2));
+        QWidget* tip = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->inherits("QTipLabel") && w->isVisible())
+                tip = w;
+        QVERIFY(tip);
+        const QRect text = v.editor.entityScreenRect(v.editor.vectorDrawing()->find(2));
+        QVERIFY(tip->frameGeometry().bottom() < v.editor.mapToGlobal(text.topLeft()).y());
+    }
+};
 
 QTEST_MAIN(tst_OrbCustomVectorDrawingEditor)
 #include "tst_orbcustomvectordrawingeditor.moc"

@@ -104,109 +104,91 @@ class tst_ZVectorDrawing : public QObject
 {
     Q_OBJECT
 private slots:
-    void roundTrip_data();
-    void roundTrip();
-    void cutAtEveryByteIsRefused();
-    void hostileStreams_data();
-    void hostileStreams();
-};
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::newRow("empty") << 0;
+        QTest::newRow("every kind") << 1;
+        QTest::newRow("edge values") << 2;
+    }
 
-void tst_ZVectorDrawing::roundTrip_data()
-{
-    QTest::addColumn<int>("which");
-    QTest::newRow("empty") << 0;
-    QTest::newRow("every kind") << 1;
-    QTest::newRow("edge values") << 2;
-}
+    void roundTrip()
+    {
+        QFETCH(int, which);
+        ZVectorDrawing d;
+        if (which == 1)
+            fillSample(d);
+        if (which == 2) {
+            d.add(new ZVDPolyline(-7, {}, false));
+            d.add(new ZVDText(std::numeric_limits<int>::max(), QPointF(-1e11, 1e-300), 1e-9,
+                              L"\U0001F600 emoji, \"quotes\" <tag> &amp; 中文", 0));
+            d.add(new ZVDText(std::numeric_limits<int>::min(), QPointF(0.1, 0.2), 3, L"", Qt::AlignCenter));
+            d.add(new ZVDArc(9, QPointF(), 0, -720, 1080));
+            d.setGridSpacing(250);
+        }
+        const std::string first = save(d);
+        ZVectorDrawing back;
+        QVERIFY2(load(back, first), qPrintable(back.lastError()));
+        QVERIFY(back.lastError().isEmpty());
+        QCOMPARE(back.count(), d.count());
+        // Saving is deterministic, so equal bytes mean every field came back.
+        QCOMPARE(save(back), first);
+    }
 
-void tst_ZVectorDrawing::roundTrip()
-{
-    QFETCH(int, which);
-    ZVectorDrawing d;
-    if (which == 1)
+    void cutAtEveryByteIsRefused()
+    {
+        ZVectorDrawing d;
         fillSample(d);
-    if (which == 2) {
-        d.add(new ZVDPolyline(-7, {}, false));
-        d.add(new ZVDText(std::numeric_limits<int>::max(), QPointF(-1e11, 1e-300), 1e-9,
-                          L"\U0001F600 emoji, \"quotes\" <tag> &amp; 中文", 0));
-        d.add(new ZVDText(std::numeric_limits<int>::min(), QPointF(0.1, 0.2), 3, L"", Qt::AlignCenter));
-        d.add(new ZVDArc(9, QPointF(), 0, -720, 1080));
-        d.setGridSpacing(250);
+        const std::string bytes = save(d);
+        for (size_t n = 0; n < bytes.size(); ++n) {
+            expectRefused(d, bytes.substr(0, n));
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QStringLiteral("stream cut at %1 of %2 bytes").arg(n).arg(bytes.size())));
+        }
     }
-    const std::string first = save(d);
-    ZVectorDrawing back;
-    QVERIFY2(load(back, first), qPrintable(back.lastError()));
-    QVERIFY(back.lastError().isEmpty());
-    QCOMPARE(back.count(), d.count());
-    // Saving is deterministic, so equal bytes mean every field came back.
-    QCOMPARE(save(back), first);
-}
 
-void tst_ZVectorDrawing::cutAtEveryByteIsRefused()
-{
-    ZVectorDrawing d;
-    fillSample(d);
-    const std::string bytes = save(d);
-    for (size_t n = 0; n < bytes.size(); ++n) {
-        expectRefused(d, bytes.substr(0, n));
-        if (QTest::currentTestFailed())
-            QFAIL(qPrintable(QStringLiteral("stream cut at %1 of %2 bytes").arg(n).arg(bytes.size())));
+    void hostileStreams_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("valid");
+        auto row = [](const char* name, const std::string& s, bool valid = false) {
+            QTest::newRow(name) << QByteArray::fromStdString(s) << valid;
+        };
+        row("valid", Bytes().header().u32(2).raw(lineRecord(1)).raw(lineRecord(2)).sealed(), true);
+        row("wrong tag", Bytes().str("QuillmarkVectorDrawinG").str("Version").str("3.5").f64(0).u32(0).sealed());
+        row("unknown version", Bytes().header("9.9").u32(0).sealed());
+        row("tag length huge", Bytes().u32(0xFFFFFFF0u).raw("Quill").sealed());
+        row("count beyond bytes", Bytes().header().u32(0xFFFFFFFFu).raw(lineRecord(1)).sealed());
+        row("record length beyond bytes", Bytes().header().u32(1).u8(1).u32(0x7FFFFFFF).sealed());
+        row("record longer than its content", Bytes().header().u32(1).u8(1).u32(44).raw(lineRecord(1).substr(5)).u32(0).sealed());
+        row("unknown kind", Bytes().header().u32(1).u8(77).u32(8).u32(1).u32(0).sealed());
+        row("duplicate id", Bytes().header().u32(2).raw(lineRecord(4)).raw(lineRecord(4)).sealed());
+        row("nan coordinate", Bytes().header().u32(1).raw(lineRecord(1, std::nan(""))).sealed());
+        row("trailing bytes", Bytes().header().u32(1).raw(lineRecord(1)).raw("xyz").sealed());
+        // One record of a kind (2 polyline, 3 circle, 5 text) with the given content.
+        auto one = [](quint8 kind, const Bytes& r) {
+            return Bytes().header().u32(1).u8(kind).u32(quint32(r.s.size())).raw(r.s).sealed();
+        };
+        row("point count huge", one(2, Bytes().u32(5).u32(0).u8(0).u32(0x40000000u)));
+        row("negative text length", one(5, Bytes().u32(5).u32(0).f64(0).f64(0).f64(1).u32(0).u32(0xFFFFFFFFu)));
+        row("invalid utf8 text", one(5, Bytes().u32(5).u32(0).f64(0).f64(0).f64(1).u32(0).str("\xff\xfe bad utf8")));
+        row("negative radius", one(3, Bytes().u32(5).u32(0).f64(0).f64(0).f64(-2)));
+        row("checksum wrong", Bytes().header().u32(0).u32(0).s);
     }
-}
 
-void tst_ZVectorDrawing::hostileStreams_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("valid");
-    auto row = [](const char* name, const std::string& s, bool valid = false) {
-        QTest::newRow(name) << QByteArray::fromStdString(s) << valid;
-    };
-    row("valid", Bytes().header().u32(2).raw(lineRecord(1)).raw(lineRecord(2)).sealed(), true);
-    row("wrong tag", Bytes().str("QuillmarkVectorDrawinG").str("Version").str("3.5").f64(0).u32(0).sealed());
-    row("unknown version", Bytes().header("9.9").u32(0).sealed());
-    row("tag length huge", Bytes().u32(0xFFFFFFF0u).raw("Quill").sealed());
-    row("count beyond bytes", Bytes().header().u32(0xFFFFFFFFu).raw(lineRecord(1)).sealed());
-    row("record length beyond bytes", Bytes().header().u32(1).u8(1).u32(0x7FFFFFFF).sealed());
-    row("record longer than its content", Bytes().header().u32(1).u8(1).u32(44).raw(lineRecord(1).substr(5)).u32(0).sealed());
-    row("unknown kind", Bytes().header().u32(1).u8(77).u32(8).u32(1).u32(0).sealed());
-    row("duplicate id", Bytes().header().u32(2).raw(lineRecord(4)).raw(lineRecord(4)).sealed());
-    row("nan coordinate", Bytes().header().u32(1).raw(lineRecord(1, std::nan(""))).sealed());
-    row("trailing bytes", Bytes().header().u32(1).raw(lineRecord(1)).raw("xyz").sealed());
+    void hostileStreams()
     {
-        Bytes r;
-        r.u32(5).u32(0).u8(0).u32(0x40000000u); // polyline claiming a billion points
-        row("point count huge", Bytes().header().u32(1).u8(2).u32(quint32(r.s.size())).raw(r.s).sealed());
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, valid);
+        ZVectorDrawing d;
+        if (valid) {
+            QVERIFY2(load(d, bytes.toStdString()), qPrintable(d.lastError()));
+            QCOMPARE(d.count(), 2);
+            return;
+        }
+        expectRefused(d, bytes.toStdString());
     }
-    {
-        Bytes r;
-        r.u32(5).u32(0).f64(0).f64(0).f64(1).u32(0).u32(0xFFFFFFFFu); // text of -1 bytes
-        row("negative text length", Bytes().header().u32(1).u8(5).u32(quint32(r.s.size())).raw(r.s).sealed());
-    }
-    {
-        Bytes r;
-        r.u32(5).u32(0).f64(0).f64(0).f64(1).u32(0).str("\xff\xfe bad utf8");
-        row("invalid utf8 text", Bytes().header().u32(1).u8(5).u32(quint32(r.s.size())).raw(r.s).sealed());
-    }
-    {
-        Bytes r;
-        r.u32(5).u32(0).f64(0).f64(0).f64(-2);
-        row("negative radius", Bytes().header().u32(1).u8(3).u32(quint32(r.s.size())).raw(r.s).sealed());
-    }
-    row("checksum wrong", Bytes().header().u32(0).u32(0).s);
-}
-
-void tst_ZVectorDrawing::hostileStreams()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, valid);
-    ZVectorDrawing d;
-    if (valid) {
-        QVERIFY2(load(d, bytes.toStdString()), qPrintable(d.lastError()));
-        QCOMPARE(d.count(), 2);
-        return;
-    }
-    expectRefused(d, bytes.toStdString());
-}
+};
 
 QTEST_GUILESS_MAIN(tst_ZVectorDrawing)
 #include "tst_zvectordrawing.moc"

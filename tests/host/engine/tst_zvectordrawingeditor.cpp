@@ -11,190 +11,167 @@
 #include <QtTest>
 
 namespace {
-void fill(ZVectorDrawing* d)
+// A fitted editor of the given size over a line, a circle, a text and a polyline.
+struct Editor : ZVectorDrawingEditor
 {
-    d->add(new ZVDLine(1, QPointF(0, 0), QPointF(1000, 0)));
-    d->add(new ZVDLine(2, QPointF(0, 0), QPointF(0, 500)));
-    d->add(new ZVDCircle(3, QPointF(700, 250), 100));
-    d->add(new ZVDText(4, QPointF(200, 300), 40, L"井深 2500"));
-    d->add(new ZVDPolyline(5, {{900, 400}, {1000, 400}, {1000, 500}}, false));
-}
+    Editor(int w = 400, int h = 300, bool shown = false)
+    {
+        resize(w, h);
+        ZVectorDrawing* d = vectorDrawing();
+        d->add(new ZVDLine(1, QPointF(0, 0), QPointF(1000, 0)));
+        d->add(new ZVDLine(2, QPointF(0, 0), QPointF(0, 500)));
+        d->add(new ZVDCircle(3, QPointF(700, 250), 100));
+        d->add(new ZVDText(4, QPointF(200, 300), 40, L"井深 2500"));
+        d->add(new ZVDPolyline(5, {{900, 400}, {1000, 400}, {1000, 500}}, false));
+        if (shown) {
+            show();
+            QVERIFY(QTest::qWaitForWindowExposed(this));
+        }
+        zoomAll();
+    }
+};
 } // namespace
 
 class tst_ZVectorDrawingEditor : public QObject
 {
     Q_OBJECT
 private slots:
-    void zoomAllFitsEverything();
-    void wheelZoomKeepsPointUnderCursor_data();
-    void wheelZoomKeepsPointUnderCursor();
-    void zoomStaysUsable_data();
-    void zoomStaysUsable();
-    void middleButtonPans_data();
-    void middleButtonPans();
-    void entityAtPicksWhatIsUnderTheCursor_data();
-    void entityAtPicksWhatIsUnderTheCursor();
-    void keyCommandsFollowTheInputSwitch();
-    void defaultFontShowsChinese();
-};
-
-void tst_ZVectorDrawingEditor::zoomAllFitsEverything()
-{
-    ZVectorDrawingEditor e;
-    e.resize(400, 300);
-    fill(e.vectorDrawing());
-    e.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&e));
-    e.zoomAll();
-    const QRect view = e.rect();
-    QRect all;
-    for (int i = 0; i < e.vectorDrawing()->count(); ++i) {
-        const QRect r = e.entityScreenRect(e.vectorDrawing()->at(i));
-        QVERIFY2(view.contains(r), qPrintable(QStringLiteral("entity %1 outside").arg(i)));
-        all |= r;
+    void zoomAllFitsEverything()
+    {
+        Editor e(400, 300, true);
+        const QRect view = e.rect();
+        QRect all;
+        for (int i = 0; i < e.vectorDrawing()->count(); ++i) {
+            const QRect r = e.entityScreenRect(e.vectorDrawing()->at(i));
+            QVERIFY2(view.contains(r), qPrintable(QStringLiteral("entity %1 outside").arg(i)));
+            all |= r;
+        }
+        // Fitted, not merely inside: the drawing fills the view in at least one direction.
+        QVERIFY(all.width() > view.width() * 0.8 || all.height() > view.height() * 0.8);
+        // A resize of a fitted view fits again.
+        const int before = e.entityScreenRect(e.vectorDrawing()->find(1)).width();
+        e.resize(800, 300);
+        QTRY_VERIFY(e.entityScreenRect(e.vectorDrawing()->find(1)).width() > before * 1.4);
     }
-    // Fitted, not merely inside: the drawing fills the view in at least one direction.
-    QVERIFY(all.width() > view.width() * 0.8 || all.height() > view.height() * 0.8);
-    // A resize of a fitted view fits again.
-    const int before = e.entityScreenRect(e.vectorDrawing()->find(1)).width();
-    e.resize(800, 300);
-    QTRY_VERIFY(e.entityScreenRect(e.vectorDrawing()->find(1)).width() > before * 1.4);
-}
 
-void tst_ZVectorDrawingEditor::wheelZoomKeepsPointUnderCursor_data()
-{
-    QTest::addColumn<int>("delta");
-    QTest::addColumn<QPoint>("cursor");
-    QTest::newRow("in at corner") << 120 << QPoint(50, 40);
-    QTest::newRow("out at centre") << -240 << QPoint(200, 150);
-}
+    void wheelZoomKeepsPointUnderCursor_data()
+    {
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<QPoint>("cursor");
+        QTest::newRow("in at corner") << 120 << QPoint(50, 40);
+        QTest::newRow("out at centre") << -240 << QPoint(200, 150);
+    }
 
-void tst_ZVectorDrawingEditor::wheelZoomKeepsPointUnderCursor()
-{
-    QFETCH(int, delta);
-    QFETCH(QPoint, cursor);
-    ZVectorDrawingEditor e;
-    e.resize(400, 300);
-    fill(e.vectorDrawing());
-    e.zoomAll();
-    const double before = e.viewScale();
-    const QPointF world = e.ScreenPtToWorldPt(cursor);
-    QWheelEvent wheel(QPointF(cursor), QPointF(e.mapToGlobal(cursor)), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&e, &wheel);
-    QVERIFY(delta > 0 ? e.viewScale() > before : e.viewScale() < before);
-    const QPointF after = e.WorldPtToScreenPt(world);
-    QVERIFY2(QLineF(after, cursor).length() < 1e-6, qPrintable(QStringLiteral("%1,%2").arg(after.x()).arg(after.y())));
-}
-
-void tst_ZVectorDrawingEditor::zoomStaysUsable_data()
-{
-    QTest::addColumn<int>("notches"); // wheel notches, positive zooms in
-    QTest::newRow("far out") << -60;
-    QTest::newRow("far in") << 200;
-}
-
-void tst_ZVectorDrawingEditor::zoomStaysUsable()
-{
-    QFETCH(int, notches);
-    ZVectorDrawingEditor e;
-    e.resize(400, 300);
-    fill(e.vectorDrawing());
-    e.zoomAll();
-    const QPointF centre(200, 150);
-    for (int i = 0; i < qAbs(notches); ++i) {
-        QWheelEvent wheel(centre, e.mapToGlobal(centre.toPoint()), QPoint(), QPoint(0, notches > 0 ? 120 : -120), Qt::NoButton,
+    void wheelZoomKeepsPointUnderCursor()
+    {
+        QFETCH(int, delta);
+        QFETCH(QPoint, cursor);
+        Editor e;
+        const double before = e.viewScale();
+        const QPointF world = e.ScreenPtToWorldPt(cursor);
+        QWheelEvent wheel(QPointF(cursor), QPointF(e.mapToGlobal(cursor)), QPoint(), QPoint(0, delta), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&e, &wheel);
+        QVERIFY(delta > 0 ? e.viewScale() > before : e.viewScale() < before);
+        const QPointF after = e.WorldPtToScreenPt(world);
+        QVERIFY2(QLineF(after, cursor).length() < 1e-6, qPrintable(QStringLiteral("%1,%2").arg(after.x()).arg(after.y())));
     }
-    // Neither a dot nor a single stroke blown up beyond any way back.
-    const QRectF drawing = e.viewTransform().mapRect(e.vectorDrawing()->boundingRect());
-    QVERIFY2(drawing.width() >= e.width() / 20.0, qPrintable(QString::number(drawing.width())));
-    QVERIFY2(drawing.width() <= e.width() * 1000.0, qPrintable(QString::number(drawing.width())));
-}
 
-void tst_ZVectorDrawingEditor::middleButtonPans_data()
-{
-    QTest::addColumn<int>("button");
-    QTest::addColumn<bool>("pans");
-    QTest::newRow("middle") << int(Qt::MiddleButton) << true;
-    QTest::newRow("left") << int(Qt::LeftButton) << false;
-}
+    void zoomStaysUsable_data()
+    {
+        QTest::addColumn<int>("notches"); // wheel notches, positive zooms in
+        QTest::newRow("far out") << -60;
+        QTest::newRow("far in") << 200;
+    }
 
-void tst_ZVectorDrawingEditor::middleButtonPans()
-{
-    QFETCH(int, button);
-    QFETCH(bool, pans);
-    ZVectorDrawingEditor e;
-    e.resize(400, 300);
-    fill(e.vectorDrawing());
-    e.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&e));
-    e.zoomAll();
-    const QPoint from(100, 100), to(160, 70);
-    const QPointF world = e.ScreenPtToWorldPt(from);
-    QTest::mousePress(&e, Qt::MouseButton(button), Qt::NoModifier, from);
-    QMouseEvent move(QEvent::MouseMove, to, e.mapToGlobal(to), Qt::NoButton, Qt::MouseButton(button), Qt::NoModifier);
-    QApplication::sendEvent(&e, &move);
-    QTest::mouseRelease(&e, Qt::MouseButton(button), Qt::NoModifier, to);
-    const QPointF now = e.WorldPtToScreenPt(world);
-    QCOMPARE(QLineF(now, pans ? QPointF(to) : QPointF(from)).length() < 1e-6, true);
-}
+    void zoomStaysUsable()
+    {
+        QFETCH(int, notches);
+        Editor e;
+        const QPointF centre(200, 150);
+        for (int i = 0; i < qAbs(notches); ++i) {
+            QWheelEvent wheel(centre, e.mapToGlobal(centre.toPoint()), QPoint(), QPoint(0, notches > 0 ? 120 : -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&e, &wheel);
+        }
+        // Neither a dot nor a single stroke blown up beyond any way back.
+        const QRectF drawing = e.viewTransform().mapRect(e.vectorDrawing()->boundingRect());
+        QVERIFY2(drawing.width() >= e.width() / 20.0, qPrintable(QString::number(drawing.width())));
+        QVERIFY2(drawing.width() <= e.width() * 1000.0, qPrintable(QString::number(drawing.width())));
+    }
 
-void tst_ZVectorDrawingEditor::entityAtPicksWhatIsUnderTheCursor_data()
-{
-    QTest::addColumn<QPointF>("world");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("on the base line") << QPointF(500, 0) << 1;
-    QTest::newRow("on the circle's rim") << QPointF(800, 250) << 3;
-    QTest::newRow("inside the circle") << QPointF(700, 250) << 0;
-    QTest::newRow("on the text") << QPointF(230, 320) << 4;
-    QTest::newRow("polyline second leg") << QPointF(1000, 450) << 5;
-}
+    void middleButtonPans_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("pans");
+        QTest::newRow("middle") << int(Qt::MiddleButton) << true;
+        QTest::newRow("left") << int(Qt::LeftButton) << false;
+    }
 
-void tst_ZVectorDrawingEditor::entityAtPicksWhatIsUnderTheCursor()
-{
-    QFETCH(QPointF, world);
-    QFETCH(int, expected);
-    ZVectorDrawingEditor e;
-    e.resize(500, 300);
-    fill(e.vectorDrawing());
-    e.zoomAll();
-    ZVDEntity* hit = e.entityAt(e.WorldPtToScreenPt(world).toPoint());
-    QCOMPARE(hit ? hit->id() : 0, expected);
-}
+    void middleButtonPans()
+    {
+        QFETCH(int, button);
+        QFETCH(bool, pans);
+        Editor e(400, 300, true);
+        const QPoint from(100, 100), to(160, 70);
+        const QPointF world = e.ScreenPtToWorldPt(from);
+        QTest::mousePress(&e, Qt::MouseButton(button), Qt::NoModifier, from);
+        QMouseEvent move(QEvent::MouseMove, to, e.mapToGlobal(to), Qt::NoButton, Qt::MouseButton(button), Qt::NoModifier);
+        QApplication::sendEvent(&e, &move);
+        QTest::mouseRelease(&e, Qt::MouseButton(button), Qt::NoModifier, to);
+        const QPointF now = e.WorldPtToScreenPt(world);
+        QCOMPARE(QLineF(now, pans ? QPointF(to) : QPointF(from)).length() < 1e-6, true);
+    }
 
-void tst_ZVectorDrawingEditor::keyCommandsFollowTheInputSwitch()
-{
-    ZVectorDrawingEditor e;
-    e.resize(400, 300);
-    fill(e.vectorDrawing());
-    e.zoomAll();
-    const double fitted = e.viewScale();
-    e.setAccpetMouseKeyInput(true);
-    QTest::keyClick(&e, Qt::Key_Plus);
-    QVERIFY(e.viewScale() > fitted);
-    // The wheel zooms whatever the switch says.
-    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&e, &wheel);
-    QVERIFY(e.viewScale() > fitted);
-    QTest::keyClick(&e, Qt::Key_Home);
-    QVERIFY(qFuzzyCompare(e.viewScale(), fitted));
-}
+    void entityAtPicksWhatIsUnderTheCursor_data()
+    {
+        QTest::addColumn<QPointF>("world");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("on the base line") << QPointF(500, 0) << 1;
+        QTest::newRow("on the circle's rim") << QPointF(800, 250) << 3;
+        QTest::newRow("inside the circle") << QPointF(700, 250) << 0;
+        QTest::newRow("on the text") << QPointF(230, 320) << 4;
+        QTest::newRow("polyline second leg") << QPointF(1000, 450) << 5;
+    }
 
-void tst_ZVectorDrawingEditor::defaultFontShowsChinese()
-{
-    ZVectorDrawingEditor e;
-    const QString file = e.defaultFont();
-    QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
-    const int id = QFontDatabase::addApplicationFont(file);
-    QVERIFY(id >= 0);
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    QVERIFY(!families.isEmpty());
-    QVERIFY2(QFontDatabase().writingSystems(families.first()).contains(QFontDatabase::SimplifiedChinese),
-             qPrintable(families.first()));
-}
+    void entityAtPicksWhatIsUnderTheCursor()
+    {
+        QFETCH(QPointF, world);
+        QFETCH(int, expected);
+        Editor e(500, 300);
+        ZVDEntity* hit = e.entityAt(e.WorldPtToScreenPt(world).toPoint());
+        QCOMPARE(hit ? hit->id() : 0, expected);
+    }
+
+    void keyCommandsFollowTheInputSwitch()
+    {
+        Editor e;
+        const double fitted = e.viewScale();
+        e.setAccpetMouseKeyInput(true);
+        QTest::keyClick(&e, Qt::Key_Plus);
+        QVERIFY(e.viewScale() > fitted);
+        // The wheel zooms whatever the switch says.
+        QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&e, &wheel);
+        QVERIFY(e.viewScale() > fitted);
+        QTest::keyClick(&e, Qt::Key_Home);
+        QVERIFY(qFuzzyCompare(e.viewScale(), fitted));
+    }
+
+    void defaultFontShowsChinese()
+    {
+        ZVectorDrawingEditor e;
+        const QString file = e.defaultFont();
+        QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
+        const int id = QFontDatabase::addApplicationFont(file);
+        QVERIFY(id >= 0);
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        QVERIFY(!families.isEmpty());
+        QVERIFY2(QFontDatabase().writingSystems(families.first()).contains(QFontDatabase::SimplifiedChinese),
+                 qPrintable(families.first()));
+    }
+};
 
 QTEST_MAIN(tst_ZVectorDrawingEditor)
 #include "tst_zvectordrawingeditor.moc"

@@ -95,14 +95,24 @@ void ZVDSpatialIndex::build(const ZVectorDrawing& drawing)
     m_built = true;
 }
 
+namespace {
+// The cell of a coordinate, clamped in floating point first: a far-away view edge (a deep zoom, a
+// drawing with huge coordinates) would not fit an int.
+int clampedCell(double offset, double cellSize, int cells)
+{
+    const double cell = std::floor(offset / cellSize);
+    return cell != cell ? 0 : int(std::clamp(cell, 0.0, double(cells - 1)));
+}
+} // namespace
+
 int ZVDSpatialIndex::column(double x) const
 {
-    return std::clamp(int(std::floor((x - m_bounds.left()) / m_cellWidth)), 0, m_columns - 1);
+    return clampedCell(x - m_bounds.left(), m_cellWidth, m_columns);
 }
 
 int ZVDSpatialIndex::row(double y) const
 {
-    return std::clamp(int(std::floor((y - m_bounds.top()) / m_cellHeight)), 0, m_rows - 1);
+    return clampedCell(y - m_bounds.top(), m_cellHeight, m_rows);
 }
 
 bool ZVDSpatialIndex::coversMostCells(const QRectF& area) const

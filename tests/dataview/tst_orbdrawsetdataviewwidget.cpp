@@ -85,6 +85,7 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QStringList, captions);
 
+        QVERIFY(!(m_view->windowFlags() & Qt::FramelessWindowHint)); // a frame to move and close it by
         m_processor->m_filterTables = filters;
         m_view->setProcessor(m_processor);
         QCOMPARE(m_tabs->count(), names.count());
@@ -137,6 +138,7 @@ private slots:
         QCOMPARE(m_tabs->tabText(1), QStringLiteral("钢筋表 \u2605\nDrawSetBar"));
         QCOMPARE(m_tabs->tabText(2), QStringLiteral("工程量表\nDrawSetQuantity")); // no rows, no star
         QCOMPARE(tab(1)->model()->rowCount(), 1);
+        QVERIFY(!tab(1)->model()->index(0, 0).data(Qt::BackgroundRole).isValid()); // plain, though read-only
         // Both lines of a caption fit into its tab.
         QTabBar oneLine;
         oneLine.addTab(QStringLiteral("钢筋表"));

@@ -145,6 +145,7 @@ private slots:
     {
         Fixture f;
         QCOMPARE(f.comboItems(), QStringList({"all.drw", "rain.drw", "sewage.drw"}));
+        QVERIFY(!(f.dialog->windowFlags() & Qt::FramelessWindowHint)); // a frame to move and close it by
         QVERIFY(f.tree()->drawingFile().isNull()); // nothing loads before a processor arrives
         f.processor.m_entType = 5020;
         f.dialog->setProcessor(&f.processor);
@@ -173,10 +174,13 @@ private slots:
         f.b->m_keyValues.loadFromString(QStringLiteral("WSJ=0;YSJ=1"), QLatin1Char(';'));
         f.processor.m_elementType = elementType;
         f.processor.m_drawset = f.c;
+        f.processor.m_displayParams = {{"g", "C30"}};
+        f.c->m_name = QStringLiteral("C {g}");
         f.dialog->setProcessor(&f.processor);
         QCOMPARE(f.tree()->findDrawsetNode(f.a) != nullptr, sewage);
         QCOMPARE(f.tree()->findDrawsetNode(f.b) != nullptr, !sewage);
-        QVERIFY(f.tree()->findDrawsetNode(f.c)); // no keys: shown for either kind
+        // No keys: shown for either kind, named with the processor's display parameters.
+        QCOMPARE(f.tree()->findDrawsetNode(f.c)->text(), QStringLiteral("C C30"));
     }
 
     void initialSelection_data()
@@ -328,6 +332,20 @@ private slots:
         QCOMPARE(OrbUbcLog::instance()->codes(), events);
         for (const OrbUbcLog::Event& e : OrbUbcLog::instance()->events())
             QCOMPARE(e.param, QStringLiteral("DRW-42"));
+    }
+
+    // The table extension's update reaches the drawing: values it changed show at once.
+    void extensionUpdateRefreshesDrawing()
+    {
+        Fixture f;
+        FakeExtensionFactory factory(&f.log);
+        factory.m_withExtension = {f.a};
+        f.processor.m_drawset = f.a;
+        f.dialog->setProcessor(&f.processor);
+        f.processor.m_props.m_props[0]->m_value = QStringLiteral("1700");
+        static_cast<FakeTableExtension*>(factory.m_last.toStrongRef().data())->emitUpdateView();
+        auto* text = dynamic_cast<ZVDText*>(f.dialog->findChild<OrbDrawingInfoEditorFrm*>()->vectorDrawing()->find(10));
+        QCOMPARE(QString::fromStdWString(text->text()), QStringLiteral("1700"));
     }
 
     // Changes the file reports (made by another view or client) reach the dialog's tree: a rename

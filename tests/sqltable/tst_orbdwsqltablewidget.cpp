@@ -186,6 +186,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
         OrbDWSqlTableView* view = widget.view();
         const QModelIndex index = widget.model()->index(0, column);
+        view->setColumnWidth(column, 300); // the user's width: typing never takes it back
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
         QTest::keyClick(view, Qt::Key_F2);
         QPointer<QLineEdit> editor = view->findChild<QLineEdit*>(QStringLiteral("vantroLineEditor"));
@@ -195,6 +196,7 @@ private slots:
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_VERIFY(!editor || !editor->isVisible());
         QCOMPARE(index.data(Qt::EditRole), stored);
+        QVERIFY(view->columnWidth(column) >= 300);
         const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
         QVERIFY(view->visualRect(index).width() >= view->fontMetrics().horizontalAdvance(index.data().toString()) + margins);
     }

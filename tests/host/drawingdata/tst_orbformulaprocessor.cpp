@@ -130,11 +130,6 @@ private slots:
         QCOMPARE(p.drawingID(), QStringLiteral("TJ-01"));
         QCOMPARE(p.toDrawingInfo(),
                  QStringLiteral("D=1000;H=2000;A=2000;V=4.00;R=0.500;U=;A1=C12@200"));
-        QList<QPair<QString, QString>*> filters;
-        p.filterTables(filters);
-        QCOMPARE(filters.size(), 1);
-        QCOMPARE(filters.first()->first, QStringLiteral("SizeFilter"));
-        qDeleteAll(filters);
     }
 
     void validate_data()

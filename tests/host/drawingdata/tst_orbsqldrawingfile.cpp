@@ -166,12 +166,6 @@ private slots:
         QCOMPARE(mine.log, told);
         QCOMPARE(theirs.log, told);
 
-        // A removal through the second object's store reaches the first.
-        other->dataStore()->beginUpdate();
-        QVERIFY(other->dataStore()->removeDrawset(orbdrawsetwalk::find(other.data(), QStringLiteral("b"))));
-        other->dataStore()->endUpdate();
-        QCOMPARE(mine.log.last(), QStringLiteral("removed:b"));
-        QCOMPARE(listing(file.data()), listing(other.data()));
         file->removeObserver(&mine);
         other->removeObserver(&theirs);
     }

@@ -203,6 +203,21 @@ private slots:
         QVERIFY(edit->width() >= QFontMetrics(edit->font()).horizontalAdvance(edit->text()) + 8);
         QVERIFY(v.editor.rect().contains(edit->geometry()));
     }
+
+    // Below the value, where Qt puts tips, the tip would hide the label a drawing puts there.
+    void tipStandsAboveTheValue()
+    {
+        View v;
+        v.editor.move(0, 200);
+        v.move(v.at(2));
+        QWidget* tip = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->inherits("QTipLabel") && w->isVisible())
+                tip = w;
+        QVERIFY(tip);
+        const QRect text = v.editor.entityScreenRect(v.editor.vectorDrawing()->find(2));
+        QVERIFY(tip->frameGeometry().bottom() < v.editor.mapToGlobal(text.topLeft()).y());
+    }
 };
 
 QTEST_MAIN(tst_OrbCustomVectorDrawingEditor)

@@ -148,11 +148,9 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("expectedPosition"); // among 3 existing children
 
-        for (bool drawset : {false, true}) {
-            const char* what = drawset ? "drawset" : "type";
-            QTest::addRow("%s at -1 appends", what) << drawset << -1 << 3;
-            QTest::addRow("%s at 1", what) << drawset << 1 << 1;
-        }
+        // Types and drawsets are placed by the same code: one row of each kind.
+        QTest::newRow("type at -1 appends") << false << -1 << 3;
+        QTest::newRow("drawset at 1") << true << 1 << 1;
     }
 
     void insertIndex()

@@ -334,8 +334,6 @@ private slots:
         QTest::newRow("empty part is ID 0") << soh + "\tDrawSetBar\t\tb:3;;9" << 1 << QList<int>{0, 1};
         // A record named twice stays selected.
         QTest::newRow("same ID twice") << soh + "\tDrawSetBar\t\tb:3;3" << 1 << QList<int>{1};
-        QTest::newRow("ID again after another") << soh + "\tDrawSetBar\t\tb:7;3;7" << 1 << QList<int>{1, 3};
-        QTest::newRow("ID 0 twice") << soh + "\tDrawSetBar\t\tb:3;;" << 1 << QList<int>{0, 1};
         QTest::newRow("no mark") << "x\tDrawSetBar\ty\tbar:3;7" << 0 << QList<int>{};
         QTest::newRow("unknown table") << soh + "\tNoTable\t\tb:3" << 0 << QList<int>{};
     }

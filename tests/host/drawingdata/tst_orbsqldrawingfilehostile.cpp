@@ -22,6 +22,28 @@
 namespace {
 constexpr qint64 kWideId = 4294967297LL; // 2^32 + 1: the same as id 1 when cut to 32 bits
 
+// Runs the statements on the file over a connection of its own; the first value of the last
+// one's first row goes to value.
+bool runSql(const QString& path, const QStringList& statements, QString* value = nullptr)
+{
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+        db.setDatabaseName(path);
+        ok = db.open();
+        for (const QString& sql : statements) {
+            QSqlQuery query(db);
+            ok = ok && query.exec(sql);
+            if (!ok)
+                qWarning() << sql << query.lastError().text();
+            else if (value && query.next())
+                *value = query.value(0).toString();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+    return ok;
+}
+
 // A drawing file with one type (id 1) and the given drawsets, then the raw statements.
 bool craft(const QString& path, const QList<OrbDrawsetDef>& drawsets, const QStringList& statements = {})
 {
@@ -32,22 +54,7 @@ bool craft(const QString& path, const QList<OrbDrawsetDef>& drawsets, const QStr
         if (b.addDrawset(1, d) <= 0)
             return false;
     }
-    if (!b.commit())
-        return false;
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("craft"));
-        db.setDatabaseName(path);
-        ok = db.open();
-        for (const QString& sql : statements) {
-            QSqlQuery query(db);
-            ok = ok && query.exec(sql);
-            if (!ok)
-                qWarning() << sql << query.lastError().text();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("craft"));
-    return ok;
+    return b.commit() && runSql(path, statements);
 }
 
 OrbDrawsetDef drawset(const QString& name, qint64 id = 0, const QString& keyValues = QString())
@@ -141,16 +148,7 @@ private slots:
         drawsets.at(1)->setName(QStringLiteral("renamed"));
         file.reset();
         QString names;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-            db.setDatabaseName(path);
-            QVERIFY(db.open());
-            QSqlQuery query(db);
-            QVERIFY(query.exec(QStringLiteral("SELECT group_concat(name) FROM (SELECT name FROM drawset "
-                                                            "ORDER BY id)")) && query.next());
-            names = query.value(0).toString();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        QVERIFY(runSql(path, {QStringLiteral("SELECT group_concat(name) FROM (SELECT name FROM drawset ORDER BY id)")}, &names));
         QCOMPARE(names, QStringLiteral("one,renamed"));
     }
 

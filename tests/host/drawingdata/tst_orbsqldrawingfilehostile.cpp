@@ -93,12 +93,6 @@ private slots:
                                           "UNION ALL SELECT id + 1, 1, 'x', 0, 1, '' FROM r) SELECT * FROM r")
                                .arg(columns)}
             << "view drawset";
-        QTest::newRow("slow view for orb_meta")
-            << QStringList{QStringLiteral("ALTER TABLE orb_meta RENAME TO m"),
-                           QStringLiteral("CREATE VIEW orb_meta AS WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL "
-                                          "SELECT n + 1 FROM c WHERE n < 1e12) SELECT key, value FROM m, "
-                                          "(SELECT max(n) FROM c)")}
-            << "view orb_meta";
         QTest::newRow("trigger") << QStringList{QStringLiteral("CREATE TRIGGER t AFTER UPDATE ON drawset BEGIN "
                                                                "SELECT 1; END")}
                                  << "trigger t";
@@ -107,10 +101,6 @@ private slots:
                            QStringLiteral("CREATE TABLE drawset(%1)").arg(columns),
                            QStringLiteral("INSERT INTO drawset VALUES(7, 1, 'a', 0, 1, ''), (7, 1, 'b', 0, 1, '')")}
             << "drawset lacks column id";
-        QTest::newRow("missing column")
-            << QStringList{QStringLiteral("DROP TABLE drawset_type"),
-                           QStringLiteral("CREATE TABLE drawset_type(id INTEGER PRIMARY KEY, element_type, name)")}
-            << "drawset_type lacks column order_num";
         QTest::newRow("type name past the limit")
             << QStringList{QStringLiteral("UPDATE drawset_type SET name = '{' || hex(zeroblob(500)) || '}'")}
             << "1000";

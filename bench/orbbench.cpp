@@ -64,7 +64,11 @@ public:
             if (run.run_type == Run::RT_Iteration && results.count(name) && !isMedian)
                 continue;
             Result r;
-            r.ns = run.GetAdjustedRealTime() * multiplier(run.time_unit);
+            // Thread CPU time unless the benchmark times itself or asks for wall time: the
+            // machines these run on are shared, and wall time there measures the other processes
+            // as much as this one.
+            const bool wall = !run.run_name.time_type.empty();
+            r.ns = (wall ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime()) * multiplier(run.time_unit);
             r.peakKb = peak;
             for (const auto& c : run.counters)
                 r.counters[c.first] = c.second.value;
@@ -188,8 +192,8 @@ std::string countersText(const Result& r)
 void printTable(const Results& one, const Results& ten, const std::vector<std::string>& order)
 {
     const std::string suffix = "_Baseline";
-    std::printf("\n%-40s %10s %10s %6s %10s %7s %9s  %s\n", "benchmark", "time", "baseline", "ratio", "time 10x",
-                "growth", "peak 10x", "counters");
+    std::printf("\n%-40s %10s %10s %6s %10s %7s %7s %9s  %s\n", "benchmark", "time", "baseline", "ratio", "time 10x",
+                "growth", "base gr", "peak 10x", "counters");
     for (const std::string& name : order) {
         const bool baseline = name.size() > suffix.size()
             && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
@@ -198,16 +202,19 @@ void printTable(const Results& one, const Results& ten, const std::vector<std::s
             continue;
         const auto base = one.find(name + suffix);
         const auto big = ten.find(name);
-        char ratio[32] = "-", growth[32] = "-", peak[32] = "-";
+        const auto bigBase = ten.find(name + suffix);
+        char ratio[32] = "-", growth[32] = "-", baseGrowth[32] = "-", peak[32] = "-";
         if (base != one.end() && base->second.ns > 0)
             std::snprintf(ratio, sizeof ratio, "%.2f", r->second.ns / base->second.ns);
         if (big != ten.end() && r->second.ns > 0)
             std::snprintf(growth, sizeof growth, "%.1f", big->second.ns / r->second.ns);
+        if (bigBase != ten.end() && base != one.end() && base->second.ns > 0)
+            std::snprintf(baseGrowth, sizeof baseGrowth, "%.1f", bigBase->second.ns / base->second.ns);
         if (big != ten.end() && big->second.peakKb > 0)
             std::snprintf(peak, sizeof peak, "%.0f MB", big->second.peakKb / 1024.0);
-        std::printf("%-40s %10s %10s %6s %10s %7s %9s  %s\n", name.c_str(), human(r->second.ns).c_str(),
+        std::printf("%-40s %10s %10s %6s %10s %7s %7s %9s  %s\n", name.c_str(), human(r->second.ns).c_str(),
                     base != one.end() ? human(base->second.ns).c_str() : "-", ratio,
-                    big != ten.end() ? human(big->second.ns).c_str() : "-", growth, peak,
+                    big != ten.end() ? human(big->second.ns).c_str() : "-", growth, baseGrowth, peak,
                     countersText(r->second).c_str());
     }
 }

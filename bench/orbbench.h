@@ -1,10 +1,12 @@
 #pragma once
 
 // Shared main of the benchmarks. Each benchmark "BM_X" may have a plain-Qt baseline "BM_X_Baseline".
+// Times are the benchmark thread's CPU time, unless a benchmark uses manual or real time.
 // The suite runs twice, each time in a child process: at its size and at ten times that size
 // (orbbench::scale() is 1, then 10). The table after the runs prints the median time of each
 // benchmark, its baseline and the ratio at 1x, the time at 10x, the growth factor
-// time(10x)/time(1x) and the peak resident memory during the 10x run. Counters set on a benchmark
+// time(10x)/time(1x), the baseline's own growth (what the platform costs at ten times the size)
+// and the peak resident memory during the 10x run. Counters set on a benchmark
 // (for example MB/s) are printed beside it.
 // Options: --orb-quick shortens every benchmark for CI (benchmarks read it through
 // orbbench::quick() to use smaller inputs) and then skips the 10x run unless --orb-scale is given;

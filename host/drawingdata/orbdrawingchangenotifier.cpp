@@ -17,14 +17,23 @@ void OrbDrawingChangeNotifier::record(OrbDrawingChange::Kind kind, IOrbDrawsetTy
     change.kind = kind;
     change.type = type;
     change.drawset = drawset;
-    if (!m_pending.contains(change))
-        m_pending.append(change);
+    const auto key = qMakePair(qMakePair(quintptr(type), quintptr(drawset)), int(kind));
+    if (m_pendingKeys.contains(key))
+        return;
+    m_pendingKeys.insert(key);
+    m_pending.append(change);
+}
+
+void OrbDrawingChangeNotifier::discard()
+{
+    m_pending.clear();
+    m_pendingKeys.clear();
 }
 
 QList<OrbDrawingChange> OrbDrawingChangeNotifier::flush()
 {
     const QList<OrbDrawingChange> changes = m_pending;
-    m_pending.clear();
+    discard();
     deliver(changes);
     return changes;
 }

@@ -4,6 +4,8 @@
 #include "drawingdata/orbdrawingchange.h"
 
 #include <QList>
+#include <QPair>
+#include <QSet>
 
 class IOrbDrawingFile;
 
@@ -22,7 +24,7 @@ public:
     void record(OrbDrawingChange::Kind kind, IOrbDrawsetType* type, IOrbDrawset* drawset = nullptr);
     bool hasPending() const { return !m_pending.isEmpty(); }
     // Forgets the changes of a batch that was rolled back.
-    void discard() { m_pending.clear(); }
+    void discard();
     // Delivers the collected changes as one notification (nothing when there are none) and
     // returns them.
     QList<OrbDrawingChange> flush();
@@ -33,4 +35,7 @@ private:
     IOrbDrawingFile* m_file;
     QList<IOrbDrawingFileObserver*> m_observers;
     QList<OrbDrawingChange> m_pending;
+    // The pending changes as (type, drawset, kind): a batch of thousands of removals checks each
+    // one for a repeat without a scan.
+    QSet<QPair<QPair<quintptr, quintptr>, int>> m_pendingKeys;
 };

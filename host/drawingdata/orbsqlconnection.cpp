@@ -68,6 +68,16 @@ bool OrbSqlConnection::write(const QString& sql, const QVariantList& values, int
 {
     if (!m_editable)
         return false;
+    if (m_checkBeforeWrite) {
+        const std::function<bool(QSqlDatabase&)> check = std::move(m_checkBeforeWrite);
+        m_checkBeforeWrite = nullptr;
+        if (!check(m_db)) {
+            qWarning().noquote() << "drawing file" << m_path << "is damaged: nothing is written to it";
+            m_editable = false;
+            m_batchFailed = m_depth > 0;
+            return false;
+        }
+    }
     QSqlQuery* query = prepared(sql);
     if (!query) {
         m_batchFailed = m_depth > 0;

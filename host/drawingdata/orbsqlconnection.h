@@ -38,6 +38,9 @@ public:
     void setEditable(bool editable) { m_editable = editable; }
     // False, with a warning naming the action, when the file is read-only.
     bool allowWrite(const char* action) const;
+    // check runs before the first write; when it fails nothing is written and the file stays
+    // read-only (a damaged file must not be made worse).
+    void checkBeforeFirstWrite(std::function<bool(QSqlDatabase&)> check) { m_checkBeforeWrite = std::move(check); }
 
     // A statement prepared once and kept for the life of the connection; null when it cannot
     // be prepared.
@@ -100,4 +103,5 @@ private:
     QList<std::function<void()>> m_undo;
     std::function<void(const OrbDrawingChange&)> m_onChange;
     std::function<void(bool)> m_onBatchEnd;
+    std::function<bool(QSqlDatabase&)> m_checkBeforeWrite;
 };

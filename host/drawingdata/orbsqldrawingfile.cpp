@@ -23,8 +23,9 @@
 #include <QSqlQuery>
 
 namespace {
-// Files up to this size get a full structural check when opened; damage in larger files
-// surfaces when the damaged part is read.
+// Files up to this size get a full structural check before their first write (at open it cost a
+// library of fifty files most of its opening time); damage surfaces anyway when the damaged part
+// is read, and in larger files only then.
 constexpr qint64 kQuickCheckLimit = 8 * 1024 * 1024;
 
 // Longest texts a file may hold; a file past them is refused rather than read (a name is shown
@@ -342,9 +343,11 @@ bool OrbSqlDrawingFile::load(QString* error)
         return fail(tr("图集文件版本 %1 高于本程序支持的版本 %2: %3").arg(version).arg(orbschema::kVersion).arg(path));
 
     if (!server && QFileInfo(path).size() <= kQuickCheckLimit) {
-        if (!query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()
-            || query.value(0).toString() != QLatin1String("ok"))
-            return fail(tr("图集文件已损坏: %1").arg(path));
+        m_connection->checkBeforeFirstWrite([](QSqlDatabase& db) {
+            QSqlQuery check(db);
+            return check.exec(QStringLiteral("PRAGMA quick_check")) && check.next()
+                && check.value(0).toString() == QLatin1String("ok");
+        });
     }
 
     if (meta.value(QStringLiteral("read_only")) == QLatin1String("1"))

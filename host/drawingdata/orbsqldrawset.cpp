@@ -10,9 +10,18 @@
 OrbSqlDrawset::OrbSqlDrawset(OrbSqlConnection* connection, IOrbDrawingFile* file, qint64 id, OrbSqlDrawsetType* type,
                              const QString& name, int orderNum, bool visible, const QString& keyValues)
     : m_connection(connection), m_file(file), m_id(id), m_type(type), m_name(name), m_orderNum(orderNum),
-      m_visible(visible)
+      m_visible(visible), m_keyValuesText(keyValues)
 {
-    m_keyValues.loadFromString(keyValues, QLatin1Char(';'));
+}
+
+OrbKeyValueList* OrbSqlDrawset::keyValues()
+{
+    if (!m_keyValuesParsed) {
+        m_keyValuesParsed = true;
+        m_keyValues.loadFromString(m_keyValuesText, QLatin1Char(';'));
+        m_keyValuesText.clear();
+    }
+    return &m_keyValues;
 }
 
 void OrbSqlDrawset::beginUpdate()
@@ -54,7 +63,11 @@ void OrbSqlDrawset::reload(const QString& name, int orderNum, bool visible, cons
     m_name = name;
     m_orderNum = orderNum;
     m_visible = visible;
-    m_keyValues.loadFromString(keyValues, QLatin1Char(';'));
+    // A list already handed out is updated in place.
+    if (m_keyValuesParsed)
+        m_keyValues.loadFromString(keyValues, QLatin1Char(';'));
+    else
+        m_keyValuesText = keyValues;
     m_drawingLoaded = false;
     m_drawing.clear();
 }

@@ -27,7 +27,7 @@ public:
     void setOrderNum(int value) override;
     void name(QString& out) override { out = m_name; }
     void setName(const QString& value) override;
-    OrbKeyValueList* keyValues() override { return &m_keyValues; }
+    OrbKeyValueList* keyValues() override;
     const QByteArray& vectorDrawingData() override;
     bool isVisible() override { return m_visible; }
 
@@ -48,7 +48,10 @@ private:
     QString m_name;
     int m_orderNum;
     bool m_visible;
+    // The row's text, parsed on first use: listing a file reads every row, few are asked for keys.
+    QString m_keyValuesText;
     OrbKeyValueList m_keyValues;
+    bool m_keyValuesParsed = false;
     QByteArray m_drawing;
     bool m_drawingLoaded = false;
     bool m_removed = false;

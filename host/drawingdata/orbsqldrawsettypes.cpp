@@ -39,15 +39,20 @@ OrbSqlDrawsetType* OrbSqlDrawsetTypes::match(IOrbDrawsetType* other) const
 {
     if (!other)
         return nullptr;
-    for (OrbSqlDrawsetType* t : m_live) {
-        if (t == other)
-            return t;
-    }
+    auto* sqlOther = dynamic_cast<OrbSqlDrawsetType*>(other);
+    if (sqlOther && find(sqlOther->rowId()) == sqlOther)
+        return sqlOther;
     QString otherName;
     other->name(otherName);
     const int otherType = other->elementType();
     const int otherOrder = other->orderNum();
-    auto* sqlOther = dynamic_cast<OrbSqlDrawsetType*>(other);
+    // The type of the same id wins over every other when it matches at all: no scan over the
+    // types for each of the thousands of drawsets an export removes.
+    if (sqlOther) {
+        OrbSqlDrawsetType* same = find(sqlOther->rowId());
+        if (same && same->elementType() == otherType && same->nameText() == otherName)
+            return same;
+    }
     OrbSqlDrawsetType* found = nullptr;
     int best = -1;
     for (OrbSqlDrawsetType* t : m_live) {

@@ -259,6 +259,31 @@ void writeEntity(Writer& w, const ZVDEntity* e)
     w.patchU32(lengthAt, quint32(w.size() - start));
 }
 
+// The smallest box holding every box added; points and lines count too (QRectF::united skips
+// empty rectangles).
+struct Extent
+{
+    bool any = false;
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+
+    void add(const QRectF& r)
+    {
+        if (!any) {
+            x0 = r.left();
+            y0 = r.top();
+            x1 = r.right();
+            y1 = r.bottom();
+            any = true;
+            return;
+        }
+        x0 = std::min(x0, r.left());
+        y0 = std::min(y0, r.top());
+        x1 = std::max(x1, r.right());
+        y1 = std::max(y1, r.bottom());
+    }
+    QRectF rect() const { return any ? QRectF(QPointF(x0, y0), QPointF(x1, y1)) : QRectF(); }
+};
+
 QString num(double v)
 {
     return QString::number(v, 'g', QLocale::FloatingPointShortest);
@@ -361,24 +386,28 @@ int ZVectorDrawing::nextId() const
 
 QRectF ZVectorDrawing::boundingRect() const
 {
-    bool any = false;
-    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    if (!m_extentKept)
+        keepExtent();
+    Extent extent;
+    if (m_texts.size() < m_entities.size())
+        extent.add(m_shapeExtent);
+    for (const ZVDEntity* text : m_texts)
+        extent.add(text->boundingRect());
+    return extent.rect();
+}
+
+void ZVectorDrawing::keepExtent() const
+{
+    Extent shapes;
+    m_texts.clear();
     for (const auto& e : m_entities) {
-        const QRectF r = e->boundingRect();
-        if (!any) {
-            x0 = r.left();
-            y0 = r.top();
-            x1 = r.right();
-            y1 = r.bottom();
-            any = true;
-            continue;
-        }
-        x0 = std::min(x0, r.left());
-        y0 = std::min(y0, r.top());
-        x1 = std::max(x1, r.right());
-        y1 = std::max(y1, r.bottom());
+        if (e->kind() == ZVDEntityKind::Text)
+            m_texts.push_back(e.get());
+        else
+            shapes.add(e->boundingRect());
     }
-    return any ? QRectF(QPointF(x0, y0), QPointF(x1, y1)) : QRectF();
+    m_shapeExtent = shapes.rect();
+    m_extentKept = true;
 }
 
 void ZVectorDrawing::setGridSpacing(double spacing)
@@ -404,6 +433,12 @@ void ZVectorDrawing::removeObserver(VDObserver* observer)
 
 void ZVectorDrawing::notifyChanged(std::vector<ZVDEntity*> entities)
 {
+    m_extentKept = false;
+    tellObservers(std::move(entities));
+}
+
+void ZVectorDrawing::tellObservers(std::vector<ZVDEntity*> entities)
+{
     const auto observers = m_observers;
     for (VDObserver* o : observers)
         o->onNotify(0, entities, this);
@@ -413,6 +448,10 @@ bool ZVectorDrawing::loadFromStream(std::iostream* stream)
 {
     std::vector<std::unique_ptr<ZVDEntity>> entities;
     std::unordered_map<int, ZVDEntity*> index;
+    // The extent is taken while each entity is at hand: a later pass over a large drawing
+    // costs a cache miss per entity.
+    Extent shapes;
+    std::vector<const ZVDEntity*> texts;
     double grid = 0;
     bool ok = false;
 
@@ -442,6 +481,10 @@ bool ZVectorDrawing::loadFromStream(std::iostream* stream)
                         r.fail();
                         break;
                     }
+                    if (e->kind() == ZVDEntityKind::Text)
+                        texts.push_back(e.get());
+                    else
+                        shapes.add(e->boundingRect());
                     entities.push_back(std::move(e));
                 }
                 ok = r.ok() && r.remaining() == 0;
@@ -460,7 +503,10 @@ bool ZVectorDrawing::loadFromStream(std::iostream* stream)
     } else {
         m_lastError = QString::fromWCharArray(zvd::ERROR_INVALID_STREAM);
     }
-    notifyChanged();
+    m_texts = ok ? std::move(texts) : std::vector<const ZVDEntity*>();
+    m_shapeExtent = ok ? shapes.rect() : QRectF();
+    m_extentKept = true;
+    tellObservers({});
     return ok;
 }
 

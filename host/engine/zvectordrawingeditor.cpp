@@ -185,6 +185,8 @@ struct ZVectorDrawingEditor::Private
     std::map<QRgb, QVector<QLineF>> lineBatches;
     // Shapes smaller than a pixel: one dot each, batched per colour.
     std::map<QRgb, QVector<QPointF>> dotBatches;
+    // One cosmetic pen per entity colour, so that switching colours allocates nothing.
+    mutable QHash<QRgb, QPen> pens;
     std::vector<int> visible;
     ZVDSpatialIndex index;
     QFont textFont;
@@ -223,9 +225,14 @@ struct ZVectorDrawingEditor::Private
     // Pixels per drawing unit that fit the whole drawing into target.
     double fitScale(const QRectF& target) const
     {
+        return drawing->count() == 0 ? 1.0 : fitScale(target, drawing->boundingRect());
+    }
+
+    // The same for a drawing whose bounding box is box (a pass over every entity).
+    double fitScale(const QRectF& target, const QRectF& box) const
+    {
         if (drawing->count() == 0)
             return 1.0;
-        const QRectF box = drawing->boundingRect();
         const double w = std::max(1.0, target.width() - 2 * kFitMargin);
         const double h = std::max(1.0, target.height() - 2 * kFitMargin);
         double s = kMaxScale;
@@ -273,9 +280,8 @@ void ZVectorDrawingEditor::Private::drawGrid(QPainter& painter, const QRectF& vi
 // for their estimated width.
 void ZVectorDrawingEditor::Private::drawEntities(QPainter& painter, const QRectF& visibleArea, bool fullFrame)
 {
+    // The batches are emptied by each flush but keep their capacity from frame to frame.
     batching = true;
-    lineBatches.clear();
-    dotBatches.clear();
     const double slack = kCullSlackPixels / scale;
     index.query(*drawing, visibleArea.adjusted(-slack, -slack, slack, slack), kTextCullSlack, visible);
     if (fullFrame) {
@@ -319,30 +325,44 @@ void ZVectorDrawingEditor::Private::setEntityPen(QPainter& painter, QPen& pen, c
     const QColor color = selected ? kSelectionColor : entity.color();
     const double width = selected ? kSelectedStrokeWidth : kStrokeWidth;
     const QPen& current = painter.pen();
-    if (current.color() != color || current.widthF() != width || !current.isCosmetic()
-        || current.style() != Qt::SolidLine) {
+    if (current.color() == color && current.widthF() == width && current.isCosmetic()
+        && current.style() == Qt::SolidLine)
+        return;
+    if (selected) {
         pen.setColor(color);
         pen.setWidthF(width);
         painter.setPen(pen);
+        return;
     }
+    auto it = pens.find(color.rgba());
+    if (it == pens.end()) {
+        QPen made(color, kStrokeWidth);
+        made.setCosmetic(true);
+        it = pens.insert(color.rgba(), made);
+    }
+    painter.setPen(it.value());
 }
 
 void ZVectorDrawingEditor::Private::flushBatches(QPainter& painter)
 {
-    for (const auto& batch : lineBatches) {
+    for (auto& batch : lineBatches) {
+        if (batch.second.isEmpty())
+            continue;
         QPen pen(QColor::fromRgba(batch.first), kStrokeWidth);
         pen.setCosmetic(true);
         painter.setPen(pen);
         painter.drawLines(batch.second);
+        batch.second.clear();
     }
-    lineBatches.clear();
-    for (const auto& batch : dotBatches) {
+    for (auto& batch : dotBatches) {
+        if (batch.second.isEmpty())
+            continue;
         QPen pen(QColor::fromRgba(batch.first), kStrokeWidth);
         pen.setCosmetic(true);
         painter.setPen(pen);
         painter.drawPoints(batch.second);
+        batch.second.clear();
     }
-    dotBatches.clear();
 }
 
 // Insert-point marker: a small cross at its drawing position.
@@ -520,8 +540,9 @@ void ZVectorDrawingEditor::setDefaultFont(const QString& fontFile)
 void ZVectorDrawingEditor::zoomAll()
 {
     d->fitted = true;
-    d->scale = d->fitScale(QRectF(rect()));
-    d->center = d->drawing->count() == 0 ? QPointF() : d->drawing->boundingRect().center();
+    const QRectF box = d->drawing->count() == 0 ? QRectF() : d->drawing->boundingRect();
+    d->scale = d->fitScale(QRectF(rect()), box);
+    d->center = box.center();
     update();
 }
 

@@ -24,7 +24,11 @@ void LumMemRecord::setValue(int column, const QVariant& value)
         return;
     if (column >= m_values.size())
         m_values.resize(column + 1);
+    const bool had = !isNullValue(m_values.at(column));
     m_values[column] = value;
+    const bool has = !isNullValue(value);
+    if (m_table && had != has)
+        m_table->countValue(column, has ? 1 : -1);
 }
 
 void LumMemRecord::setValue(const QString& fieldName, const QVariant& value)
@@ -35,6 +39,10 @@ void LumMemRecord::setValue(const QString& fieldName, const QVariant& value)
 
 bool LumMemRecord::isNull(int column) const
 {
-    const QVariant v = value(column);
+    return column < 0 || column >= m_values.size() || isNullValue(m_values.at(column));
+}
+
+bool LumMemRecord::isNullValue(const QVariant& v)
+{
     return !v.isValid() || v.isNull() || (v.type() == QVariant::String && v.toString().isEmpty());
 }

@@ -56,14 +56,28 @@ LumMemRecord* LumMemTable::appendRecord()
 
 void LumMemTable::removeRecord(int index)
 {
-    if (index >= 0 && index < m_records.size())
-        delete m_records.takeAt(index);
+    if (index < 0 || index >= m_records.size())
+        return;
+    LumMemRecord* record = m_records.takeAt(index);
+    for (int c = 0; c < m_valueCounts.size(); ++c) {
+        if (!record->isNull(c))
+            --m_valueCounts[c];
+    }
+    delete record;
 }
 
 void LumMemTable::clearRecords()
 {
     qDeleteAll(m_records);
     m_records.clear();
+    m_valueCounts.clear();
+}
+
+void LumMemTable::countValue(int column, int delta)
+{
+    if (column >= m_valueCounts.size())
+        m_valueCounts.resize(column + 1);
+    m_valueCounts[column] += delta;
 }
 
 int LumMemTable::findRecordIndex(const QString& fieldName, const QVariant& value) const
@@ -85,9 +99,5 @@ LumMemRecord* LumMemTable::findRecord(const QString& fieldName, const QVariant& 
 
 bool LumMemTable::columnDataIsNull(int column) const
 {
-    for (const LumMemRecord* record : m_records) {
-        if (!record->isNull(column))
-            return false;
-    }
-    return true;
+    return column < 0 || column >= m_valueCounts.size() || m_valueCounts.at(column) == 0;
 }

@@ -70,9 +70,19 @@ public:
     void notifyChanged(std::vector<ZVDEntity*> entities = {});
 
 private:
+    // Tells the observers without dropping the kept extent.
+    void tellObservers(std::vector<ZVDEntity*> entities);
+    // Computes the extent of every entity but the texts and lists the texts.
+    void keepExtent() const;
+
     std::vector<std::unique_ptr<ZVDEntity>> m_entities;
     std::unordered_map<int, ZVDEntity*> m_index;
     QString m_lastError;
     double m_gridSpacing = 0;
     std::vector<VDObserver*> m_observers;
+    // The extent of the shapes, kept from the load (or the first boundingRect) until a change is
+    // made or told; texts are measured on each call, since setText tells no one.
+    mutable QRectF m_shapeExtent;
+    mutable std::vector<const ZVDEntity*> m_texts;
+    mutable bool m_extentKept = false;
 };

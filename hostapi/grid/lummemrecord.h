@@ -29,6 +29,9 @@ public:
     bool isNull(int column) const;
 
 private:
+    // No value or an empty text.
+    static bool isNullValue(const QVariant& value);
+
     LumMemTable* m_table;
     QVector<QVariant> m_values;
 };

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QVariant>
+#include <QVector>
 
 /// A named table held in memory: fields (columns) and records (rows). Owns both. The host's table
 /// provider hands out calculated tables in this form; the data view shows them read-only.
@@ -48,7 +49,13 @@ public:
     bool columnDataIsNull(int column) const;
 
 private:
+    friend class LumMemRecord;
+    // A record's column gained (+1) or lost (-1) its value.
+    void countValue(int column, int delta);
+
     QString m_tableName;
     LumMemFields* m_fields;
     QList<LumMemRecord*> m_records;
+    // Per column, how many records hold a value: columnDataIsNull answers without a scan.
+    QVector<int> m_valueCounts;
 };

@@ -3,16 +3,19 @@
 #include "grid/lummemtable.h"
 #include "grid/orbmemtablemodel.h"
 
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QVariant>
 
 OrbDrawsetDataTableWidget::OrbDrawsetDataTableWidget(QWidget* parent)
-    : OrbMemTableViewWidget(parent, nullptr)
+    : OrbDrawsetDataTableWidget(parent, nullptr)
 {
 }
 
 OrbDrawsetDataTableWidget::OrbDrawsetDataTableWidget(QWidget* parent, OrbMemTableConfigurator* configurator)
     : OrbMemTableViewWidget(parent, configurator)
 {
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this]() { fitColumnsToRowsInView(false); });
 }
 
 OrbDrawsetDataTableWidget::~OrbDrawsetDataTableWidget() = default;
@@ -72,4 +75,50 @@ void OrbDrawsetDataTableWidget::selectRowByRecordIDs(const QVector<int>& ids)
             selectRow(row);
     }
     setSelectionMode(mode);
+}
+
+void OrbDrawsetDataTableWidget::fitColumns()
+{
+    fitColumnsToRowsInView(true);
+}
+
+void OrbDrawsetDataTableWidget::resizeEvent(QResizeEvent* event)
+{
+    OrbMemTableViewWidget::resizeEvent(event);
+    fitColumnsToRowsInView(false);
+}
+
+void OrbDrawsetDataTableWidget::showEvent(QShowEvent* event)
+{
+    OrbMemTableViewWidget::showEvent(event);
+    fitColumnsToRowsInView(m_fitPending);
+}
+
+void OrbDrawsetDataTableWidget::fitColumnsToRowsInView(bool reset)
+{
+    QAbstractItemModel* m = OrbMemTableViewWidget::model();
+    if (!m)
+        return;
+    if (!isVisible()) {
+        m_fitPending = m_fitPending || reset;
+        return;
+    }
+    m_fitPending = false;
+    // No row is in view before the view has a height; past the last row, every row is.
+    const int height = viewport()->height();
+    const int first = qMax(0, rowAt(0));
+    int last = height > 0 ? rowAt(height - 1) : -1;
+    if (height > 0 && last < 0)
+        last = m->rowCount() - 1;
+    QHeaderView* header = horizontalHeader();
+    const int grid = showGrid() ? 1 : 0;
+    for (int c = 0; c < m->columnCount(); ++c) {
+        if (isColumnHidden(c))
+            continue;
+        int width = reset ? header->sectionSizeHint(c) : columnWidth(c);
+        for (int r = first; r <= last; ++r)
+            width = qMax(width, sizeHintForIndex(m->index(r, c)).width() + grid);
+        if (width != columnWidth(c))
+            setColumnWidth(c, width);
+    }
 }

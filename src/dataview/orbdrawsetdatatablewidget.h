@@ -30,9 +30,23 @@ public:
     QString tabText() const;
     // Clears the selection and selects the rows of the records whose "ID" is one of ids.
     void selectRowByRecordIDs(const QVector<int>& ids);
+    // Sizes every column to its caption and to the values of the rows in view. Rows that come into
+    // view later (scrolling, a taller view, the tab shown) widen their columns then, so each value
+    // is shown whole without measuring every record of a large table on each fill.
+    void fitColumns();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Widens the columns that a value of the rows in view does not fit; with reset, sizes them
+    // anew (a new table).
+    void fitColumnsToRowsInView(bool reset);
+
     QString m_tableName;
     QString m_description;
     bool m_hasData = false;
+    // A hidden tab is sized when it is shown.
+    bool m_fitPending = false;
 };

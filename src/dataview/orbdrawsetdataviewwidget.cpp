@@ -339,10 +339,10 @@ void OrbDrawsetDataViewWidget::setupTableWidgetData(OrbDrawsetDataTableWidget* w
     }
     widget->refreshTable(names);
     // Values and captions are shown whole; a table is laid out anew on every fill.
-    widget->resizeColumnsToContents();
-
-    if (!table || !m_captionNames.contains(table->tableName()))
+    if (!table || !m_captionNames.contains(table->tableName())) {
+        widget->fitColumns();
         return;
+    }
 
     bool changed = false;
     const QList<LumMemField*>& fields = widget->model()->fields();
@@ -359,7 +359,7 @@ void OrbDrawsetDataViewWidget::setupTableWidgetData(OrbDrawsetDataTableWidget* w
     if (changed && !fields.isEmpty())
         emit widget->model()->headerDataChanged(Qt::Horizontal, 0, fields.count() - 1);
     widget->horizontalHeader()->setFixedHeight(changed ? kTwoLineHeaderHeight : kOneLineHeaderHeight);
-    widget->resizeColumnsToContents();
+    widget->fitColumns();
     widget->setFixedColCount(1);
     // The frozen column is drawn by an overlay view: a double-click there counts as one on the tab.
     if (QTableView* frozen = widget->frozenView())

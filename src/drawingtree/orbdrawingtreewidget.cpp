@@ -136,6 +136,8 @@ void OrbDrawingTreeWidget::refreshData()
     QList<IOrbDrawsetType*> types;
     typeCollection->getAll(types, true);
     QList<IOrbDrawset*> drawsets;
+    // A type node is filled before it joins the model: one row insertion per type instead of one
+    // per drawset. (appendRow, not appendRows: the list form leaves the children's model unset.)
     for (IOrbDrawsetType* type : qAsConst(types)) {
         if (!type)
             continue;
@@ -148,9 +150,11 @@ void OrbDrawingTreeWidget::refreshData()
             if (!drawset || !isDrawsetShown(drawset))
                 continue;
             if (!typeNode)
-                typeNode = insertType(type, -1);
+                typeNode = newTypeNode(type);
             insertDrawset(typeNode, drawset, -1);
         }
+        if (typeNode)
+            m_model->invisibleRootItem()->appendRow(typeNode);
     }
 }
 
@@ -200,11 +204,15 @@ OrbDrawingTreeNode* OrbDrawingTreeWidget::newNode()
     return node;
 }
 
-void OrbDrawingTreeWidget::placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, QString& name, int index)
+void OrbDrawingTreeWidget::nameNode(OrbDrawingTreeNode* node, QString& name)
 {
     node->setData(getDisplayName(name), OrbDrawingTreeNode::NameRole);
     QString text = node->getDisplayText();
     node->setData(getDisplayName(text), Qt::DisplayRole);
+}
+
+void OrbDrawingTreeWidget::placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, int index)
+{
     // A row outside the parent's rows appends rather than losing the node.
     if (index < 0 || index > parent->rowCount())
         parent->appendRow(node);
@@ -222,11 +230,18 @@ OrbDrawingTreeNode* OrbDrawingTreeWidget::insertType(IOrbDrawsetType* type, int 
 {
     if (!m_drawingFile || !type)
         return nullptr;
+    OrbDrawingTreeNode* node = newTypeNode(type);
+    placeNode(m_model->invisibleRootItem(), node, index);
+    return node;
+}
+
+OrbDrawingTreeNode* OrbDrawingTreeWidget::newTypeNode(IOrbDrawsetType* type)
+{
     OrbDrawingTreeNode* node = newNode();
     node->setDrawsetType(type);
     QString name;
     type->name(name);
-    placeNode(m_model->invisibleRootItem(), node, name, index);
+    nameNode(node, name);
     indexNode(type, node);
     return node;
 }
@@ -239,7 +254,8 @@ OrbDrawingTreeNode* OrbDrawingTreeWidget::insertDrawset(OrbDrawingTreeNode* type
     node->setDrawset(drawset);
     QString name;
     drawset->name(name);
-    placeNode(typeNode, node, name, index);
+    nameNode(node, name);
+    placeNode(typeNode, node, index);
     indexNode(drawset, node);
     return node;
 }

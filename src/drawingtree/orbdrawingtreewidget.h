@@ -83,8 +83,12 @@ protected:
 private:
     bool isDrawsetShown(IOrbDrawset* drawset) const;
     OrbDrawingTreeNode* newNode();
-    // Sets the node's name (with placeholders filled) and display text, then puts it under parent.
-    void placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, QString& name, int index);
+    // Sets the node's name (with placeholders filled) and display text.
+    void nameNode(OrbDrawingTreeNode* node, QString& name);
+    // Puts node under parent at row index, or last.
+    void placeNode(QStandardItem* parent, OrbDrawingTreeNode* node, int index);
+    // A type node with its texts, not yet in the model.
+    OrbDrawingTreeNode* newTypeNode(IOrbDrawsetType* type);
     // Swaps node with its neighbour one row up (step -1) or down (step 1), order numbers included.
     void moveNode(OrbDrawingTreeNode* node, OrbDrawingTreeNode* neighbour, int step);
     void indexNode(void* key, OrbDrawingTreeNode* node);

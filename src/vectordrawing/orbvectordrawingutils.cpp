@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 #include <sstream>
+#include <streambuf>
 #include <string>
 
 namespace {
@@ -33,6 +34,39 @@ protected:
         if (watched == parent() && event->type() == QEvent::Resize)
             setGeometry(parentWidget()->rect());
         return QLabel::eventFilter(watched, event);
+    }
+};
+
+// Reads a byte array in place: copying a large drawing into a stringstream (twice, through a
+// std::string) cost as much as parsing it. Seekable, so the engine reads it in one piece.
+class ByteArrayBuffer : public std::streambuf
+{
+public:
+    explicit ByteArrayBuffer(const QByteArray& data)
+    {
+        // Never written: the buffer has no put area.
+        char* begin = const_cast<char*>(data.constData());
+        setg(begin, begin, begin + data.size());
+    }
+
+protected:
+    pos_type seekoff(off_type off, std::ios_base::seekdir dir, std::ios_base::openmode which) override
+    {
+        off_type base = 0;
+        if (dir == std::ios_base::cur)
+            base = gptr() - eback();
+        else if (dir == std::ios_base::end)
+            base = egptr() - eback();
+        return seekpos(pos_type(base + off), which);
+    }
+
+    pos_type seekpos(pos_type pos, std::ios_base::openmode which) override
+    {
+        const off_type at = off_type(pos);
+        if (!(which & std::ios_base::in) || at < 0 || at > egptr() - eback())
+            return pos_type(off_type(-1));
+        setg(eback(), eback() + at, egptr());
+        return pos;
     }
 };
 } // namespace
@@ -61,11 +95,8 @@ bool OrbVectorDrawingUtils::loadData(ZVectorDrawing* drawing, const QByteArray& 
         drawing->clear();
         return true;
     }
-    // The stream starts out holding every byte of data (one allocation, no regrowth while
-    // writing); reading starts at the first byte.
-    std::stringstream stream(std::string(data.constData(), size_t(data.size())),
-                             std::ios::in | std::ios::out | std::ios::binary);
-    stream.seekg(0);
+    ByteArrayBuffer buffer(data);
+    std::iostream stream(&buffer);
     return drawing->loadFromStream(&stream);
 }
 

@@ -189,6 +189,27 @@ private slots:
         QCOMPARE(tab(0)->model()->index(1, shown.count() - 1).data().toString(), shown.last() + QStringLiteral("2"));
     }
 
+    // Columns are sized from the rows in view: a value scrolled into view later, or on a tab
+    // shown later, must still widen its column rather than show cut off.
+    void valuesShownWhole()
+    {
+        const QString wide = QStringLiteral("a value far wider than every other value of its column");
+        QList<QVariantList> rows;
+        for (int r = 1; r <= 300; ++r)
+            rows << QVariantList{r, r == 300 ? wide : QStringLiteral("v")};
+        m_view->setProcessor(m_processor);
+        m_service->m_tables.insert({m_drawset, QStringLiteral("DrawSetParam")}, makeTable("DrawSetParam", {"ID", "V"}, rows));
+        m_service->m_tables.insert({m_drawset, QStringLiteral("DrawSetBar")}, makeTable("DrawSetBar", {"ID", "V"}, {{1, wide}}));
+        showDialog();
+        m_view->refreshTableData(m_drawset);
+        const int needed = tab(0)->fontMetrics().horizontalAdvance(wide);
+        QVERIFY(tab(0)->columnWidth(1) < needed); // the wide value starts out of view
+        tab(0)->scrollToBottom();
+        QVERIFY(tab(0)->columnWidth(1) > needed);
+        m_tabs->setCurrentIndex(1);
+        QVERIFY(tab(1)->columnWidth(1) > needed);
+    }
+
     void filterCaptions_data()
     {
         QTest::addColumn<QString>("table");

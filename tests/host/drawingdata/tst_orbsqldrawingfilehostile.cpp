@@ -212,13 +212,21 @@ private slots:
         QVERIFY(reported);
     }
 
-    // Past 8 MB the open skips the integrity check; a damaged part still reads as an error, and
-    // the rest of the file as it was.
-    void damagedPartOfLargeFile()
+    // A damaged part of a file reads as an error, and the rest of the file as it was. Up to 8 MB
+    // the integrity check before the first write keeps the damaged file from being written.
+    void damagedPart_data()
     {
-        const QString path = m_dir.filePath(QStringLiteral("large"));
+        QTest::addColumn<int>("megabytes");
+        QTest::newRow("small file") << 1;
+        QTest::newRow("large file") << 9;
+    }
+
+    void damagedPart()
+    {
+        QFETCH(int, megabytes);
+        const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
         OrbDrawsetDef big = drawset(QStringLiteral("big"));
-        big.drawing = QByteArray(9 * 1024 * 1024, 'x');
+        big.drawing = QByteArray(megabytes * 1024 * 1024, 'x');
         OrbDrawsetDef small = drawset(QStringLiteral("small"));
         small.drawing = QByteArray("small drawing");
         QVERIFY(craft(path, {small, big}));
@@ -237,6 +245,18 @@ private slots:
         QCOMPARE(drawsets.at(0)->vectorDrawingData(), small.drawing);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read:.*malformed")));
         QVERIFY(drawsets.at(1)->vectorDrawingData().isEmpty());
+        if (megabytes < 8) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QByteArray before = f.readAll();
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is damaged: nothing is written")));
+            drawsets.at(0)->setName(QStringLiteral("renamed"));
+            QString name;
+            drawsets.at(0)->name(name);
+            QCOMPARE(name, small.name);
+            QVERIFY(f.seek(0));
+            QCOMPARE(f.readAll(), before);
+        }
     }
 
 private:

@@ -133,6 +133,16 @@ private slots:
         QCOMPARE(back.count(), d.count());
         // Saving is deterministic, so equal bytes mean every field came back.
         QCOMPARE(save(back), first);
+        // The extent kept from the load is the one measured entity by entity; it follows a text
+        // edited in place (setText tells no one) and an entity added later.
+        QCOMPARE(back.boundingRect(), d.boundingRect());
+        if (which == 1) {
+            const QRectF before = back.boundingRect();
+            static_cast<ZVDText*>(back.find(5))->setText(L"a text far longer than the drawing is wide");
+            QVERIFY(back.boundingRect().width() > before.width());
+            back.add(new ZVDLine(6, QPointF(0, 0), QPointF(0, 500)));
+            QCOMPARE(back.boundingRect().bottom(), 500.0);
+        }
     }
 
     void cutAtEveryByteIsRefused()

@@ -50,11 +50,10 @@ std::shared_ptr<OrbDrawingService> serverService(const DemoContext& context)
     const OrbServerLibrary library(context.serverUrl);
     QString error;
     QStringList names;
-    if (!library.create(&error) || !library.fileNames(names, &error)) {
+    // An unreachable server still gives a service: it lists no file and says why (skippedFiles).
+    if (!library.create(&error) || !library.fileNames(names, &error))
         std::fprintf(stderr, "orbdemo: %s\n", qPrintable(error));
-        return nullptr;
-    }
-    if (names.isEmpty()) {
+    else if (names.isEmpty()) {
         DemoContext local = context;
         local.serverUrl.clear();
         const QString folder = path(local);

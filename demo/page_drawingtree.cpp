@@ -10,6 +10,7 @@
 #include "drawingdata/iorbdrawingfile.h"
 #include "drawingdata/iorbdrawingservice.h"
 #include "drawingdata/orbdrawingservice.h"
+#include "drawingdata/orbsqldrawingfile.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -54,6 +55,18 @@ QWidget* createPage(const DemoContext& context)
     sewage->setWellIsSewageType(true);
     sewage->setDrawingFile(file);
     sewage->expandAll();
+
+    // A rename refused because another client changed the drawset first is said here.
+    auto* refused = new QLabel(page);
+    refused->setObjectName(QStringLiteral("refusedSave"));
+    refused->setStyleSheet(QStringLiteral("QLabel { color: #b00020; }"));
+    layout->addWidget(refused, 2, 0, 1, 2);
+    if (auto* sqlFile = dynamic_cast<OrbSqlDrawingFile*>(file.data())) {
+        for (OrbDrawingTreeWidget* tree : {all, sewage}) {
+            QObject::connect(tree->model(), &QAbstractItemModel::dataChanged, refused,
+                             [refused, sqlFile] { refused->setText(sqlFile->lastError()); });
+        }
+    }
 
     page->resize(640, 460);
     return page;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -145,7 +146,9 @@ void readResults(FILE* in, Results& results, std::vector<std::string>& order)
 bool runScaled(int scale, std::vector<char*> args, Results& results, std::vector<std::string>& order)
 {
     int fds[2];
-    if (pipe(fds) != 0)
+    // Close-on-exec: a process the suite starts (a database server, a watchdog shell) must not
+    // keep the pipe open, or the parent never sees the end of the results.
+    if (pipe2(fds, O_CLOEXEC) != 0)
         return false;
     std::fflush(stdout);
     const pid_t pid = fork();

@@ -136,22 +136,22 @@ void BM_ServerOpenAndList_Baseline(benchmark::State& state)
 {
     if (noServer(state))
         return;
+    const QString sql = QStringLiteral(
+        "SELECT t.id, t.name, d.id, d.name, d.order_num, d.visible, d.key_values FROM orb_library.drawset_type t "
+        "JOIN orb_library.drawset d ON d.type_id = t.id JOIN orb_library.orb_file f ON f.id = t.file_id "
+        "WHERE f.name = 'big' ORDER BY t.order_num, t.id, d.order_num, d.id");
     for (auto _ : state) {
-        int listed = 0;
+        QStringList names;
         {
             QSqlDatabase db = server()->cluster.connection(QStringLiteral("baseline"), QStringLiteral("orbbench"));
-            db.open();
-            QSqlQuery q(db);
-            q.setForwardOnly(true);
-            q.exec(QStringLiteral("SELECT t.id, t.name, d.id, d.name, d.order_num, d.visible, d.key_values "
-                                  "FROM orb_library.drawset_type t JOIN orb_library.drawset d ON d.type_id = t.id "
-                                  "JOIN orb_library.orb_file f ON f.id = t.file_id WHERE f.name = 'big' "
-                                  "ORDER BY t.order_num, t.id, d.order_num, d.id"));
-            while (q.next())
-                listed += q.value(3).toString().isEmpty() ? 0 : 1;
+            const bool open = db.open();
+            QSqlQuery rows(db);
+            rows.setForwardOnly(true);
+            for (bool ok = open && rows.exec(sql); ok && rows.next();)
+                names.append(rows.value(3).toString());
         }
         QSqlDatabase::removeDatabase(QStringLiteral("baseline"));
-        if (listed != typeCount() * kPerType)
+        if (names.size() != typeCount() * kPerType)
             state.SkipWithError("wrong count");
     }
 }

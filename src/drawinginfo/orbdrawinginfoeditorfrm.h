@@ -98,10 +98,6 @@ protected:
     QMultiMap<qint64, int> m_vdIndex;
     QList<std::pair<OrbDrawsetProp*, QString>> m_defValues;
 
-    // The font file the editor should draw with: simsun.ttc beside font when that file exists and
-    // font is not already a simsun.ttc; otherwise font itself.
-    static QString preferredDefaultFont(const QString& font);
-
 private:
     void recordEdit(const QList<OrbDrawsetProp*>& props, const QString& value);
 };

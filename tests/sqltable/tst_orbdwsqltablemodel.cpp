@@ -71,27 +71,25 @@ private slots:
     void editStyles_data()
     {
         QTest::addColumn<int>("column");
-        QTest::addColumn<bool>("flagBefore");
         QTest::addColumn<int>("style");
         QTest::addColumn<bool>("flagAfter");
-        QTest::newRow("key filled in by the database") << 0 << false << int(esLineEdit) << true;
-        QTest::newRow("text") << 1 << false << int(esLineEdit) << false;
-        QTest::newRow("boolean") << 3 << false << int(esCheckBox) << false;
-        QTest::newRow("other model") << -1 << false << int(esDefault) << false;
+        QTest::newRow("key filled in by the database") << 0 << int(esLineEdit) << true;
+        QTest::newRow("text") << 1 << int(esLineEdit) << false;
+        QTest::newRow("boolean") << 3 << int(esCheckBox) << false;
+        QTest::newRow("other model") << -1 << int(esDefault) << false;
     }
 
     void editStyles()
     {
         QFETCH(int, column);
-        QFETCH(bool, flagBefore);
         QFETCH(int, style);
         QFETCH(bool, flagAfter);
         OPEN_MODEL(model);
         QStandardItemModel other(1, 1);
         other.setData(other.index(0, 0), true);
-        const QModelIndex index = column >= 0 ? model.index(0, column) : column == -1 ? other.index(0, 0) : QModelIndex();
+        const QModelIndex index = column >= 0 ? model.index(0, column) : other.index(0, 0);
         OrbDWSqlTableViewDelegate delegate;
-        bool flag = flagBefore;
+        bool flag = false;
         QCOMPARE(int(delegate.editStyle(index, flag)), style);
         QCOMPARE(flag, flagAfter);
     }

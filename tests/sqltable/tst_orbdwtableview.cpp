@@ -3,7 +3,6 @@
 // that moves rows. Guards against: rows removed one by one or in an order that shifts rows still
 // to be removed, a selection left on a row that no longer exists, moves that go the wrong way,
 // and operations that touch a missing model.
-#include "sqltable/orbdwsqltableview.h"
 #include "sqltable/orbdwtableview.h"
 
 #include <QLineEdit>
@@ -80,45 +79,41 @@ private slots:
 
     void insertRow_data()
     {
-        QTest::addColumn<bool>("sqlView");
         QTest::addColumn<int>("current");
         QTest::addColumn<int>("expectedRow");
-        QTest::addColumn<int>("expectedColumn");
-        QTest::newRow("no current index") << false << -1 << 0 << 0;
-        QTest::newRow("current row 4") << false << 4 << 4 << 0;
-        QTest::newRow("sql view, current row 4") << true << 4 << 4 << 1;
+        // The SQL view's edit column (1): tst_orbdwsqltablewidget insertThroughContextMenu.
+        QTest::newRow("no current index") << -1 << 0;
+        QTest::newRow("current row 4") << 4 << 4;
     }
 
     void insertRow()
     {
-        QFETCH(bool, sqlView);
         QFETCH(int, current);
         QFETCH(int, expectedRow);
-        QFETCH(int, expectedColumn);
         RecordingModel model(8, 3);
-        std::unique_ptr<OrbDWTableView> view(sqlView ? new OrbDWSqlTableView : new OrbDWTableView);
-        view->setModel(&model);
-        view->resize(400, 300);
-        view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-        view->selectionModel()->clearCurrentIndex();
+        OrbDWTableView view;
+        view.setModel(&model);
+        view.resize(400, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.selectionModel()->clearCurrentIndex();
         if (current >= 0)
-            view->setCurrentIndex(model.index(current, 2));
-        QSignalSpy inserted(view.get(), &OrbDWTableView::onInsertRow);
+            view.setCurrentIndex(model.index(current, 2));
+        QSignalSpy inserted(&view, &OrbDWTableView::onInsertRow);
 
-        view->insertRow();
+        view.insertRow();
 
         QCOMPARE(model.rowCount(), 9);
         QVERIFY(model.index(expectedRow, 0).data().isNull());
         QCOMPARE(model.index(expectedRow + 1, 0).data().toString(), QStringLiteral("r%1c0").arg(expectedRow));
-        const QModelIndex expected = model.index(expectedRow, expectedColumn);
+        const QModelIndex expected = model.index(expectedRow, 0);
         QCOMPARE(inserted.count(), 1);
         QCOMPARE(inserted.at(0).at(0).value<QModelIndex>(), expected);
-        QCOMPARE(view->currentIndex(), expected);
-        auto* editor = view->findChild<QLineEdit*>();
+        QCOMPARE(view.currentIndex(), expected);
+        auto* editor = view.findChild<QLineEdit*>();
         QVERIFY(editor);
         QTRY_VERIFY(editor->isVisible());
-        QVERIFY(view->visualRect(expected).contains(editor->geometry().center()));
+        QVERIFY(view.visualRect(expected).contains(editor->geometry().center()));
     }
 
     void deleteInBlocks()

@@ -21,7 +21,6 @@ public:
     bool start(QString* why);
     // Stops the server at once (immediate shutdown: clients lose their connections).
     void stop();
-    bool isRunning() const { return m_running; }
 
     // Stops the server from a separate process as soon as sql, run there, returns a row (for
     // example a session waiting in pg_sleep), so that a test can drop the server in the middle of

@@ -3,12 +3,12 @@
 // that moves rows. Guards against: rows removed one by one or in an order that shifts rows still
 // to be removed, a selection left on a row that no longer exists, moves that go the wrong way,
 // and operations that touch a missing model.
+#include "sqltestdb.h"
+
 #include "sqltable/orbdwtableview.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QSqlTableModel>
 #include <QStandardItemModel>
 #include <QStringListModel>
@@ -64,17 +64,16 @@ class tst_OrbDWTableView : public QObject
     Q_OBJECT
 
 private:
-    QSqlDatabase m_db;
+    SqlTestDatabases m_databases;
+    QSqlDatabase m_db; // the SQL suites' table of five rows, never saved to here
 
 private slots:
     void initTestCase()
     {
-        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("views"));
-        m_db.setDatabaseName(QStringLiteral(":memory:"));
-        QVERIFY(m_db.open());
-        QSqlQuery query(m_db);
-        QVERIFY(query.exec(QStringLiteral("CREATE TABLE t (id INTEGER PRIMARY KEY, name TEXT)")));
-        QVERIFY(query.exec(QStringLiteral("INSERT INTO t (name) VALUES ('a'), ('b'), ('c'), ('d'), ('e')")));
+        QString why;
+        bool unavailable = false;
+        m_db = m_databases.open(QStringLiteral("sqlite"), &why, &unavailable);
+        QVERIFY2(m_db.isValid(), qPrintable(why));
     }
 
     void insertRow_data()
@@ -151,7 +150,7 @@ private slots:
         QFETCH(QList<int>, selectedAfter);
         RecordingModel items(5, 2);
         QSqlTableModel table(nullptr, m_db);
-        table.setTable(QStringLiteral("t"));
+        table.setTable(QStringLiteral("item"));
         table.setEditStrategy(QSqlTableModel::OnManualSubmit);
         QVERIFY(table.select());
         OrbDWTableView view;
@@ -193,7 +192,7 @@ private slots:
     void movesOnSqlTableModel()
     {
         QSqlTableModel table(nullptr, m_db);
-        table.setTable(QStringLiteral("t"));
+        table.setTable(QStringLiteral("item"));
         table.setEditStrategy(QSqlTableModel::OnManualSubmit);
         QVERIFY(table.select());
         OrbDWTableView view;

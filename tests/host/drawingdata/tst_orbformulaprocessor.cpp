@@ -20,8 +20,7 @@
 #include <QtTest>
 
 namespace {
-OrbParamDef param(const QString& code, const QString& name, int vdId, double lo, double hi, const QString& def,
-                  int decimals = 0)
+OrbParamDef param(const QString& code, const QString& name, int vdId, double lo, double hi, const QString& def)
 {
     OrbParamDef p;
     p.code = code;
@@ -31,7 +30,6 @@ OrbParamDef param(const QString& code, const QString& name, int vdId, double lo,
     p.minValue = lo;
     p.maxValue = hi;
     p.defaultValue = def;
-    p.decimals = decimals;
     return p;
 }
 

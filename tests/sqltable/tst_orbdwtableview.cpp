@@ -3,13 +3,12 @@
 // that moves rows. Guards against: rows removed one by one or in an order that shifts rows still
 // to be removed, a selection left on a row that no longer exists, moves that go the wrong way,
 // and operations that touch a missing model.
-#include "sqltable/orbdwsqltableview.h"
+#include "sqltestdb.h"
+
 #include "sqltable/orbdwtableview.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QSqlTableModel>
 #include <QStandardItemModel>
 #include <QStringListModel>
@@ -65,60 +64,55 @@ class tst_OrbDWTableView : public QObject
     Q_OBJECT
 
 private:
-    QSqlDatabase m_db;
+    SqlTestDatabases m_databases;
+    QSqlDatabase m_db; // the SQL suites' table of five rows, never saved to here
 
 private slots:
     void initTestCase()
     {
-        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("views"));
-        m_db.setDatabaseName(QStringLiteral(":memory:"));
-        QVERIFY(m_db.open());
-        QSqlQuery query(m_db);
-        QVERIFY(query.exec(QStringLiteral("CREATE TABLE t (id INTEGER PRIMARY KEY, name TEXT)")));
-        QVERIFY(query.exec(QStringLiteral("INSERT INTO t (name) VALUES ('a'), ('b'), ('c'), ('d'), ('e')")));
+        QString why;
+        bool unavailable = false;
+        m_db = m_databases.open(QStringLiteral("sqlite"), &why, &unavailable);
+        QVERIFY2(m_db.isValid(), qPrintable(why));
     }
 
     void insertRow_data()
     {
-        QTest::addColumn<bool>("sqlView");
         QTest::addColumn<int>("current");
         QTest::addColumn<int>("expectedRow");
-        QTest::addColumn<int>("expectedColumn");
-        QTest::newRow("no current index") << false << -1 << 0 << 0;
-        QTest::newRow("current row 4") << false << 4 << 4 << 0;
-        QTest::newRow("sql view, current row 4") << true << 4 << 4 << 1;
+        // The SQL view's edit column (1): tst_orbdwsqltablewidget insertThroughContextMenu.
+        QTest::newRow("no current index") << -1 << 0;
+        QTest::newRow("current row 4") << 4 << 4;
     }
 
     void insertRow()
     {
-        QFETCH(bool, sqlView);
         QFETCH(int, current);
         QFETCH(int, expectedRow);
-        QFETCH(int, expectedColumn);
         RecordingModel model(8, 3);
-        std::unique_ptr<OrbDWTableView> view(sqlView ? new OrbDWSqlTableView : new OrbDWTableView);
-        view->setModel(&model);
-        view->resize(400, 300);
-        view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-        view->selectionModel()->clearCurrentIndex();
+        OrbDWTableView view;
+        view.setModel(&model);
+        view.resize(400, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.selectionModel()->clearCurrentIndex();
         if (current >= 0)
-            view->setCurrentIndex(model.index(current, 2));
-        QSignalSpy inserted(view.get(), &OrbDWTableView::onInsertRow);
+            view.setCurrentIndex(model.index(current, 2));
+        QSignalSpy inserted(&view, &OrbDWTableView::onInsertRow);
 
-        view->insertRow();
+        view.insertRow();
 
         QCOMPARE(model.rowCount(), 9);
         QVERIFY(model.index(expectedRow, 0).data().isNull());
         QCOMPARE(model.index(expectedRow + 1, 0).data().toString(), QStringLiteral("r%1c0").arg(expectedRow));
-        const QModelIndex expected = model.index(expectedRow, expectedColumn);
+        const QModelIndex expected = model.index(expectedRow, 0);
         QCOMPARE(inserted.count(), 1);
         QCOMPARE(inserted.at(0).at(0).value<QModelIndex>(), expected);
-        QCOMPARE(view->currentIndex(), expected);
-        auto* editor = view->findChild<QLineEdit*>();
+        QCOMPARE(view.currentIndex(), expected);
+        auto* editor = view.findChild<QLineEdit*>();
         QVERIFY(editor);
         QTRY_VERIFY(editor->isVisible());
-        QVERIFY(view->visualRect(expected).contains(editor->geometry().center()));
+        QVERIFY(view.visualRect(expected).contains(editor->geometry().center()));
     }
 
     void deleteInBlocks()
@@ -156,7 +150,7 @@ private slots:
         QFETCH(QList<int>, selectedAfter);
         RecordingModel items(5, 2);
         QSqlTableModel table(nullptr, m_db);
-        table.setTable(QStringLiteral("t"));
+        table.setTable(QStringLiteral("item"));
         table.setEditStrategy(QSqlTableModel::OnManualSubmit);
         QVERIFY(table.select());
         OrbDWTableView view;
@@ -198,7 +192,7 @@ private slots:
     void movesOnSqlTableModel()
     {
         QSqlTableModel table(nullptr, m_db);
-        table.setTable(QStringLiteral("t"));
+        table.setTable(QStringLiteral("item"));
         table.setEditStrategy(QSqlTableModel::OnManualSubmit);
         QVERIFY(table.select());
         OrbDWTableView view;

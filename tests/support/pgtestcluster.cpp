@@ -50,11 +50,6 @@ PgTestCluster::PgTestCluster() = default;
 
 PgTestCluster::~PgTestCluster()
 {
-    if (m_watcher) {
-        m_watcher->kill();
-        m_watcher->waitForFinished();
-        delete m_watcher;
-    }
     stop();
 }
 
@@ -99,36 +94,6 @@ void PgTestCluster::stop()
     bool ok = false;
     run(script(QStringLiteral("runuser -u postgres -- \"$B/pg_ctl\" -D \"$D/pg/data\" -m immediate -w stop")), &ok);
     m_running = false;
-}
-
-void PgTestCluster::stopWhen(const QString& sql)
-{
-    if (!m_running)
-        return;
-    QString quoted = sql;
-    quoted.replace(QLatin1Char('\''), QLatin1String("'\\''"));
-    delete m_watcher;
-    m_watcher = new QProcess;
-    m_watcher->setProcessChannelMode(QProcess::MergedChannels);
-    m_watcher->start(QStringLiteral("sh"),
-                     {QStringLiteral("-c"),
-                      script(QStringLiteral("i=0; until [ $i -ge 1200 ] || [ -n \"$(\"$B/psql\" -h 127.0.0.1 -p $P -U postgres "
-                                            "-tAc '%1' postgres 2>/dev/null)\" ]; do sleep 0.05; i=$((i+1)); done\n"
-                                            "runuser -u postgres -- \"$B/pg_ctl\" -D \"$D/pg/data\" -m immediate -w stop >/dev/null\n"
-                                            "[ $i -lt 1200 ]")
-                                 .arg(quoted))});
-    m_running = false;
-}
-
-bool PgTestCluster::waitStopped()
-{
-    if (!m_watcher)
-        return false;
-    const bool ok = m_watcher->waitForFinished(120000) && m_watcher->exitStatus() == QProcess::NormalExit
-        && m_watcher->exitCode() == 0;
-    delete m_watcher;
-    m_watcher = nullptr;
-    return ok;
 }
 
 QSqlDatabase PgTestCluster::connection(const QString& connectionName, const QString& database) const

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QTemporaryDir>
 
-class QProcess;
-
 // A throwaway PostgreSQL cluster for tests: its own data folder in a temporary folder, trust
 // authentication, listening on 127.0.0.1 at a port that was free when it was first started. The
 // server runs as the postgres user (runuser, so the tests run as root) and is stopped, its folder
@@ -21,14 +19,6 @@ public:
     bool start(QString* why);
     // Stops the server at once (immediate shutdown: clients lose their connections).
     void stop();
-    bool isRunning() const { return m_running; }
-
-    // Stops the server from a separate process as soon as sql, run there, returns a row (for
-    // example a session waiting in pg_sleep), so that a test can drop the server in the middle of
-    // a blocking call. Gives up waiting after 60 s and stops the server anyway.
-    void stopWhen(const QString& sql);
-    // Waits for the process started by stopWhen; true when it stopped the server.
-    bool waitStopped();
 
     // A new connection (not yet opened) to database on the cluster.
     QSqlDatabase connection(const QString& connectionName, const QString& database = QStringLiteral("postgres")) const;
@@ -46,5 +36,4 @@ private:
     int m_state = 0; // 0 not created, 1 created, -1 cannot run here
     bool m_running = false;
     QString m_why;
-    QProcess* m_watcher = nullptr;
 };

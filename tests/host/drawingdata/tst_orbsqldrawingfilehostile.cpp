@@ -93,6 +93,9 @@ private slots:
                                           "UNION ALL SELECT id + 1, 1, 'x', 0, 1, '' FROM r) SELECT * FROM r")
                                .arg(columns)}
             << "view drawset";
+        QTest::newRow("other SQLite database") << QStringList{QStringLiteral("DROP TABLE orb_meta")} << "不是图集文件";
+        QTest::newRow("newer schema")
+            << QStringList{QStringLiteral("UPDATE orb_meta SET value = '99' WHERE key = 'schema_version'")} << "版本 99";
         QTest::newRow("trigger") << QStringList{QStringLiteral("CREATE TRIGGER t AFTER UPDATE ON drawset BEGIN "
                                                                "SELECT 1; END")}
                                  << "trigger t";

@@ -67,6 +67,16 @@ class tst_NexTableView : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("sortguard"));
+        m_db.setDatabaseName(QStringLiteral(":memory:"));
+        QVERIFY(m_db.open());
+        QSqlQuery query(m_db);
+        QVERIFY(query.exec(QStringLiteral("CREATE TABLE t (id INTEGER PRIMARY KEY, name TEXT)")));
+        QVERIFY(query.exec(QStringLiteral("INSERT INTO t (name) VALUES ('b'), ('c'), ('a')")));
+    }
+
     void copy_data()
     {
         QTest::addColumn<QList<QPoint>>("cells"); // (column, row)
@@ -144,48 +154,40 @@ private slots:
     void sortKeepsUnsubmittedEdits()
     {
         QFETCH(bool, dirty);
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("sortguard"));
-        db.setDatabaseName(QStringLiteral(":memory:"));
-        QVERIFY(db.open());
-        QSqlQuery query(db);
-        QVERIFY(query.exec(QStringLiteral("CREATE TABLE t (id INTEGER PRIMARY KEY, name TEXT)")));
-        QVERIFY(query.exec(QStringLiteral("INSERT INTO t (name) VALUES ('b'), ('c'), ('a')")));
-        {
-            QSqlTableModel model(nullptr, db);
-            model.setTable(QStringLiteral("t"));
-            model.setEditStrategy(QSqlTableModel::OnManualSubmit);
-            QVERIFY(model.select());
-            NexTableView view;
-            view.setSortingEnabled(true);
-            view.setModel(&model);
-            view.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&view));
-            if (dirty)
-                QVERIFY(model.setData(model.index(0, 1), QStringLiteral("edited")));
-            QSignalSpy refused(&view, &NexTableView::sortRefused);
-            QHeaderView* header = view.horizontalHeader();
+        QSqlTableModel model(nullptr, m_db);
+        model.setTable(QStringLiteral("t"));
+        model.setEditStrategy(QSqlTableModel::OnManualSubmit);
+        QVERIFY(model.select());
+        NexTableView view;
+        view.setSortingEnabled(true);
+        view.setModel(&model);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        if (dirty)
+            QVERIFY(model.setData(model.index(0, 1), QStringLiteral("edited")));
+        QSignalSpy refused(&view, &NexTableView::sortRefused);
+        QHeaderView* header = view.horizontalHeader();
 
-            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                              QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
 
-            auto* message = view.findChild<QMessageBox*>(QStringLiteral("sortRefusedMessage"));
-            QCOMPARE(refused.count(), dirty ? 1 : 0);
-            QCOMPARE(bool(message), dirty);
-            QCOMPARE(model.isDirty(), dirty);
-            QCOMPARE(header->sortIndicatorSection(), dirty ? -1 : 1);
-            if (dirty) {
-                QCOMPARE(message->text(), NexTableView::sortRefusedText());
-                QCOMPARE(model.index(0, 1).data().toString(), QStringLiteral("edited"));
-                message->close();
-            } else {
-                QCOMPARE(model.index(0, 1).data().toString(),
-                         header->sortIndicatorOrder() == Qt::AscendingOrder ? QStringLiteral("a") : QStringLiteral("c"));
-            }
+        auto* message = view.findChild<QMessageBox*>(QStringLiteral("sortRefusedMessage"));
+        QCOMPARE(refused.count(), dirty ? 1 : 0);
+        QCOMPARE(bool(message), dirty);
+        QCOMPARE(model.isDirty(), dirty);
+        QCOMPARE(header->sortIndicatorSection(), dirty ? -1 : 1);
+        if (dirty) {
+            QCOMPARE(message->text(), NexTableView::sortRefusedText());
+            QCOMPARE(model.index(0, 1).data().toString(), QStringLiteral("edited"));
+            message->close();
+        } else {
+            QCOMPARE(model.index(0, 1).data().toString(),
+                     header->sortIndicatorOrder() == Qt::AscendingOrder ? QStringLiteral("a") : QStringLiteral("c"));
         }
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("sortguard"));
     }
+
+private:
+    QSqlDatabase m_db;
 };
 
 QTEST_MAIN(tst_NexTableView)

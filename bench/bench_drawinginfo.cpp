@@ -66,4 +66,4 @@ void BM_DrawingInfoShow_Baseline(benchmark::State& state)
 BENCHMARK(BM_DrawingInfoShow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawingInfoShow_Baseline)->Unit(benchmark::kMillisecond);
 
-ORB_BENCH_MAIN()
+ORB_BENCH_MAIN_INTERLEAVED(5)

@@ -159,4 +159,4 @@ BENCHMARK(BM_DrawingTreeFind1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawingTreeFind1000_Baseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawingTreeFind1000ReadOnly)->Unit(benchmark::kMicrosecond);
 
-ORB_BENCH_MAIN()
+ORB_BENCH_MAIN_INTERLEAVED(5)

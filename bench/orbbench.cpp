@@ -239,7 +239,7 @@ int sized(int full, int quickSize)
     return (g_quick ? quickSize : full) * g_scale;
 }
 
-int run(int argc, char** argv)
+int run(int argc, char** argv, int repetitions)
 {
     std::vector<char*> args;
     bool forceScale = false, noScale = false;
@@ -255,10 +255,20 @@ int run(int argc, char** argv)
     }
     Results one, ten;
     std::vector<std::string> order, tenOrder;
-    bool ok = runScaled(1, args, one, order);
+    // Interleaved at 1x only, where the ratios are taken: the 10x run keeps one benchmark at a time,
+    // so that each peak of memory is that benchmark's own.
+    std::vector<char*> oneArgs = args;
+    std::string repeat = "--benchmark_repetitions=" + std::to_string(repetitions);
+    std::string interleave = "--benchmark_enable_random_interleaving=true";
+    if (repetitions > 1) {
+        oneArgs.insert(oneArgs.begin() + 1, &interleave[0]);
+        oneArgs.insert(oneArgs.begin() + 1, &repeat[0]);
+    }
+    bool ok = runScaled(1, oneArgs, one, order);
     if (!noScale && (!g_quick || forceScale))
         ok = runScaled(kGrowthScale, args, ten, tenOrder) && ok;
-    printTable(one, ten, order);
+    // The 10x run lists the suite in its own order; the interleaved 1x run does not.
+    printTable(one, ten, tenOrder.empty() ? order : tenOrder);
     return ok ? 0 : 1;
 }
 } // namespace orbbench

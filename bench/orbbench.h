@@ -20,11 +20,20 @@ bool quick();
 int scale();
 // The input size: full, or quick when --orb-quick is given, times scale().
 int sized(int full, int quick);
-int run(int argc, char** argv);
+// repetitions > 1: at 1x, the suite's benchmarks run that many times each in random interleaved
+// order and the median counts, so that a figure and its baseline see the same machine load.
+int run(int argc, char** argv, int repetitions = 1);
 } // namespace orbbench
 
 #define ORB_BENCH_MAIN()                          \
     int main(int argc, char** argv)               \
     {                                             \
         return orbbench::run(argc, argv);         \
+    }
+
+// The same, with the benchmarks interleaved at 1x (see run()).
+#define ORB_BENCH_MAIN_INTERLEAVED(repetitions)          \
+    int main(int argc, char** argv)                      \
+    {                                                    \
+        return orbbench::run(argc, argv, repetitions);   \
     }

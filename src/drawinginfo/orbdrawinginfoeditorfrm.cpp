@@ -17,6 +17,40 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdint>
+
+namespace {
+// QString::fromStdWString, copying plain BMP text directly instead of through the general UCS-4
+// converter; anything else (surrogates, code points above U+FFFF) goes to Qt.
+QString fromWide(const std::wstring& text)
+{
+    QString result(int(text.size()), Qt::Uninitialized);
+    QChar* out = result.data();
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<std::uint32_t>(text[i]);
+        if (c >= 0xD800 && (c < 0xE000 || c > 0xFFFF))
+            return QString::fromStdWString(text);
+        out[i] = QChar(ushort(c));
+    }
+    return result;
+}
+
+// The same the other way (QString::toStdWString) into out, whose storage is reused.
+void toWide(const QString& text, std::wstring& out)
+{
+    const int size = text.size();
+    out.resize(size_t(size));
+    const QChar* in = text.constData();
+    for (int i = 0; i < size; ++i) {
+        if (in[i].isSurrogate()) {
+            out.resize(size_t(text.toWCharArray(&out[0])));
+            return;
+        }
+        out[size_t(i)] = wchar_t(in[i].unicode());
+    }
+}
+} // namespace
+
 OrbDrawingInfoEditorFrm::OrbDrawingInfoEditorFrm(IOrbDrawingService* service, QWidget* parent)
     : QWidget(parent),
       OrbVectorDrawingEditorService_AutoTrans(),
@@ -89,6 +123,9 @@ void OrbDrawingInfoEditorFrm::initVDPropList()
     if (!props || !drawing || props->count() < 1)
         return;
     const int count = props->count();
+    m_props.reserve(count);
+    m_defValues.reserve(count);
+    m_boundTexts.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
         OrbDrawsetProp* prop = props->at(i);
         if (!prop)
@@ -101,10 +138,13 @@ void OrbDrawingInfoEditorFrm::initVDPropList()
             continue;
         m_props.append(prop);
         const int k = m_props.size() - 1;
-        m_vdIndex.insert(id, k);
-        m_vdTexts[id] = text;
+        // Ids usually come in ascending order: the end hint saves the search (a smaller or equal
+        // id falls back to the plain insert, so the same entries result).
+        m_vdIndex.insert(m_vdIndex.constEnd(), id, k);
+        m_vdTexts.insert(m_vdTexts.constEnd(), id, text);
+        m_boundTexts.emplace_back(id, text);
         if (!prop->isDefaultExcluded())
-            m_defValues.append({prop, QString::fromStdWString(text->text())});
+            m_defValues.append({prop, fromWide(text->text())});
     }
 }
 
@@ -115,20 +155,26 @@ void OrbDrawingInfoEditorFrm::clearVDPropList()
     m_defValues.clear();
     m_vdIndex.clear();
     m_vdTexts.clear();
+    m_boundTexts.clear();
 }
 
 void OrbDrawingInfoEditorFrm::readPropValues()
 {
-    for (OrbDrawsetProp* prop : qAsConst(m_props)) {
+    const bool bound = m_boundTexts.size() == size_t(m_props.size());
+    for (int k = 0; k < m_props.size(); ++k) {
+        OrbDrawsetProp* prop = m_props.at(k);
         if (!prop)
             continue;
         const qint64 id = prop->vdID();
         if (id == -1)
             continue;
-        ZVDText* text = m_vdTexts.value(id, nullptr);
+        // Every property bound to an id was bound to the same text, the one m_vdTexts holds.
+        ZVDText* text = bound && m_boundTexts[size_t(k)].first == id ? m_boundTexts[size_t(k)].second
+                                                                     : m_vdTexts.value(id, nullptr);
         if (!text)
             continue;
-        text->setText(prop->value(false).toStdWString());
+        toWide(prop->value(false), m_textBuffer);
+        text->setText(m_textBuffer);
     }
     // Texts do not report their changes to the view.
     m_editor->update();

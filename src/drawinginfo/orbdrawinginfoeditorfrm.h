@@ -12,6 +12,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -97,6 +98,10 @@ protected:
     QMap<qint64, ZVDText*> m_vdTexts;
     QMultiMap<qint64, int> m_vdIndex;
     QList<std::pair<OrbDrawsetProp*, QString>> m_defValues;
+    // Beside m_props, the id and text each property was bound to: the texts are written without a
+    // map lookup while the property keeps that id.
+    std::vector<std::pair<qint64, ZVDText*>> m_boundTexts;
+    std::wstring m_textBuffer; // reused for every written value
 
     // The font file the editor should draw with: simsun.ttc beside font when that file exists and
     // font is not already a simsun.ttc; otherwise font itself.

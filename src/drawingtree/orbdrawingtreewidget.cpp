@@ -136,8 +136,10 @@ void OrbDrawingTreeWidget::refreshData()
     QList<IOrbDrawsetType*> types;
     typeCollection->getAll(types, true);
     QList<IOrbDrawset*> drawsets;
-    // A type node is filled before it joins the model: one row insertion per type instead of one
-    // per drawset. (appendRow, not appendRows: the list form leaves the children's model unset.)
+    QList<QStandardItem*> rows;
+    // A type node is filled before it joins the model, and its drawset rows go in as one list:
+    // one row insertion per type instead of one per drawset. (The type joins with appendRow, not
+    // appendRows: the list form leaves the children's model unset.)
     for (IOrbDrawsetType* type : qAsConst(types)) {
         if (!type)
             continue;
@@ -146,15 +148,19 @@ void OrbDrawingTreeWidget::refreshData()
         drawsets.clear();
         drawsetCollection->getByType(drawsets, type);
         OrbDrawingTreeNode* typeNode = nullptr;
+        rows.clear();
+        rows.reserve(drawsets.size());
         for (IOrbDrawset* drawset : qAsConst(drawsets)) {
             if (!drawset || !isDrawsetShown(drawset))
                 continue;
             if (!typeNode)
                 typeNode = newTypeNode(type);
-            insertDrawset(typeNode, drawset, -1);
+            rows.append(newDrawsetNode(drawset));
         }
-        if (typeNode)
-            m_model->invisibleRootItem()->appendRow(typeNode);
+        if (!typeNode)
+            continue;
+        typeNode->appendRows(rows);
+        m_model->invisibleRootItem()->appendRow(typeNode);
     }
 }
 
@@ -198,10 +204,13 @@ void OrbDrawingTreeWidget::addDrawsets(QList<IOrbDrawset*> drawsets)
 
 OrbDrawingTreeNode* OrbDrawingTreeWidget::newNode()
 {
-    auto* node = new OrbDrawingTreeNode();
-    if (m_readOnly)
-        node->setEditable(false);
-    return node;
+    if (!m_readOnly)
+        return new OrbDrawingTreeNode();
+    if (!m_readOnlyPrototype) {
+        m_readOnlyPrototype.reset(new OrbDrawingTreeNode());
+        m_readOnlyPrototype->setEditable(false);
+    }
+    return new OrbDrawingTreeNode(*m_readOnlyPrototype);
 }
 
 void OrbDrawingTreeWidget::nameNode(OrbDrawingTreeNode* node, QString& name)
@@ -222,8 +231,10 @@ void OrbDrawingTreeWidget::placeNode(QStandardItem* parent, OrbDrawingTreeNode* 
 
 void OrbDrawingTreeWidget::indexNode(void* key, OrbDrawingTreeNode* node)
 {
+    // Nodes mostly come in the order their host objects were made: the end hint saves the search
+    // (a key that is not the largest falls back to the plain insert).
     if (!m_drawingFile->isEditable())
-        m_nodeIndex.insert(key, node);
+        m_nodeIndex.insert(m_nodeIndex.constEnd(), key, node);
 }
 
 OrbDrawingTreeNode* OrbDrawingTreeWidget::insertType(IOrbDrawsetType* type, int index)
@@ -250,12 +261,18 @@ OrbDrawingTreeNode* OrbDrawingTreeWidget::insertDrawset(OrbDrawingTreeNode* type
 {
     if (!m_drawingFile || !typeNode || !drawset)
         return nullptr;
+    OrbDrawingTreeNode* node = newDrawsetNode(drawset);
+    placeNode(typeNode, node, index);
+    return node;
+}
+
+OrbDrawingTreeNode* OrbDrawingTreeWidget::newDrawsetNode(IOrbDrawset* drawset)
+{
     OrbDrawingTreeNode* node = newNode();
     node->setDrawset(drawset);
     QString name;
     drawset->name(name);
     nameNode(node, name);
-    placeNode(typeNode, node, index);
     indexNode(drawset, node);
     return node;
 }

@@ -83,6 +83,8 @@ protected:
 private:
     bool isDrawsetShown(IOrbDrawset* drawset) const;
     OrbDrawingTreeNode* newNode();
+    // A named (and, for a read-only file, indexed) drawset node, not yet placed.
+    OrbDrawingTreeNode* newDrawsetNode(IOrbDrawset* drawset);
     // Sets the node's name (with placeholders filled) and display text.
     void nameNode(OrbDrawingTreeNode* node, QString& name);
     // Puts node under parent at row index, or last.
@@ -106,6 +108,9 @@ private:
     QSet<long long> m_visibleEntSet;
     // Nodes by host object address; filled only for read-only files.
     QMap<void*, OrbDrawingTreeNode*> m_nodeIndex;
+    // A blank non-editable node: read-only nodes are copies of it, so they share its flags
+    // instead of each setting them.
+    std::unique_ptr<OrbDrawingTreeNode> m_readOnlyPrototype;
     QVariant m_wellIsSewageType;
     bool m_showAllDrawset = false;
     QMap<QString, QString> m_displayParams;

@@ -142,6 +142,29 @@ private slots:
         QCOMPARE(f.form.getProp(1), f.form.findProp(QStringLiteral("X")));
     }
 
+    void wideTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain") << QStringLiteral("1.50");
+        QTest::newRow("beyond U+FFFF") << QString::fromUcs4(U"a\U0001F600b");
+        QTest::newRow("empty") << QString();
+    }
+
+    // Drawing texts reach the processor, and values reach the drawing, unchanged.
+    void wideTexts()
+    {
+        QFETCH(QString, text);
+        Fixture f;
+        ZVectorDrawing d;
+        d.add(new ZVDText(10, QPointF(0, 0), 2.5, text.toStdWString()));
+        OrbVectorDrawingUtils::saveData(&d, static_cast<FakeDrawset*>(f.processor.m_drawset)->m_drawing, vdsfStream, false);
+        f.add("A", 10, text + "|" + text);
+        f.show();
+        QCOMPARE(f.processor.m_lastDefValues.value(0).second, text);
+        auto* shown = dynamic_cast<ZVDText*>(f.form.vectorDrawing()->find(10));
+        QVERIFY(shown && shown->text() == (text + "|" + text).toStdWString());
+    }
+
     void processorSwitch()
     {
         Fixture f;

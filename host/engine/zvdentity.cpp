@@ -1,5 +1,7 @@
 #include "engine/zvdentity.h"
 
+#include "engine/zvectordrawing.h"
+
 #include <QtMath>
 
 #include <algorithm>
@@ -148,5 +150,9 @@ ZVDEntity* ZVDText::clone() const
 
 void ZVDText::setText(const std::wstring& text)
 {
+    if (text == m_text)
+        return;
     m_text = text;
+    if (m_holder.drawing)
+        m_holder.drawing->notifyChanged({this});
 }

@@ -29,24 +29,23 @@ QRectF widened(const QRectF& box, double slack)
 }
 } // namespace
 
-void ZVDSpatialIndex::build(const ZVectorDrawing& drawing)
+void ZVDSpatialIndex::build(const ZVectorDrawing& drawing, double textSlack)
 {
     const int n = drawing.count();
-    m_boxes.assign(size_t(n), QRectF());
+    m_boxes.resize(size_t(n));
+    m_isText.resize(size_t(n));
     m_seen.assign(size_t(n), 0);
     m_stamp = 0;
-    m_texts.clear();
+    m_textSlack = textSlack;
     m_large.clear();
     m_bounds = QRectF();
     bool any = false;
     for (int i = 0; i < n; ++i) {
         const ZVDEntity* e = drawing.at(i);
-        if (e->kind() == ZVDEntityKind::Text) {
-            m_texts.push_back(i);
-            continue;
-        }
-        const QRectF box = e->boundingRect();
+        const bool text = e->kind() == ZVDEntityKind::Text;
+        const QRectF box = text ? widened(e->boundingRect(), textSlack) : e->boundingRect();
         m_boxes[size_t(i)] = box;
+        m_isText[size_t(i)] = text;
         if (!any) {
             m_bounds = box;
             any = true;
@@ -57,8 +56,7 @@ void ZVDSpatialIndex::build(const ZVectorDrawing& drawing)
             m_bounds.setBottom(std::max(m_bounds.bottom(), box.bottom()));
         }
     }
-    const int shapes = n - int(m_texts.size());
-    const double cells = std::max(1.0, shapes / kShapesPerCell);
+    const double cells = std::max(1.0, n / kShapesPerCell);
     const double w = std::max(m_bounds.width(), 1e-9), h = std::max(m_bounds.height(), 1e-9);
     m_columns = std::clamp(int(std::sqrt(cells * w / h)), 1, kMaxCellsPerSide);
     m_rows = std::clamp(int(cells / m_columns), 1, kMaxCellsPerSide);
@@ -77,21 +75,15 @@ void ZVDSpatialIndex::build(const ZVectorDrawing& drawing)
                 visit(size_t(r) * size_t(m_columns) + size_t(c));
         return true;
     };
-    for (int i = 0; i < n; ++i) {
-        if (drawing.at(i)->kind() == ZVDEntityKind::Text)
-            continue;
+    for (int i = 0; i < n; ++i)
         if (!forCells(i, [&](size_t cell) { ++m_cellStart[cell + 1]; }))
             m_large.push_back(i);
-    }
     for (size_t c = 1; c < m_cellStart.size(); ++c)
         m_cellStart[c] += m_cellStart[c - 1];
     m_cellItems.assign(size_t(m_cellStart.back()), 0);
     std::vector<int> fill(m_cellStart.begin(), m_cellStart.end() - 1);
-    for (int i = 0; i < n; ++i) {
-        if (drawing.at(i)->kind() == ZVDEntityKind::Text)
-            continue;
+    for (int i = 0; i < n; ++i)
         forCells(i, [&](size_t cell) { m_cellItems[size_t(fill[cell]++)] = i; });
-    }
     m_built = true;
 }
 
@@ -127,15 +119,12 @@ void ZVDSpatialIndex::query(const ZVectorDrawing& drawing, const QRectF& area, d
 {
     out.clear();
     const int n = drawing.count();
-    if (!m_built || size_t(n) != m_boxes.size())
-        build(drawing);
-    auto textMeets = [&](int i) { return overlaps(widened(drawing.at(i)->boundingRect(), textSlack), area); };
+    if (!m_built || size_t(n) != m_boxes.size() || textSlack != m_textSlack)
+        build(drawing, textSlack);
     if (coversMostCells(area)) {
-        for (int i = 0; i < n; ++i) {
-            const bool text = m_boxes[size_t(i)].isNull() && drawing.at(i)->kind() == ZVDEntityKind::Text;
-            if (text ? textMeets(i) : overlaps(m_boxes[size_t(i)], area))
+        for (int i = 0; i < n; ++i)
+            if (overlaps(m_boxes[size_t(i)], area))
                 out.push_back(i);
-        }
         return;
     }
     if (++m_stamp == 0) { // wrapped: old stamps could collide
@@ -160,9 +149,6 @@ void ZVDSpatialIndex::query(const ZVectorDrawing& drawing, const QRectF& area, d
     }
     for (int i : m_large)
         if (overlaps(m_boxes[size_t(i)], area))
-            out.push_back(i);
-    for (int i : m_texts)
-        if (textMeets(i))
             out.push_back(i);
     std::sort(out.begin(), out.end());
 }

@@ -360,6 +360,7 @@ void ZVectorDrawing::add(ZVDEntity* entity)
         m_entities.push_back(std::move(owned));
         m_index.emplace(entity->id(), entity);
     }
+    hold(entity);
     notifyChanged({entity});
 }
 
@@ -386,28 +387,20 @@ int ZVectorDrawing::nextId() const
 
 QRectF ZVectorDrawing::boundingRect() const
 {
-    if (!m_extentKept)
-        keepExtent();
-    Extent extent;
-    if (m_texts.size() < m_entities.size())
-        extent.add(m_shapeExtent);
-    for (const ZVDEntity* text : m_texts)
-        extent.add(text->boundingRect());
-    return extent.rect();
+    if (!m_extentKept) {
+        Extent extent;
+        for (const auto& e : m_entities)
+            extent.add(e->boundingRect());
+        m_extent = extent.rect();
+        m_extentKept = true;
+    }
+    return m_extent;
 }
 
-void ZVectorDrawing::keepExtent() const
+void ZVectorDrawing::hold(ZVDEntity* entity)
 {
-    Extent shapes;
-    m_texts.clear();
-    for (const auto& e : m_entities) {
-        if (e->kind() == ZVDEntityKind::Text)
-            m_texts.push_back(e.get());
-        else
-            shapes.add(e->boundingRect());
-    }
-    m_shapeExtent = shapes.rect();
-    m_extentKept = true;
+    if (entity->kind() == ZVDEntityKind::Text)
+        static_cast<ZVDText*>(entity)->m_holder.drawing = this;
 }
 
 void ZVectorDrawing::setGridSpacing(double spacing)
@@ -450,8 +443,7 @@ bool ZVectorDrawing::loadFromStream(std::iostream* stream)
     std::unordered_map<int, ZVDEntity*> index;
     // The extent is taken while each entity is at hand: a later pass over a large drawing
     // costs a cache miss per entity.
-    Extent shapes;
-    std::vector<const ZVDEntity*> texts;
+    Extent extent;
     double grid = 0;
     bool ok = false;
 
@@ -481,10 +473,8 @@ bool ZVectorDrawing::loadFromStream(std::iostream* stream)
                         r.fail();
                         break;
                     }
-                    if (e->kind() == ZVDEntityKind::Text)
-                        texts.push_back(e.get());
-                    else
-                        shapes.add(e->boundingRect());
+                    hold(e.get());
+                    extent.add(e->boundingRect());
                     entities.push_back(std::move(e));
                 }
                 ok = r.ok() && r.remaining() == 0;
@@ -503,8 +493,7 @@ bool ZVectorDrawing::loadFromStream(std::iostream* stream)
     } else {
         m_lastError = QString::fromWCharArray(zvd::ERROR_INVALID_STREAM);
     }
-    m_texts = ok ? std::move(texts) : std::vector<const ZVDEntity*>();
-    m_shapeExtent = ok ? shapes.rect() : QRectF();
+    m_extent = ok ? extent.rect() : QRectF();
     m_extentKept = true;
     tellObservers({});
     return ok;

@@ -5,6 +5,7 @@
 #include "engine/zvdinitialfont.h"
 #include "engine/zvectordrawing.h"
 #include "engine/zvpviewer.h"
+#include "zvdpixelcanvas.h"
 #include "zvdspatialindex.h"
 
 #include <QFileInfo>
@@ -187,6 +188,12 @@ struct ZVectorDrawingEditor::Private
     std::map<QRgb, QVector<QPointF>> dotBatches;
     // One cosmetic pen per entity colour, so that switching colours allocates nothing.
     mutable QHash<QRgb, QPen> pens;
+    // A dense view sets its thin strokes straight into pixels; the strokes of one entity are
+    // gathered here first, in the colour of the pen they were made with.
+    ZVDPixelCanvas canvas;
+    bool onCanvas = false;
+    QVector<QLineF> strokes;
+    QRgb strokeColour = 0;
     std::vector<int> visible;
     ZVDSpatialIndex index;
     QFont textFont;
@@ -197,13 +204,18 @@ struct ZVectorDrawingEditor::Private
     {
         if (!batching || painter.pen().widthF() > kStrokeWidth)
             return nullptr;
+        if (onCanvas) {
+            strokeColour = qPremultiply(painter.pen().color().rgba());
+            return &strokes;
+        }
         return &lineBatches[painter.pen().color().rgba()];
     }
 
     void drawGrid(QPainter& painter, const QRectF& visible) const;
     void renderArea(QPainter& painter, const QRect& target, const QRect& area);
-    void drawEntities(QPainter& painter, const QRectF& visible, bool fullFrame);
+    void drawEntities(QPainter& painter, const QRect& area, const QRectF& visible, bool fullFrame);
     bool drawAsDot(const ZVDEntity& entity, const QRectF& box);
+    void strokesToCanvas();
     void setEntityPen(QPainter& painter, QPen& pen, const ZVDEntity& entity) const;
     void flushBatches(QPainter& painter);
     void drawInsertPoint(QPainter& painter, const QRectF& target) const;
@@ -278,7 +290,8 @@ void ZVectorDrawingEditor::Private::drawGrid(QPainter& painter, const QRectF& vi
 
 // Entities whose extent misses the view are skipped (through the spatial index); texts get slack
 // for their estimated width.
-void ZVectorDrawingEditor::Private::drawEntities(QPainter& painter, const QRectF& visibleArea, bool fullFrame)
+void ZVectorDrawingEditor::Private::drawEntities(QPainter& painter, const QRect& area, const QRectF& visibleArea,
+                                                 bool fullFrame)
 {
     // The batches are emptied by each flush but keep their capacity from frame to frame.
     batching = true;
@@ -287,34 +300,53 @@ void ZVectorDrawingEditor::Private::drawEntities(QPainter& painter, const QRectF
     if (fullFrame) {
         int shapes = 0;
         for (int i : visible)
-            shapes += drawing->at(i)->kind() != ZVDEntityKind::Text;
+            shapes += !index.isText(i);
         dense = shapes > kDenseShapes;
     }
     // A view crowded with thousands of shapes draws them without antialiasing: each is a few
-    // pixels there, and antialiased strokes would cost more than a frame. Texts stay smooth.
+    // pixels there, and antialiased strokes would cost more than a frame. Its thin strokes go
+    // straight into pixels. Texts stay smooth.
     painter.setRenderHint(QPainter::Antialiasing, !dense);
+    onCanvas = dense;
+    if (onCanvas)
+        canvas.begin(area);
     painter.setBrush(Qt::NoBrush);
     QPen pen(Qt::black, kStrokeWidth);
     pen.setCosmetic(true);
     painter.setPen(pen);
     for (int i : visible) {
         ZVDEntity* e = drawing->at(i);
-        if (drawAsDot(*e, index.shapeBox(i)))
+        if (!index.isText(i) && drawAsDot(*e, index.box(i)))
             continue;
         setEntityPen(painter, pen, *e);
         q->drawEntity(painter, e);
+        if (!strokes.isEmpty())
+            strokesToCanvas();
     }
     batching = false;
     flushBatches(painter);
+    if (onCanvas)
+        canvas.end(painter);
+    onCanvas = false;
+}
+
+void ZVectorDrawingEditor::Private::strokesToCanvas()
+{
+    for (const QLineF& l : qAsConst(strokes))
+        canvas.line(l.p1(), l.p2(), strokeColour);
+    strokes.clear();
 }
 
 // Level of detail: a shape smaller than a pixel is one dot, not a stroke of its own.
 bool ZVectorDrawingEditor::Private::drawAsDot(const ZVDEntity& entity, const QRectF& box)
 {
-    if (entity.kind() == ZVDEntityKind::Text || box.width() * scale >= 1.0 || box.height() * scale >= 1.0
-        || (hasSelection && entity.id() == selectedId))
+    if (box.width() * scale >= 1.0 || box.height() * scale >= 1.0 || (hasSelection && entity.id() == selectedId))
         return false;
-    dotBatches[entity.color().rgba()].append(renderTransform.map(box.center()));
+    const QPointF at = renderTransform.map(box.center());
+    if (onCanvas)
+        canvas.dot(at, qPremultiply(entity.color().rgba()));
+    else
+        dotBatches[entity.color().rgba()].append(at);
     return true;
 }
 
@@ -484,6 +516,10 @@ void ZVectorDrawingEditor::Private::drawTinyText(QPainter& painter, const QTrans
     QColor faint = painter.pen().color();
     faint.setAlpha(kTinyTextAlpha);
     const QLineF bar(box.left(), box.center().y(), box.right(), box.center().y());
+    if (onCanvas) {
+        canvas.line(bar.p1(), bar.p2(), qPremultiply(faint.rgba()));
+        return;
+    }
     if (batching) {
         lineBatches[faint.rgba()].append(bar);
         return;
@@ -741,7 +777,7 @@ void ZVectorDrawingEditor::Private::renderArea(QPainter& painter, const QRect& t
     renderTransform = transformFor(targetF);
     const QRectF visibleArea = renderTransform.inverted().mapRect(QRectF(area));
     drawGrid(painter, visibleArea);
-    drawEntities(painter, visibleArea, area == target);
+    drawEntities(painter, area, visibleArea, area == target);
     drawInsertPoint(painter, targetF);
     drawViewAxes(painter, target, q->font());
     painter.restore();

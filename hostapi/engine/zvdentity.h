@@ -9,6 +9,7 @@
 
 class QDomElement;
 class QPainter;
+class ZVectorDrawing;
 
 /// The kinds of entity the engine draws. The library tells texts apart by dynamic_cast to ZVDText.
 enum class ZVDEntityKind
@@ -122,7 +123,8 @@ public:
     /// The shown text (a leading "@" marks a parameter placeholder and is dropped by the editor
     /// form when it fills an editor).
     std::wstring text() const { return m_text; }
-    /// Changes the shown text; the editor form writes each property's value with it.
+    /// Changes the shown text; the editor form writes each property's value with it. The drawing
+    /// that holds the text is told (ZVectorDrawing::notifyChanged), since its extent changes.
     virtual void setText(const std::wstring& text);
 
     QPointF position; ///< Host side: anchor point in drawing units
@@ -131,4 +133,16 @@ public:
 
 protected:
     std::wstring m_text; ///< the shown text
+
+private:
+    friend class ZVectorDrawing;
+    /// Host side: the drawing that holds the text, set by ZVectorDrawing; a copy belongs to none.
+    struct Holder
+    {
+        Holder() = default;
+        Holder(const Holder&) {}                          ///< a copy is held by no drawing
+        Holder& operator=(const Holder&) { return *this; } ///< assigning keeps the holder
+        ZVectorDrawing* drawing = nullptr;                ///< null while no drawing holds it
+    };
+    Holder m_holder; ///< Host side: told by setText
 };

@@ -66,23 +66,23 @@ public:
     void addObserver(VDObserver* observer);
     /// Host side: stops telling observer about changes.
     void removeObserver(VDObserver* observer);
-    /// Host side: tells the observers that entities changed (after a caller edited them in place).
+    /// Host side: tells the observers that entities changed (after a caller edited them in place;
+    /// ZVDText::setText calls it by itself).
     void notifyChanged(std::vector<ZVDEntity*> entities = {});
 
 private:
     // Tells the observers without dropping the kept extent.
     void tellObservers(std::vector<ZVDEntity*> entities);
-    // Computes the extent of every entity but the texts and lists the texts.
-    void keepExtent() const;
+    // Makes a text tell this drawing when it changes.
+    void hold(ZVDEntity* entity);
 
     std::vector<std::unique_ptr<ZVDEntity>> m_entities;
     std::unordered_map<int, ZVDEntity*> m_index;
     QString m_lastError;
     double m_gridSpacing = 0;
     std::vector<VDObserver*> m_observers;
-    // The extent of the shapes, kept from the load (or the first boundingRect) until a change is
-    // made or told; texts are measured on each call, since setText tells no one.
-    mutable QRectF m_shapeExtent;
-    mutable std::vector<const ZVDEntity*> m_texts;
+    // The extent of the entities, kept from the load (or the first boundingRect) until a change is
+    // made or told (a text's setText tells it).
+    mutable QRectF m_extent;
     mutable bool m_extentKept = false;
 };

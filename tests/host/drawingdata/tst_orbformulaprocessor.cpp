@@ -201,7 +201,6 @@ private slots:
         // The element's H wins over the drawing; its D is out of range and falls back.
         QCOMPARE(value(p, "D"), QStringLiteral("800"));
         QCOMPARE(value(p, "H"), QStringLiteral("3000"));
-        QCOMPARE(value(p, "A"), QStringLiteral("2400"));
         QSignalSpy calculated(&p, &OrbDrawingInfoProcessor::onAfterCalculate);
         QVERIFY(p.restoreDefValues(defaults));
         QCOMPARE(calculated.count(), 1);

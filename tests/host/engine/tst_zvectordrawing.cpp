@@ -134,7 +134,7 @@ private slots:
         // Saving is deterministic, so equal bytes mean every field came back.
         QCOMPARE(save(back), first);
         // The extent kept from the load is the one measured entity by entity; it follows a text
-        // edited in place (setText tells no one) and an entity added later.
+        // edited in place (setText tells the drawing) and an entity added later.
         QCOMPARE(back.boundingRect(), d.boundingRect());
         if (which == 1) {
             const QRectF before = back.boundingRect();

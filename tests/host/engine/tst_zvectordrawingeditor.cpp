@@ -8,6 +8,7 @@
 #include "engine/zvectordrawingeditor.h"
 
 #include <QFontDatabase>
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -152,6 +153,38 @@ private slots:
         QVERIFY(e.viewScale() > fitted);
         QTest::keyClick(&e, Qt::Key_Home);
         QVERIFY(qFuzzyCompare(e.viewScale(), fitted));
+    }
+
+    void grownTextIsDrawnWhereItNowExtends()
+    {
+        // Enough shapes that a zoomed-in view is answered from the index's grid.
+        ZVectorDrawingEditor e;
+        e.resize(200, 200);
+        ZVectorDrawing* d = e.vectorDrawing();
+        for (int i = 0; i < 400; ++i)
+            d->add(new ZVDLine(i + 1, QPointF(i % 20 * 100, i / 20 * 100), QPointF(i % 20 * 100 + 10, i / 20 * 100)));
+        auto* text = new ZVDText(1000, QPointF(0, 2050), 40, L"ab");
+        d->add(text);
+        e.zoomAll();
+        const QPointF at = e.WorldPtToScreenPt(QPointF(700, 2070));
+        QWheelEvent wheel(at, e.mapToGlobal(at.toPoint()), QPoint(), QPoint(0, 1200), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&e, &wheel);
+        QImage image(e.size(), QImage::Format_ARGB32_Premultiplied);
+        auto inked = [&] { // any pixel of the band the text stands in
+            QPainter painter(&image);
+            e.render(painter, image.rect());
+            painter.end();
+            const QRect band = e.viewTransform().mapRect(QRectF(500, 2050, 400, 40)).toAlignedRect() & image.rect();
+            for (int y = band.top(); y <= band.bottom(); ++y)
+                for (int x = band.left(); x <= band.right(); ++x)
+                    if (image.pixel(x, y) != qRgb(255, 255, 255))
+                        return true;
+            return false;
+        };
+        QVERIFY(!inked());
+        text->setText(std::wstring(60, L'x'));
+        QVERIFY(inked());
     }
 
     void defaultFontShowsChinese()

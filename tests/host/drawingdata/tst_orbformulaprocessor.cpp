@@ -77,8 +77,6 @@ bool buildFile(const QString& path)
     attr.defaultValue = QStringLiteral("砖");
     attr.drawingInfo = false;
     d.params << attr;
-    d.filterTables.append({QStringLiteral("SizeFilter"), QStringLiteral("规格"), {QStringLiteral("D"), QStringLiteral("H")},
-                           {{QStringLiteral("1000"), QStringLiteral("1500")}, {QStringLiteral("1200"), QStringLiteral("2000")}}});
     return b.addDrawset(type, d) > 0 && b.commit();
 }
 

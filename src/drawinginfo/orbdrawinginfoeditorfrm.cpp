@@ -5,7 +5,6 @@
 #include "vectordrawing/orbvectordrawingutils.h"
 
 #include "common/lumcoreunittest.h"
-#include "common/orbfileutils.h"
 #include "common/orbnumberutils.h"
 #include "drawingdata/iorbdrawset.h"
 #include "drawingdata/orbdrawinginfoprocessor.h"
@@ -14,8 +13,6 @@
 #include "engine/zvectordrawing.h"
 
 #include <QDebug>
-#include <QDir>
-#include <QFileInfo>
 
 #include <cstdint>
 
@@ -63,10 +60,7 @@ OrbDrawingInfoEditorFrm::OrbDrawingInfoEditorFrm(IOrbDrawingService* service, QW
 
     m_editor = new OrbDrawingInfoParamsVDEditor(this);
 
-    const QString font = m_editor->defaultFont();
-    const QString preferred = preferredDefaultFont(font);
-    if (preferred != font)
-        m_editor->setDefaultFont(preferred);
+    OrbVectorDrawingUtils::preferFontBeside(m_editor, QStringLiteral("simsun.ttc"));
 
     // Both a click on an entity and the opening of an in-place editor are reported as a click.
     connect(m_editor, &OrbCustomVectorDrawingEditor::onDrawingItemClick, m_editor,
@@ -84,14 +78,6 @@ OrbDrawingInfoEditorFrm::~OrbDrawingInfoEditorFrm()
     if (m_editor)
         m_editor->setEditorService(nullptr, false);
     delete ui;
-}
-
-QString OrbDrawingInfoEditorFrm::preferredDefaultFont(const QString& font)
-{
-    if (font.contains(QStringLiteral("simsun.ttc"), Qt::CaseInsensitive))
-        return font;
-    const QString candidate = QFileInfo(font).dir().absolutePath() + QStringLiteral("//simsun.ttc");
-    return fileExists(candidate) ? candidate : font;
 }
 
 void OrbDrawingInfoEditorFrm::setProcessor(OrbDrawingInfoProcessor* processor)

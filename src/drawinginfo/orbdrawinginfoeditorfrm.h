@@ -103,10 +103,6 @@ protected:
     std::vector<std::pair<qint64, ZVDText*>> m_boundTexts;
     std::wstring m_textBuffer; // reused for every written value
 
-    // The font file the editor should draw with: simsun.ttc beside font when that file exists and
-    // font is not already a simsun.ttc; otherwise font itself.
-    static QString preferredDefaultFont(const QString& font);
-
 private:
     void recordEdit(const QList<OrbDrawsetProp*>& props, const QString& value);
 };

@@ -1,11 +1,9 @@
 #include "vectordrawing/orbdrawsetparamsvdviewer.h"
+#include "vectordrawing/orbvectordrawingutils.h"
 
-#include "common/orbfileutils.h"
 #include "engine/zvdeinsertpoint.h"
 #include "engine/zvpviewer.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QMouseEvent>
 
 OrbDrawsetParamsVDViewer::OrbDrawsetParamsVDViewer(QWidget* parent)
@@ -16,7 +14,7 @@ OrbDrawsetParamsVDViewer::OrbDrawsetParamsVDViewer(QWidget* parent)
     getViewer()->Options()->SetViewAxesEnabled(false);
     setAccpetMouseKeyInput(false);
     setSaveSettings(false);
-    iniFont();
+    OrbVectorDrawingUtils::preferFontBeside(this, QStringLiteral("MSYH.TTC"));
 }
 
 QHash<QString, QString> OrbDrawsetParamsVDViewer::getAttributes(const QString&)
@@ -29,14 +27,4 @@ void OrbDrawsetParamsVDViewer::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() == Qt::MiddleButton)
         zoomAll();
     ZVectorDrawingEditor::mouseDoubleClickEvent(event);
-}
-
-void OrbDrawsetParamsVDViewer::iniFont()
-{
-    const QString font = defaultFont();
-    if (font.contains(QLatin1String("MSYH.TTC"), Qt::CaseInsensitive))
-        return;
-    const QString preferred = QFileInfo(font).dir().absolutePath() + QStringLiteral("//MSYH.TTC");
-    if (fileExists(preferred))
-        setDefaultFont(preferred);
 }

@@ -5,8 +5,8 @@
 #include "engine/zvectordrawingeditor.h"
 
 // The engine's drawing editor set up as a read-only viewer: no grid from the stream, no insert
-// point, no axes, no own mouse and key commands, no saved settings. A middle-button double-click
-// fits the whole drawing.
+// point, no axes, no own mouse and key commands, no saved settings; MSYH.TTC beside the default
+// font is preferred. A middle-button double-click fits the whole drawing.
 class ORBDRAWINGWIDGETS_EXPORT OrbDrawsetParamsVDViewer : public ZVectorDrawingEditor
 {
     Q_OBJECT
@@ -18,8 +18,4 @@ public:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-
-private:
-    // Prefers the MSYH.TTC beside the default font file when there is one.
-    void iniFont();
 };

@@ -1,9 +1,13 @@
 #include "vectordrawing/orbvectordrawingutils.h"
 
+#include "common/orbfileutils.h"
 #include "engine/zvectordrawing.h"
+#include "engine/zvectordrawingeditor.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDomDocument>
+#include <QFileInfo>
 #include <QEvent>
 #include <QLabel>
 #include <QTextStream>
@@ -129,4 +133,14 @@ void OrbVectorDrawingUtils::saveData(ZVectorDrawing* drawing, QByteArray& data, 
     data.clear();
     QTextStream out(&data, QIODevice::WriteOnly | QIODevice::Truncate);
     doc.save(out, 4, QDomNode::EncodingFromDocument);
+}
+
+void OrbVectorDrawingUtils::preferFontBeside(ZVectorDrawingEditor* editor, const QString& fileName)
+{
+    const QString font = editor->defaultFont();
+    if (font.contains(fileName, Qt::CaseInsensitive))
+        return;
+    const QString preferred = QFileInfo(font).dir().absolutePath() + QStringLiteral("//") + fileName;
+    if (fileExists(preferred))
+        editor->setDefaultFont(preferred);
 }

@@ -124,10 +124,8 @@ private slots:
         QVERIFY(m_log.filtered(QStringLiteral("service.")).isEmpty());
 
         m_view->setProcessor(m_processor);
-        m_service->m_tables.insert({m_drawset, QStringLiteral("DrawSetBar")},
-                                   makeTable("DrawSetBar", {"ID", "BarCode"}, {{1, "N1"}}));
-        m_service->m_tables.insert({m_drawset, QStringLiteral("DrawSetQuantity")},
-                                   makeTable("DrawSetQuantity", {"ID", "Volume"}, {}));
+        setTable("DrawSetBar", {"ID", "BarCode"}, {{1, "N1"}});
+        setTable("DrawSetQuantity", {"ID", "Volume"}, {});
         m_view->refreshTableData(m_drawset);
 
         QCOMPARE(m_view->windowTitle(), kTitle + QStringLiteral(" Well A"));
@@ -145,8 +143,7 @@ private slots:
         QVERIFY(m_tabs->tabBar()->tabRect(1).height() >= oneLine.tabRect(0).height() + m_tabs->fontMetrics().lineSpacing());
 
         // A recalculation refills the tabs; the snapshots and the output stay.
-        m_service->m_tables.insert({m_drawset, QStringLiteral("DrawSetBar")},
-                                   makeTable("DrawSetBar", {"ID", "BarCode"}, {{1, "N1"}, {2, "N2"}}));
+        setTable("DrawSetBar", {"ID", "BarCode"}, {{1, "N1"}, {2, "N2"}});
         m_processor->m_drawingInfo = QStringLiteral("H=1");
         emit m_processor->onOutputDebugInfo(QStringLiteral("calculated"));
         emit m_processor->onAfterCalculate();
@@ -181,8 +178,7 @@ private slots:
             row2 << (f == QLatin1String("Empty") ? QVariant() : QVariant(f + QStringLiteral("2")));
         }
         m_view->setProcessor(m_processor);
-        m_service->m_tables.insert({m_drawset, QStringLiteral("DrawSetParam")},
-                                   makeTable("DrawSetParam", fields, {row, row2}));
+        setTable("DrawSetParam", fields, {row, row2});
         m_view->refreshTableData(m_drawset);
         QCOMPARE(fieldNames(tab(0)), shown);
         QCOMPARE(tab(0)->model()->rowCount(), 2);
@@ -198,8 +194,8 @@ private slots:
         for (int r = 1; r <= 300; ++r)
             rows << QVariantList{r, r == 300 ? wide : QStringLiteral("v")};
         m_view->setProcessor(m_processor);
-        m_service->m_tables.insert({m_drawset, QStringLiteral("DrawSetParam")}, makeTable("DrawSetParam", {"ID", "V"}, rows));
-        m_service->m_tables.insert({m_drawset, QStringLiteral("DrawSetBar")}, makeTable("DrawSetBar", {"ID", "V"}, {{1, wide}}));
+        setTable("DrawSetParam", {"ID", "V"}, rows);
+        setTable("DrawSetBar", {"ID", "V"}, {{1, wide}});
         showDialog();
         m_view->refreshTableData(m_drawset);
         const int needed = tab(0)->fontMetrics().horizontalAdvance(wide);
@@ -242,8 +238,7 @@ private slots:
         m_view->setProcessor(m_processor);
         const int index = table == QLatin1String("F1") ? 2 : 0;
         const int defaultHeight = tab(index)->horizontalHeader()->maximumHeight();
-        m_service->m_tables.insert({m_drawset, table},
-                                   makeTable(table, {"ID", field, "Other"}, {{1, 10, 20}}, {"", "", ownName}));
+        setTable(table, {"ID", field, "Other"}, {{1, 10, 20}}, {"", "", ownName});
         m_view->refreshTableData(m_drawset);
 
         OrbMemTableModel* model = tab(index)->model();
@@ -345,9 +340,7 @@ private slots:
         QFETCH(QList<int>, rows);
 
         m_view->setProcessor(m_processor);
-        m_service->m_tables.insert({m_drawset, QStringLiteral("DrawSetBar")},
-                                   makeTable("DrawSetBar", {"ID", "BarCode"},
-                                             {{0, "N0"}, {3, "N3"}, {5, "N5"}, {7, "N7"}}));
+        setTable("DrawSetBar", {"ID", "BarCode"}, {{0, "N0"}, {3, "N3"}, {5, "N5"}, {7, "N7"}});
         m_view->refreshTableData(m_drawset);
         showDialog();
         OrbDrawsetDataTableWidget* bar = tab(1);
@@ -398,10 +391,8 @@ private slots:
         m_processor->m_props.add(QStringLiteral("B"), 1);
         m_processor->m_props.add(QStringLiteral("N1"), 2);
         m_view->setProcessor(m_processor);
-        m_service->m_tables.insert({m_drawset, QStringLiteral("DrawSetParam")},
-                                   makeTable("DrawSetParam", {"ID", "Code", "Value"}, {{1, "Q", 1}, {2, "B", 2}}));
-        m_service->m_tables.insert({m_drawset, QStringLiteral("DrawSetBar")},
-                                   makeTable("DrawSetBar", {"BarCode", "Grade"}, {{"N1", "HRB400"}, {"N9", "HRB400"}}));
+        setTable("DrawSetParam", {"ID", "Code", "Value"}, {{1, "Q", 1}, {2, "B", 2}});
+        setTable("DrawSetBar", {"BarCode", "Grade"}, {{"N1", "HRB400"}, {"N9", "HRB400"}});
         m_view->refreshTableData(m_drawset);
         showDialog();
 
@@ -426,8 +417,7 @@ private slots:
         m_processor->m_props.add(QStringLiteral("B"), 2);
         m_processor->m_filterTables = {{"F1", "Filter one"}};
         m_view->setProcessor(m_processor);
-        m_service->m_tables.insert({m_drawset, QStringLiteral("F1")},
-                                   makeTable("F1", {"ID", "b", "Zzz"}, {{1, 800, 5}}));
+        setTable("F1", {"ID", "b", "Zzz"}, {{1, 800, 5}});
         m_view->refreshTableData(m_drawset);
         showDialog();
         m_tabs->setCurrentIndex(2);
@@ -457,6 +447,12 @@ private slots:
     }
 
 private:
+    // The table the service answers for the drawset.
+    void setTable(const QString& name, const QStringList& fields, const QList<QVariantList>& rows,
+                  const QStringList& displayNames = {})
+    {
+        m_service->m_tables.insert({m_drawset, name}, makeTable(name, fields, rows, displayNames));
+    }
     OrbDrawsetDataTableWidget* tab(int i) const
     {
         return qobject_cast<OrbDrawsetDataTableWidget*>(m_tabs->widget(i));

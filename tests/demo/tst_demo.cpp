@@ -32,7 +32,6 @@ private slots:
         QVERIFY(shots.contains(QStringLiteral("drawsetview.png")));
         // Every line orbdemo printed names a screenshot that exists (pages may write more than one).
         const QList<QByteArray> printed = demo.readAllStandardOutput().trimmed().split('\n');
-        QVERIFY(!printed.isEmpty());
         for (const QByteArray& line : printed)
             QVERIFY2(shots.contains(QFileInfo(QString::fromLocal8Bit(line)).fileName()), line.constData());
         for (const QString& name : shots) {

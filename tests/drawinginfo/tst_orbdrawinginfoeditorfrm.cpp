@@ -74,30 +74,18 @@ class tst_OrbDrawingInfoEditorFrm : public QObject
 {
     Q_OBJECT
 private slots:
-    void construction_data()
-    {
-        QTest::addColumn<QString>("font");
-        QTest::addColumn<bool>("simsunBeside");
-        QTest::addColumn<bool>("changed");
-        QTest::newRow("simsun beside") << "other.ttf" << true << true;
-        QTest::newRow("no simsun") << "other.ttf" << false << false;
-        QTest::newRow("already simsun, other case") << "SimSun.TTC" << true << false;
-    }
-
-    // The form builds its in-place editor for drawset drawings, prefers simsun.ttc beside the default
-    // font, and registers itself as the editor's service (without it no text would ever open).
+    // The form builds its in-place editor for drawset drawings, draws with simsun.ttc beside the
+    // default font (the rule itself is pinned by the drawset view's suite), and registers itself as
+    // the editor's service (without it no text would ever open).
     void construction()
     {
-        QFETCH(QString, font);
-        QFETCH(bool, simsunBeside);
-        QFETCH(bool, changed);
         QTemporaryDir dir;
-        QVERIFY(QFile(dir.filePath(font)).open(QIODevice::WriteOnly));
-        QVERIFY(!simsunBeside || QFile(dir.filePath("simsun.ttc")).open(QIODevice::WriteOnly));
-        ZVDInitialFont::set(dir.filePath(font));
+        QVERIFY(QFile(dir.filePath("other.ttf")).open(QIODevice::WriteOnly));
+        QVERIFY(QFile(dir.filePath("simsun.ttc")).open(QIODevice::WriteOnly));
+        ZVDInitialFont::set(dir.filePath("other.ttf"));
         Fixture f;
         ZVDInitialFont::set(QString());
-        QCOMPARE(f.editor()->defaultFont(), changed ? dir.path() + "//simsun.ttc" : dir.filePath(font));
+        QCOMPARE(f.editor()->defaultFont(), dir.path() + "//simsun.ttc");
         QVERIFY(!f.editor()->acceptMouseKeyInput());
         QVERIFY(!f.editor()->insertPoint()->isVisible());
         QVERIFY(!f.editor()->getViewer()->Options()->ViewAxesEnabled());

@@ -49,6 +49,19 @@ QSharedPointer<FakeDrawingFile> orderFile(FakeLog* log)
     b->m_orderNum = 20;
     return file;
 }
+
+// A tree showing orderFile.
+struct Ordered
+{
+    FakeLog log;
+    QSharedPointer<FakeDrawingFile> file = orderFile(&log);
+    OrbDrawingTreeWidget tree;
+    explicit Ordered(bool editable = true)
+    {
+        file->m_editable = editable;
+        tree.setDrawingFile(file);
+    }
+};
 } // namespace
 
 class tst_OrbDrawingTreeWidget : public QObject
@@ -235,80 +248,67 @@ private slots:
         QFETCH(QString, tree);
         QFETCH(QStringList, calls);
 
-        FakeLog log;
-        auto file = orderFile(&log);
-        OrbDrawingTreeWidget widget;
-        widget.setDrawingFile(file);
+        Ordered o;
         OrbDrawingTreeNode* target = nullptr;
-        for (const auto& t : file->m_types)
+        for (const auto& t : o.file->m_types)
             if (t->m_name == node)
-                target = widget.findTypeNode(t.get());
-        for (const auto& d : file->m_drawsets)
+                target = o.tree.findTypeNode(t.get());
+        for (const auto& d : o.file->m_drawsets)
             if (d->m_name == node)
-                target = widget.findDrawsetNode(d.get());
+                target = o.tree.findDrawsetNode(d.get());
         QVERIFY(target);
-        QCOMPARE(up ? widget.canMoveUp(target) : widget.canMoveDown(target), !calls.isEmpty());
-        log.clear();
+        QCOMPARE(up ? o.tree.canMoveUp(target) : o.tree.canMoveDown(target), !calls.isEmpty());
+        o.log.clear();
 
-        up ? widget.moveUpNode(target) : widget.moveDownNode(target);
-        QCOMPARE(treeText(widget), tree);
-        QCOMPARE(log.calls(), calls);
+        up ? o.tree.moveUpNode(target) : o.tree.moveDownNode(target);
+        QCOMPARE(treeText(o.tree), tree);
+        QCOMPARE(o.log.calls(), calls);
         if (!calls.isEmpty())
             QCOMPARE(target->rowCount(), node == QLatin1String("A") ? 3 : 0);
     }
 
     void fixNodeOrderNum()
     {
-        FakeLog log;
-        auto file = orderFile(&log);
-        OrbDrawingTreeWidget tree;
-        tree.setDrawingFile(file);
-        tree.moveDownNode(tree.findTypeNode(file->m_types[0].get()));
-        tree.moveUpNode(tree.findDrawsetNode(file->m_drawsets[2].get()));
-        QCOMPARE(treeText(tree), QStringLiteral("B(b1,b2) A(a1,a3,a2)"));
-        log.clear();
+        Ordered o;
+        o.tree.moveDownNode(o.tree.findTypeNode(o.file->m_types[0].get()));
+        o.tree.moveUpNode(o.tree.findDrawsetNode(o.file->m_drawsets[2].get()));
+        QCOMPARE(treeText(o.tree), QStringLiteral("B(b1,b2) A(a1,a3,a2)"));
+        o.log.clear();
 
-        tree.fixNodeOrderNum();
-        QCOMPARE(log.calls().first(), QStringLiteral("store.beginUpdate"));
-        QCOMPARE(log.calls().last(), QStringLiteral("store.endUpdate"));
+        o.tree.fixNodeOrderNum();
+        QCOMPARE(o.log.calls().first(), QStringLiteral("store.beginUpdate"));
+        QCOMPARE(o.log.calls().last(), QStringLiteral("store.endUpdate"));
         QStringList numbers;
-        for (const auto& t : file->m_types)
+        for (const auto& t : o.file->m_types)
             numbers << QStringLiteral("%1=%2").arg(t->m_name).arg(t->m_orderNum);
-        for (const auto& d : file->m_drawsets)
+        for (const auto& d : o.file->m_drawsets)
             numbers << QStringLiteral("%1=%2").arg(d->m_name).arg(d->m_orderNum);
         QCOMPARE(numbers.join(QLatin1Char(' ')), QStringLiteral("A=1 B=0 a1=0 a2=2 a3=1 b1=0 b2=1"));
         // Every write is bracketed by its object.
-        QCOMPARE(log.filtered(QStringLiteral("drawset:a3.")),
+        QCOMPARE(o.log.filtered(QStringLiteral("drawset:a3.")),
                  (QStringList{"drawset:a3.beginUpdate", "drawset:a3.setOrderNum(1)", "drawset:a3.endUpdate"}));
     }
 
     void readOnlyFile()
     {
-        FakeLog log;
-        auto file = orderFile(&log);
-        file->m_editable = false;
-        OrbDrawingTreeWidget tree;
-        tree.setDrawingFile(file);
-        tree.expandAll();
-        FakeDrawset* a1 = file->m_drawsets[0].get();
-        OrbDrawingTreeNode* first = tree.findDrawsetNode(a1);
+        Ordered o(false);
+        o.tree.expandAll();
+        FakeDrawset* a1 = o.file->m_drawsets[0].get();
+        OrbDrawingTreeNode* first = o.tree.findDrawsetNode(a1);
         QVERIFY(first);
         QVERIFY(!(first->flags() & Qt::ItemIsEditable));
         QTest::ignoreMessage(QtWarningMsg, "edit: editing failed");
-        tree.edit(first->index());
-        QCOMPARE(tree.findChild<QLineEdit*>(), nullptr);
+        o.tree.edit(first->index());
+        QCOMPARE(o.tree.findChild<QLineEdit*>(), nullptr);
     }
 
     void sameFileDoesNotRebuild()
     {
-        FakeLog log;
-        auto file = orderFile(&log);
-        OrbDrawingTreeWidget tree;
-        tree.setDrawingFile(file);
-        tree.setDrawingFile(QSharedPointer<FakeDrawingFile>(file));
-        QCOMPARE(log.count("file.getAll(true)"), 1);
-        tree.setDrawingFile({});
-        QVERIFY(!tree.hasData());
+        Ordered o;
+        o.tree.setDrawingFile(QSharedPointer<FakeDrawingFile>(o.file));
+        QCOMPARE(o.log.count("file.getAll(true)"), 1);
+        o.tree.setDrawingFile({});
+        QVERIFY(!o.tree.hasData());
     }
 
     void lookupsNeverHandOutDeletedNodes()

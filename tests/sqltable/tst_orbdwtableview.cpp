@@ -103,8 +103,7 @@ private slots:
         view.insertRow();
 
         QCOMPARE(model.rowCount(), 9);
-        QVERIFY(model.index(expectedRow, 0).data().isNull());
-        QCOMPARE(model.index(expectedRow + 1, 0).data().toString(), QStringLiteral("r%1c0").arg(expectedRow));
+        QVERIFY(model.index(expectedRow, 0).data().isNull()); // every other row has a text
         const QModelIndex expected = model.index(expectedRow, 0);
         QCOMPARE(inserted.count(), 1);
         QCOMPARE(inserted.at(0).at(0).value<QModelIndex>(), expected);

@@ -99,7 +99,7 @@ void PgTestCluster::stop()
 QSqlDatabase PgTestCluster::connection(const QString& connectionName, const QString& database) const
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
-    db.setHostName(host());
+    db.setHostName(QStringLiteral("127.0.0.1"));
     db.setPort(m_port);
     db.setUserName(QStringLiteral("postgres"));
     db.setDatabaseName(database);

@@ -25,7 +25,6 @@ public:
     // Creates a database unless it exists.
     bool createDatabase(const QString& name, QString* why);
 
-    QString host() const { return QStringLiteral("127.0.0.1"); }
     int port() const { return m_port; }
 
 private:

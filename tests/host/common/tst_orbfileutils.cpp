@@ -80,13 +80,8 @@ private slots:
         }
         QCOMPARE(::copyFile(src, dst, overwrite), ok);
         QFile t(dst);
-        if (ok) {
-            QVERIFY(t.open(QIODevice::ReadOnly));
-            QCOMPARE(t.readAll(), QByteArray(100000, 'x'));
-        } else {
-            QVERIFY(t.open(QIODevice::ReadOnly));
-            QCOMPARE(t.readAll(), QByteArray("old")); // untouched
-        }
+        QVERIFY(t.open(QIODevice::ReadOnly));
+        QCOMPARE(t.readAll(), ok ? QByteArray(100000, 'x') : QByteArray("old")); // a refused copy leaves it untouched
     }
 };
 

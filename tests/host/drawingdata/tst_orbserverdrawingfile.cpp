@@ -58,7 +58,6 @@ private slots:
             OrbDrawsetDef d;
             d.name = QStringLiteral("W%1").arg(i + 1);
             d.orderNum = i;
-            d.keyValues = QStringLiteral("WSJ=1");
             for (int k = 0; k < 300; ++k)
                 d.drawing.append(char((k * 7 + i) & 0xff)); // every byte value, zeros included
             OrbParamDef p;
@@ -66,7 +65,6 @@ private slots:
             p.hasMin = true;
             p.minValue = 0.1 + i;
             d.params.append(p);
-            d.codes.append({QStringLiteral("H"), QString(), QStringLiteral("井深")});
             QVERIFY(b.addDrawset(wells, d) > 0);
         }
         OrbDrawsetDef pit;

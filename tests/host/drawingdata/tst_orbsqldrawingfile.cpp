@@ -204,7 +204,6 @@ private slots:
             path = m_path;
         }
         bool ok = true;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot open drawing file")));
         QVERIFY(OrbDrawingDataUtils::createDrawingFile(path, &ok).isNull());
         QVERIFY(!ok);
     }
@@ -221,7 +220,6 @@ private slots:
         QVERIFY(junk.open(QIODevice::WriteOnly));
         junk.write("not a drawing file");
         junk.close();
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("skipped .*junk")));
         OrbDrawingService service(folder.path());
         QStringList names;
         service.drawingFiles()->fileNames(names);
@@ -241,11 +239,6 @@ private slots:
         QCOMPARE(service.skippedFiles().size(), 1);
         QVERIFY(service.skippedFiles().first().contains(QStringLiteral("junk.orbdwg")));
         QCOMPARE(service.drawingFiles()->findFile(QStringLiteral("nope")), nullptr);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("skipped .*junk")));
-        service.refresh();
-        QCOMPARE(service.skippedFiles().size(), 1);
-        service.drawingFiles()->openFile(b, QStringLiteral("zeta"));
-        QCOMPARE(a.data(), b.data());
     }
 
 private:

@@ -30,10 +30,11 @@ QSqlDatabase SqlTestDatabases::open(const QString& backend, QString* why, bool* 
         db.setDatabaseName(sqliteFile(db));
     const QStringList statements = {
         QStringLiteral("DROP TABLE IF EXISTS item"),
-        sqlite ? QStringLiteral("CREATE TABLE item (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, qty INTEGER, done BOOLEAN)")
-               : QStringLiteral("CREATE TABLE item (id serial PRIMARY KEY, name text NOT NULL UNIQUE, qty integer, done boolean)"),
-        QStringLiteral("INSERT INTO item (name, qty, done) VALUES ('a', 1, true), ('b', 2, false), ('c', 3, NULL), "
-                       "('d', 4, true), ('e', 5, false)")};
+        sqlite ? QStringLiteral("CREATE TABLE item (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, qty INTEGER, done BOOLEAN, len REAL)")
+               : QStringLiteral("CREATE TABLE item (id serial PRIMARY KEY, name text NOT NULL UNIQUE, qty integer, done boolean, "
+                                "len double precision)"),
+        QStringLiteral("INSERT INTO item (name, qty, done, len) VALUES ('a', 1, true, 1.5), ('b', 2, false, 2), "
+                       "('c', 3, NULL, 3), ('d', 4, true, 4), ('e', 5, false, 5)")};
     if (!db.open()) {
         *why = db.lastError().text();
         return QSqlDatabase();

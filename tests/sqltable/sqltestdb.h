@@ -11,8 +11,8 @@ class SqlTestDatabases
 {
 public:
     // A fresh connection to "sqlite" or "postgres" holding the table item (id filled in by the
-    // database, name unique, qty, done boolean) with rows a/1/true, b/2/false, c/3/NULL, d/4/true,
-    // e/5/false. Invalid on failure, with why set; unavailable when no server can run here.
+    // database, name unique, qty, done boolean, len real) with rows a/1/true/1.5, b/2/false/2,
+    // c/3/NULL/3, d/4/true/4, e/5/false/5. Invalid on failure, with why set; unavailable when no server can run here.
     // A stopped server is started again.
     QSqlDatabase open(const QString& backend, QString* why, bool* unavailable);
 

@@ -12,7 +12,6 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSqlQuery>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -138,12 +137,12 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QVariant>("stored");
         const QString longNote = QStringLiteral("a note much longer than the column was first made for");
-        QTest::newRow("real") << "C" << 1 << "2.25" << QVariant(2.25);
-        QTest::newRow("real, letters refused") << "C" << 1 << "abc" << QVariant(1.5);
-        QTest::newRow("real, decimal comma") << "de_DE" << 1 << "2,25" << QVariant(2.25);
+        QTest::newRow("real") << "C" << 4 << "2.25" << QVariant(2.25);
+        QTest::newRow("real, letters refused") << "C" << 4 << "abc" << QVariant(1.5);
+        QTest::newRow("real, decimal comma") << "de_DE" << 4 << "2,25" << QVariant(2.25);
         QTest::newRow("integer") << "C" << 2 << "42" << QVariant(42);
-        QTest::newRow("integer, letters refused") << "C" << 2 << "x" << QVariant(7);
-        QTest::newRow("text") << "C" << 3 << longNote << QVariant(longNote);
+        QTest::newRow("integer, letters refused") << "C" << 2 << "x" << QVariant(1);
+        QTest::newRow("text") << "C" << 1 << longNote << QVariant(longNote);
     }
 
     void typedValues()
@@ -152,17 +151,9 @@ private slots:
         QFETCH(int, column);
         QFETCH(QString, keys);
         QFETCH(QVariant, stored);
-        QString why;
-        bool unavailable = false;
-        QSqlDatabase db = m_databases.open(QStringLiteral("sqlite"), &why, &unavailable);
-        QSqlQuery query(db);
-        QVERIFY(query.exec(QStringLiteral("CREATE TABLE measure (id INTEGER PRIMARY KEY, len REAL, n INTEGER, note TEXT)")));
-        QVERIFY(query.exec(QStringLiteral("INSERT INTO measure (len, n, note) VALUES (1.5, 7, 'x')")));
         OrbDWSqlTableWidget widget;
         widget.setLocale(QLocale(locale));
-        widget.setDatabase(db);
-        widget.setTable(QStringLiteral("measure"));
-        QVERIFY(widget.model()->select());
+        QVERIFY(setUp(widget));
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
         OrbDWSqlTableView* view = widget.view();

@@ -9,17 +9,14 @@
 #include <QtTest>
 
 namespace {
-QTreeWidgetItem* checkable(QTreeWidgetItem* parent, const QString& name)
+// parent: the tree (for the root) or an item.
+template <class Parent>
+QTreeWidgetItem* checkable(Parent* parent, const QString& name)
 {
     auto* item = new QTreeWidgetItem(parent, QStringList{name});
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
     item->setCheckState(0, Qt::Checked);
     return item;
-}
-
-char stateChar(Qt::CheckState s)
-{
-    return s == Qt::Checked ? 'C' : s == Qt::Unchecked ? 'U' : 'P';
 }
 
 } // namespace
@@ -32,9 +29,7 @@ private slots:
     void init()
     {
         m_tree = new TalCheckableTreeWidget;
-        auto* root = new QTreeWidgetItem(m_tree, QStringList{QStringLiteral("root")});
-        root->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-        root->setCheckState(0, Qt::Checked);
+        QTreeWidgetItem* root = checkable(m_tree, QStringLiteral("root"));
         QTreeWidgetItem* a = checkable(root, QStringLiteral("A"));
         checkable(a, QStringLiteral("a1"));
         checkable(a, QStringLiteral("a2"));
@@ -105,7 +100,7 @@ private:
     {
         QString out;
         for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
-            out += QLatin1Char(stateChar((*it)->checkState(0)));
+            out += QLatin1Char("UPC"[(*it)->checkState(0)]); // Qt::Unchecked, PartiallyChecked, Checked
         return out;
     }
 

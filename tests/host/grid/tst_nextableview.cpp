@@ -13,7 +13,6 @@
 #include <QIdentityProxyModel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlTableModel>
@@ -165,19 +164,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         if (dirty)
             QVERIFY(model.setData(model.index(0, 1), QStringLiteral("edited")));
-        QSignalSpy refused(&view, &NexTableView::sortRefused);
         QHeaderView* header = view.horizontalHeader();
 
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
 
         auto* message = view.findChild<QMessageBox*>(QStringLiteral("sortRefusedMessage"));
-        QCOMPARE(refused.count(), dirty ? 1 : 0);
         QCOMPARE(bool(message), dirty);
         QCOMPARE(model.isDirty(), dirty);
         QCOMPARE(header->sortIndicatorSection(), dirty ? -1 : 1);
         if (dirty) {
-            QCOMPARE(message->text(), NexTableView::sortRefusedText());
             QCOMPARE(model.index(0, 1).data().toString(), QStringLiteral("edited"));
             message->close();
         } else {

@@ -46,8 +46,6 @@ runuser -u postgres -- "$B/initdb" -D "$D/pg/data" --auth=trust -U postgres -E U
 )sh";
 } // namespace
 
-PgTestCluster::PgTestCluster() = default;
-
 PgTestCluster::~PgTestCluster()
 {
     stop();

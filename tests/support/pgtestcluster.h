@@ -11,7 +11,6 @@
 class PgTestCluster
 {
 public:
-    PgTestCluster();
     ~PgTestCluster();
 
     // Creates the cluster on the first call, then starts the server unless it runs. False, with

@@ -6,7 +6,6 @@
 
 #include "drawingdata/iorbdrawingfile.h"
 #include "drawingdata/iorbdrawset.h"
-#include "drawingdata/iorbdrawsettype.h"
 #include "drawingdata/orbformulaprocessor.h"
 #include "drawingdata/orbkeyvaluelist.h"
 #include "drawingdata/orbsqldrawingfile.h"

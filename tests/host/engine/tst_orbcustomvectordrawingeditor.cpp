@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QToolTip>
 #include <QtTest>
 
 namespace {

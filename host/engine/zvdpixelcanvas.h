@@ -25,6 +25,10 @@ private:
 
     QImage m_image;
     QRect m_area;
+    // Taken from the image at begin(): the image's accessors are calls into Qt.
+    QRgb* m_bits = nullptr;
+    qsizetype m_stride = 0;
+    int m_width = 0, m_height = 0;
     // The part of the image set since begin() (image coordinates, inclusive); empty when left > right.
     int m_left = 0, m_top = 0, m_right = -1, m_bottom = -1;
 };

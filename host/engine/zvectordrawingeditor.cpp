@@ -194,6 +194,11 @@ struct ZVectorDrawingEditor::Private
     bool onCanvas = false;
     QVector<QLineF> strokes;
     QRgb strokeColour = 0;
+    // On the canvas a shape keeps this pen, and its strokes take shapeColour, unless drawEntity
+    // sets a pen of its own: setting a pen per entity costs more than its pixels. The colour is
+    // one no entity is expected to be drawn with.
+    QPen canvasPen{QColor(1, 2, 3, 4), kStrokeWidth};
+    QRgb shapeColour = 0;
     std::vector<int> visible;
     ZVDSpatialIndex index;
     QFont textFont;
@@ -205,7 +210,7 @@ struct ZVectorDrawingEditor::Private
         if (!batching || painter.pen().widthF() > kStrokeWidth)
             return nullptr;
         if (onCanvas) {
-            strokeColour = qPremultiply(painter.pen().color().rgba());
+            strokeColour = painter.pen() == canvasPen ? shapeColour : qPremultiply(painter.pen().color().rgba());
             return &strokes;
         }
         return &lineBatches[painter.pen().color().rgba()];
@@ -308,8 +313,10 @@ void ZVectorDrawingEditor::Private::drawEntities(QPainter& painter, const QRect&
     // straight into pixels. Texts stay smooth.
     painter.setRenderHint(QPainter::Antialiasing, !dense);
     onCanvas = dense;
-    if (onCanvas)
+    if (onCanvas) {
         canvas.begin(area);
+        canvasPen.setCosmetic(true);
+    }
     painter.setBrush(Qt::NoBrush);
     QPen pen(Qt::black, kStrokeWidth);
     pen.setCosmetic(true);
@@ -318,7 +325,13 @@ void ZVectorDrawingEditor::Private::drawEntities(QPainter& painter, const QRect&
         ZVDEntity* e = drawing->at(i);
         if (!index.isText(i) && drawAsDot(*e, index.box(i)))
             continue;
-        setEntityPen(painter, pen, *e);
+        if (onCanvas && !index.isText(i) && !(hasSelection && e->id() == selectedId)) {
+            if (!(painter.pen() == canvasPen))
+                painter.setPen(canvasPen);
+            shapeColour = qPremultiply(e->color().rgba());
+        } else {
+            setEntityPen(painter, pen, *e);
+        }
         q->drawEntity(painter, e);
         if (!strokes.isEmpty())
             strokesToCanvas();

@@ -335,6 +335,14 @@ private slots:
         tree.addDrawsets({b1}); // a new type node, not the deleted one
         QCOMPARE(tree.findDrawsetNode(b1)->parent()->text(), QStringLiteral("B"));
 
+        // Another read-only file: the first one's objects, still alive, are not found.
+        auto other = orderFile(&log);
+        other->m_editable = false;
+        tree.setDrawingFile(other);
+        QCOMPARE(tree.findDrawsetNode(a1), nullptr);
+        QCOMPARE(tree.findTypeNode(b), nullptr);
+        QCOMPARE(tree.findDrawsetNode(other->m_drawsets[0].get())->drawset(), other->m_drawsets[0].get());
+
         // Another file: nothing of the first one is found, and the new one is scanned.
         auto editable = orderFile(&log);
         tree.setDrawingFile(editable);

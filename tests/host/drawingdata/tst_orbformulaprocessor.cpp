@@ -229,20 +229,20 @@ private slots:
     // them, 6 * 1.2 m * 0.00617 * 144 kg/m = 6.397 kg.
     void barTableFollowsValues()
     {
-        auto bars = m_service->drawsetTableProvider()->queryTable(m_drawset, QStringLiteral("DrawSetBar"), {});
-        LumMemRecord* r = bars->record(0);
-        QCOMPARE(r->value(QStringLiteral("Grade")).toString(), QStringLiteral("HRB400"));
-        QCOMPARE(r->value(QStringLiteral("Length")).toDouble(), 1200.0);
-        QCOMPARE(r->value(QStringLiteral("Count")).toInt(), 6);
-        QCOMPARE(r->value(QStringLiteral("Weight")).toDouble(), 6.397);
+        auto bar = [&](const char* column) {
+            return m_service->drawsetTableProvider()->queryTable(m_drawset, QStringLiteral("DrawSetBar"), {})->record(0)->value(
+                QLatin1String(column));
+        };
+        QCOMPARE(bar("Grade").toString(), QStringLiteral("HRB400"));
+        QCOMPARE(bar("Length").toDouble(), 1200.0);
+        QCOMPARE(bar("Count").toInt(), 6);
+        QCOMPARE(bar("Weight").toDouble(), 6.397);
         QVERIFY(m_processor->drawsetProps()->saveEditorValue({prop(*m_processor, "A1")}, QStringLiteral("4A8")));
-        bars = m_service->drawsetTableProvider()->queryTable(m_drawset, QStringLiteral("DrawSetBar"), {});
-        QCOMPARE(bars->record(0)->value(QStringLiteral("Count")).toInt(), 4);
-        QCOMPARE(bars->record(0)->value(QStringLiteral("Grade")).toString(), QStringLiteral("HPB300"));
+        QCOMPARE(bar("Count").toInt(), 4);
+        QCOMPARE(bar("Grade").toString(), QStringLiteral("HPB300"));
         // Stirrups at 100/300 count at 200: 1000/200+1.
         QVERIFY(m_processor->drawsetProps()->saveEditorValue({prop(*m_processor, "A1")}, QStringLiteral("C8@100/300")));
-        bars = m_service->drawsetTableProvider()->queryTable(m_drawset, QStringLiteral("DrawSetBar"), {});
-        QCOMPARE(bars->record(0)->value(QStringLiteral("Count")).toInt(), 6);
+        QCOMPARE(bar("Count").toInt(), 6);
     }
 
     // Every navigation line names a table of the drawset and IDs that exist in it.

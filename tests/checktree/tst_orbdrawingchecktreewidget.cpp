@@ -228,8 +228,7 @@ private slots:
         auto* sqlResult = dynamic_cast<OrbSqlDrawingFile*>(result.data());
         QVERIFY(sqlResult);
         for (IOrbDrawset* ds : orbdrawsetwalk::drawsets(result.data())) {
-            QString name;
-            ds->name(name);
+            const QString name = nameOf(ds);
             QCOMPARE(ds->vectorDrawingData(), drawingOf(name));
             OrbDrawsetDef def;
             QVERIFY(sqlResult->drawsetDefinition(ds, def));

@@ -12,19 +12,13 @@ bool FakeDataStore::endUpdate()
 
 bool FakeDataStore::removeDrawsetType(IOrbDrawsetType* type)
 {
-    QString name;
-    if (type)
-        type->name(name);
-    m_log->add(QStringLiteral("store.removeDrawsetType(%1)").arg(name));
+    m_log->add(QStringLiteral("store.removeDrawsetType(%1)").arg(nameOf(type)));
     return true;
 }
 
 bool FakeDataStore::removeDrawset(IOrbDrawset* drawset)
 {
-    QString name;
-    if (drawset)
-        drawset->name(name);
-    m_log->add(QStringLiteral("store.removeDrawset(%1)").arg(name));
+    m_log->add(QStringLiteral("store.removeDrawset(%1)").arg(nameOf(drawset)));
     return true;
 }
 
@@ -73,10 +67,7 @@ void FakeDrawingFile::getAll(QList<IOrbDrawsetType*>& out, bool flag)
 
 void FakeDrawingFile::getByType(QList<IOrbDrawset*>& out, IOrbDrawsetType* type)
 {
-    QString name;
-    if (type)
-        type->name(name);
-    m_log->add(QStringLiteral("file.getByType(%1)").arg(name));
+    m_log->add(QStringLiteral("file.getByType(%1)").arg(nameOf(type)));
     out.clear();
     for (FakeDrawset* d : m_byType.value(type))
         if (!d->m_removed)
@@ -140,10 +131,7 @@ QSharedPointer<LumMemTable> FakeDrawingService::queryTable(IOrbDrawset* drawset,
                                                            const OrbKeyValueList& params)
 {
     Q_UNUSED(params);
-    QString name;
-    if (drawset)
-        drawset->name(name);
-    m_log->add(QStringLiteral("service.queryTable(%1,%2)").arg(name, tableName));
+    m_log->add(QStringLiteral("service.queryTable(%1,%2)").arg(nameOf(drawset), tableName));
     return m_tableSource ? m_tableSource(drawset, tableName) : m_tables.value(qMakePair(drawset, tableName));
 }
 
@@ -229,10 +217,7 @@ void FakeProcessor::displayParams(QMap<QString, QString>& out)
 
 void FakeProcessor::setDrawset(IOrbDrawset* drawset)
 {
-    QString name = QStringLiteral("null");
-    if (drawset)
-        drawset->name(name);
-    m_log->add(QStringLiteral("processor.setDrawset(%1)").arg(name));
+    m_log->add(QStringLiteral("processor.setDrawset(%1)").arg(nameOf(drawset, QStringLiteral("null"))));
     m_drawset = drawset;
 }
 

@@ -38,9 +38,7 @@ FakeExtensionFactory::FakeExtensionFactory(FakeLog* log)
     OrbTableDisplayExtensionFactory::set(
         [this](IOrbDrawingService*, IOrbDrawset* drawset, const OrbKeyValueList& settings)
             -> QSharedPointer<OrbDrawingTableDisplayExtension> {
-            QString name = QStringLiteral("null");
-            if (drawset)
-                drawset->name(name);
+            const QString name = nameOf(drawset, QStringLiteral("null"));
             m_log->add(QStringLiteral("core.newTableDisplayExtension(%1,%2)")
                            .arg(name, settings.getValue(QStringLiteral("elementType")).toString()));
             if (!m_withExtension.contains(drawset))

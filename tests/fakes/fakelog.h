@@ -26,3 +26,13 @@ public:
 private:
     QStringList m_calls;
 };
+
+// The name of a host type or drawset as calls are logged with it; none for a null object.
+template <class Named>
+QString nameOf(Named* object, const QString& none = QString())
+{
+    QString name = none;
+    if (object)
+        object->name(name);
+    return name;
+}

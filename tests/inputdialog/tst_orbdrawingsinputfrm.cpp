@@ -211,9 +211,7 @@ private slots:
         f.dialog->setProcessor(&f.processor);
         QCOMPARE(f.combo()->currentText(), file);
         QVERIFY(f.tree()->currentDrawset());
-        QString name;
-        f.tree()->currentDrawset()->name(name);
-        QCOMPARE(name, current);
+        QCOMPARE(nameOf(f.tree()->currentDrawset()), current);
         QCOMPARE(f.processor.m_drawset, f.tree()->currentDrawset());
         // While the processor's own drawset is put into the widgets no change handler re-targets it.
         QCOMPARE(f.processorLoadCalls(), calls);

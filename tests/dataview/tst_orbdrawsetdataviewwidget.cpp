@@ -196,6 +196,10 @@ private slots:
         QVERIFY(tab(0)->columnWidth(1) > needed);
         m_tabs->setCurrentIndex(1);
         QVERIFY(tab(1)->columnWidth(1) > needed);
+        // New data sizes the columns afresh: narrow values do not keep the old width.
+        setTable("DrawSetBar", {"ID", "V"}, {{1, "v"}});
+        m_view->refreshTableData(m_drawset);
+        QVERIFY(tab(1)->columnWidth(1) < needed);
     }
 
     void filterCaptions_data()

@@ -136,7 +136,7 @@ private slots:
         FakeLog log;
         auto file = QSharedPointer<FakeDrawingFile>::create(&log);
         FakeDrawsetType* type = file->addType(QStringLiteral("Beam {grade}"), 5);
-        file->addDrawset(type, QStringLiteral("B {grade}"));
+        file->addDrawset(type, QStringLiteral("{grade} B")); // a placeholder at the start
 
         OrbDrawingTreeWidget tree;
         Params params{{"grade", "C30"}};
@@ -145,7 +145,7 @@ private slots:
         tree.setDrawingFile(file);
         OrbDrawingTreeNode* node = tree.findTypeNode(type);
         QCOMPARE(node->text(), QStringLiteral("Beam C30"));
-        QCOMPARE(tree.getFirstNode(node)->data(OrbDrawingTreeNode::NameRole).toString(), QStringLiteral("B C30"));
+        QCOMPARE(tree.getFirstNode(node)->data(OrbDrawingTreeNode::NameRole).toString(), QStringLiteral("C30 B"));
 
         // Re-reading from the host shows the plain name.
         tree.updateNode(node);

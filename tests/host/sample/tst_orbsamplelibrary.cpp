@@ -6,20 +6,17 @@
 #include "drawingdata/iorbdrawingfile.h"
 #include "drawingdata/iorbdrawingservice.h"
 #include "drawingdata/iorbdrawset.h"
-#include "drawingdata/iorbdrawsettype.h"
 #include "drawingdata/orbdrawingservice.h"
 #include "drawingdata/orbformulaprocessor.h"
-#include "drawingdata/orbkeyvaluelist.h"
 #include "sample/orbdrawsetwalk.h"
 #include "sample/orbsamplelibrary.h"
 #include "engine/zvdentity.h"
 #include "engine/zvectordrawing.h"
+#include "vectordrawing/orbvectordrawingutils.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <sstream>
 
 class tst_OrbSampleLibrary : public QObject
 {
@@ -41,11 +38,8 @@ private slots:
     {
         int filtered = 0;
         for (IOrbDrawset* s : orbdrawsetwalk::drawsets(m_service->drawingFiles())) {
-            const QByteArray bytes = s->vectorDrawingData();
-            std::stringstream stream(std::string(bytes.constData(), size_t(bytes.size())),
-                                     std::ios::in | std::ios::out | std::ios::binary);
             ZVectorDrawing drawing;
-            QVERIFY(drawing.loadFromStream(&stream));
+            QVERIFY(OrbVectorDrawingUtils::loadData(&drawing, s->vectorDrawingData()));
             QVERIFY(drawing.count() > 20);
             OrbFormulaProcessor processor;
             processor.setDrawset(s);

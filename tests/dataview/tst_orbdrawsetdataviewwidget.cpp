@@ -302,7 +302,7 @@ private slots:
         QCOMPARE(snapshots->currentRow(), 0);
         QCOMPARE(rows->index(1, 2).data().toString(), QStringLiteral("800"));
         QCOMPARE(rows->index(1, 3).data().toString(), QString());
-        QVERIFY(!rows->index(1, 2).data(Qt::BackgroundRole).isValid());
+        QVERIFY(!rows->index(1, 2).data(Qt::BackgroundRole).isValid() && !rows->index(1, 3).data(Qt::BackgroundRole).isValid());
 
         // Debug output is collected; a refresh starts a new series and a new log.
         emit m_processor->onOutputDebugInfo(QStringLiteral("calculated"));
@@ -312,6 +312,7 @@ private slots:
         m_view->refreshTableData(m_drawset);
         QCOMPARE(snapshots->count(), 0);
         QCOMPARE(output->count(), 0);
+        QCOMPARE(rows->rowCount(), 2);
     }
 
     void navigation_data()

@@ -72,8 +72,15 @@ class tst_OrbDrawsetViewWidget : public QObject
 private slots:
     void setupBuildsAViewerWithoutEditingAids()
     {
+        FakeLog log;
+        FakeDrawsetType type(&log, QStringLiteral("t"), 5020);
+        FakeDrawset drawset(&log, &type, QStringLiteral("d"), 1);
+        drawset.m_drawing = wellBytes();
         OrbDrawsetViewWidget w;
+        w.setDrawset(&drawset); // before setup: only stored
+        QCOMPARE(w.drawset(), &drawset);
         w.setupUi();
+        QCOMPARE(w.vectorDrawing()->count(), 0);
         auto* viewer = qobject_cast<OrbDrawsetParamsVDViewer*>(w.VDEditor());
         QVERIFY(viewer);
         QCOMPARE(w.vectorDrawing(), viewer->vectorDrawing());
@@ -83,19 +90,6 @@ private slots:
         QVERIFY(!viewer->acceptMouseKeyInput());
         QVERIFY(!viewer->saveSettings());
         QVERIFY(viewer->getAttributes(QStringLiteral("query")).isEmpty());
-    }
-
-    void drawsetBeforeSetupIsOnlyStored()
-    {
-        FakeLog log;
-        FakeDrawsetType type(&log, QStringLiteral("t"), 5020);
-        FakeDrawset drawset(&log, &type, QStringLiteral("d"), 1);
-        drawset.m_drawing = wellBytes();
-        OrbDrawsetViewWidget w;
-        w.setDrawset(&drawset);
-        QCOMPARE(w.drawset(), &drawset);
-        w.setupUi();
-        QCOMPARE(w.vectorDrawing()->count(), 0);
         w.setDrawset(&drawset);
         QVERIFY(w.vectorDrawing()->count() > 0);
     }

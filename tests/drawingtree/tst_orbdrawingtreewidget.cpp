@@ -299,8 +299,13 @@ private slots:
         Ordered o;
         o.tree.setDrawingFile(QSharedPointer<FakeDrawingFile>(o.file));
         QCOMPARE(o.log.count("file.getAll(true)"), 1);
+        { // a tree that goes stops following the file, which would otherwise call into freed memory
+            OrbDrawingTreeWidget other;
+            other.setDrawingFile(o.file);
+            QCOMPARE(o.file->m_observers.size(), 2);
+        }
         o.tree.setDrawingFile({});
-        QVERIFY(!o.tree.hasData());
+        QVERIFY(!o.tree.hasData() && o.file->m_observers.isEmpty());
     }
 
     void lookupsNeverHandOutDeletedNodes()

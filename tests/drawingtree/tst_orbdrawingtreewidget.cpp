@@ -151,11 +151,16 @@ private slots:
         tree.updateNode(node);
         QCOMPARE(node->text(), QStringLiteral("Beam {grade}"));
         QVERIFY(log.filtered(QStringLiteral("type:")).isEmpty());
-        // A blank node keeps no stale text.
+        // A node that stands for no host object keeps no stale text, and an edit only stores the
+        // name: there is no host to tell and no display text to make up.
         auto* blank = new OrbDrawingTreeNode;
         blank->setText(QStringLiteral("stale"));
         node->appendRow(blank);
         tree.updateNode(blank);
+        QCOMPARE(blank->text(), QString());
+        blank->setData(QStringLiteral("X"), Qt::EditRole);
+        QCOMPARE(blank->data(OrbDrawingTreeNode::NameRole).toString(), QStringLiteral("X"));
+        QCOMPARE(blank->data(Qt::EditRole).toString(), QStringLiteral("X"));
         QCOMPARE(blank->text(), QString());
     }
 
@@ -294,8 +299,13 @@ private slots:
         Ordered o;
         o.tree.setDrawingFile(QSharedPointer<FakeDrawingFile>(o.file));
         QCOMPARE(o.log.count("file.getAll(true)"), 1);
+        { // a tree that goes stops following the file, which would otherwise call into freed memory
+            OrbDrawingTreeWidget other;
+            other.setDrawingFile(o.file);
+            QCOMPARE(o.file->m_observers.size(), 2);
+        }
         o.tree.setDrawingFile({});
-        QVERIFY(!o.tree.hasData());
+        QVERIFY(!o.tree.hasData() && o.file->m_observers.isEmpty());
     }
 
     void lookupsNeverHandOutDeletedNodes()

@@ -21,7 +21,6 @@ void FakeTableExtension::attachTo(QWidget* container)
     m_log->add(QStringLiteral("extension:%1.attachTo").arg(m_name));
     auto* label = new QLabel(m_name, container);
     label->setObjectName(QStringLiteral("fakeExtensionContent"));
-    m_content = label;
 }
 
 void FakeTableExtension::cancelEdit() { m_log->add(QStringLiteral("extension:%1.cancelEdit").arg(m_name)); }

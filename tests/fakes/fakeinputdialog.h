@@ -8,7 +8,6 @@
 #include "controls/talmessageboxanswers.h"
 #include "drawingdata/orbdrawingtabledisplayextension.h"
 
-#include <QPointer>
 #include <QSet>
 #include <QSharedPointer>
 
@@ -31,7 +30,6 @@ public:
 
     FakeLog* m_log;
     QString m_name;
-    QPointer<QWidget> m_content;
 };
 
 // While alive, newTableDisplayExtension answers a FakeTableExtension for the drawsets in

@@ -8,6 +8,7 @@
 #include "inputdialog/orbdrawingtabledisplaywidget.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 

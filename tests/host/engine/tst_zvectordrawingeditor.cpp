@@ -173,6 +173,39 @@ private slots:
         QVERIFY(inked());
     }
 
+    // A crowded view sets its strokes straight into an image: strokes that leave the view on any
+    // side, or reach far beyond it, must be clipped there (the sanitizer run catches a write
+    // outside the image) and still show where they cross the view.
+    void denseViewClipsItsStrokes()
+    {
+        ZVectorDrawingEditor e;
+        e.resize(300, 200);
+        ZVectorDrawing* d = e.vectorDrawing();
+        for (int i = 0; i < 20000; ++i) {
+            const QPointF at(i % 200 * 10, i / 200 * 10);
+            d->add(i % 3 ? static_cast<ZVDEntity*>(new ZVDLine(i + 1, at, at + QPointF(4, 3)))
+                         : new ZVDCircle(i + 1, at, 3));
+        }
+        e.zoomAll();
+        auto* across = new ZVDLine(30000, QPointF(-1e7, 455), QPointF(1e7, 455));
+        across->setColor(Qt::red);
+        d->add(across);
+        QImage image(e.size(), QImage::Format_ARGB32_Premultiplied);
+        for (int zoom : {0, 120}) { // fitted, then the grid cut at every edge
+            const QPointF at = e.WorldPtToScreenPt(QPointF(1000, 455));
+            QWheelEvent wheel(at, e.mapToGlobal(at.toPoint()), QPoint(), QPoint(0, zoom), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&e, &wheel);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            e.render(painter, image.rect());
+            painter.end();
+            const int y = int(e.WorldPtToScreenPt(QPointF(1000, 455)).y());
+            QVERIFY(QColor(image.pixel(2, y)) == Qt::red || QColor(image.pixel(2, y - 1)) == Qt::red
+                    || QColor(image.pixel(2, y + 1)) == Qt::red);
+        }
+    }
+
     void defaultFontShowsChinese()
     {
         ZVectorDrawingEditor e;

@@ -18,8 +18,6 @@
 #include <QStyledItemDelegate>
 #include <QStringList>
 
-#include <iterator>
-
 namespace {
 // Drawset settings that say whether a well drawset serves sewage or rain-water wells (1: yes).
 const QString kSewageWellKey = QStringLiteral("WSJ");
@@ -120,17 +118,8 @@ void OrbDrawingTreeWidget::setDrawingFile(QSharedPointer<IOrbDrawingFile> file)
 
 void OrbDrawingTreeWidget::refreshData()
 {
-    // The index points into the rows about to go. For a read-only file its entries are only
-    // emptied: the rebuild refills those of the same host objects in place instead of freeing
-    // them and making new ones, then drops the entries left empty.
-    if (m_drawingFile && !m_nodeIndex.isEmpty() && !m_drawingFile->isEditable()) {
-        for (auto it = m_nodeIndex.begin(); it != m_nodeIndex.end(); ++it)
-            it.value() = nullptr;
-        m_emptyIndexEntries = m_nodeIndex.size();
-    } else {
-        m_nodeIndex.clear();
-        m_emptyIndexEntries = 0;
-    }
+    // The index points into the rows about to go.
+    m_nodeIndex.clear();
     // A reset, not row removals: the current index goes without a current-change, so nobody
     // re-targets anything at "no node" on the way to the new file's nodes.
     m_model->clear();
@@ -141,10 +130,8 @@ void OrbDrawingTreeWidget::refreshData()
 
     IOrbDrawsetTypes* typeCollection = m_drawingFile->drawsetTypes();
     IOrbDrawsets* drawsetCollection = m_drawingFile->drawsets();
-    if (!typeCollection || !drawsetCollection) {
-        dropEmptyIndexEntries();
+    if (!typeCollection || !drawsetCollection)
         return;
-    }
 
     QList<IOrbDrawsetType*> types;
     typeCollection->getAll(types, true);
@@ -175,17 +162,6 @@ void OrbDrawingTreeWidget::refreshData()
         typeNode->appendRows(rows);
         m_model->invisibleRootItem()->appendRow(typeNode);
     }
-    dropEmptyIndexEntries();
-}
-
-void OrbDrawingTreeWidget::dropEmptyIndexEntries()
-{
-    // The entries of host objects that got no node in this rebuild.
-    if (m_emptyIndexEntries <= 0)
-        return;
-    for (auto it = m_nodeIndex.begin(); it != m_nodeIndex.end();)
-        it = it.value() ? std::next(it) : m_nodeIndex.erase(it);
-    m_emptyIndexEntries = 0;
 }
 
 bool OrbDrawingTreeWidget::isDrawsetShown(IOrbDrawset* drawset) const
@@ -257,15 +233,6 @@ void OrbDrawingTreeWidget::indexNode(void* key, OrbDrawingTreeNode* node)
 {
     if (m_drawingFile->isEditable())
         return;
-    if (m_emptyIndexEntries > 0) {
-        const auto it = m_nodeIndex.find(key);
-        if (it != m_nodeIndex.end()) {
-            if (!it.value())
-                --m_emptyIndexEntries;
-            it.value() = node;
-            return;
-        }
-    }
     // Nodes mostly come in the order their host objects were made: the end hint saves the search
     // (a key that is not the largest falls back to the plain insert).
     m_nodeIndex.insert(m_nodeIndex.constEnd(), key, node);
@@ -560,10 +527,8 @@ void OrbDrawingTreeWidget::followChanges(const QList<OrbDrawingChange>& changes)
         return;
     IOrbDrawsetTypes* typeCollection = m_drawingFile->drawsetTypes();
     IOrbDrawsets* drawsetCollection = m_drawingFile->drawsets();
-    if (!typeCollection || !drawsetCollection) {
-        dropEmptyIndexEntries();
+    if (!typeCollection || !drawsetCollection)
         return;
-    }
     // The change kinds only say where to look: what the file lists now decides, so changes that
     // arrive together in any order end in the same tree.
     QList<IOrbDrawsetType*> types;

@@ -94,7 +94,6 @@ private:
     // Swaps node with its neighbour one row up (step -1) or down (step 1), order numbers included.
     void moveNode(OrbDrawingTreeNode* node, OrbDrawingTreeNode* neighbour, int step);
     void indexNode(void* key, OrbDrawingTreeNode* node);
-    void dropEmptyIndexEntries();
     void unindexNode(OrbDrawingTreeNode* node);
     void followChanges(const QList<OrbDrawingChange>& changes);
     void followName(OrbDrawingTreeNode* node);
@@ -112,8 +111,6 @@ private:
     // A blank non-editable node: read-only nodes are copies of it, so they share its flags
     // instead of each setting them.
     std::unique_ptr<OrbDrawingTreeNode> m_readOnlyPrototype;
-    // Index entries emptied at the start of a rebuild and not refilled yet.
-    int m_emptyIndexEntries = 0;
     QVariant m_wellIsSewageType;
     bool m_showAllDrawset = false;
     QMap<QString, QString> m_displayParams;

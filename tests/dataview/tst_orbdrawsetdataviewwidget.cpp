@@ -252,6 +252,11 @@ private slots:
             QCOMPARE(header->maximumHeight(), headerHeight);
         }
         QCOMPARE(tab(index)->fixedColCount(), fixedColumns);
+        // Another drawset's captions owe nothing to the entries of the one shown before.
+        IOrbDrawset* wellB = m_file->addDrawset(m_drawset->m_type, QStringLiteral("Well B"));
+        m_service->m_tables.insert(qMakePair(wellB, table), makeTable(table, {"ID", field}, {{1, 10}}));
+        m_view->refreshTableData(wellB);
+        QCOMPARE(tab(index)->model()->headerData(1, Qt::Horizontal).toString(), field);
     }
 
     void snapshotSeries()

@@ -89,12 +89,12 @@ void FakeDrawingFile::notify(const QList<OrbDrawingChange>& changes)
 
 void FakeDrawingFile::getByDrawset(QList<IOrbCodeEntry*>& out, IOrbDrawset* drawset)
 {
-    out = m_codes.value(drawset);
+    out += m_codes.value(drawset);
 }
 
 void FakeDrawingFile::getByDrawset(QList<IOrbFieldEntry*>& out, IOrbDrawset* drawset)
 {
-    out = m_fields.value(drawset);
+    out += m_fields.value(drawset);
 }
 
 void FakeDrawingService::addFile(const QSharedPointer<FakeDrawingFile>& file)

@@ -51,14 +51,9 @@ bool buildSource(const QString& path, int types, int perType)
             def.name = QStringLiteral("图集%1-%2").arg(t).arg(i);
             def.orderNum = i;
             def.drawing = drawing;
-            for (int p = 0; p < 4; ++p) {
-                OrbParamDef param;
-                param.code = QStringLiteral("P%1").arg(p);
-                param.name = param.code;
-                param.vdId = p + 1;
-                param.defaultValue = QStringLiteral("100");
-                def.params.append(param);
-            }
+            for (int p = 0; p < 4; ++p)
+                def.params.append(
+                    OrbParamDef::number(QStringLiteral("P%1").arg(p), QStringLiteral("P%1").arg(p), p + 1, QStringLiteral("100")));
             def.codes.append(OrbCodeDef{QStringLiteral("C1"), QStringLiteral("c1"), QStringLiteral("Code")});
             if (builder.addDrawset(typeId, def) < 0)
                 return false;

@@ -52,13 +52,9 @@ QString templateFile()
             d.orderNum = (s * 7) % kPerType;
             d.keyValues = QStringLiteral("WSJ=1;YSJ=0");
             d.drawing = drawing;
-            for (int p = 0; p < 8; ++p) {
-                OrbParamDef def;
-                def.code = QStringLiteral("P%1").arg(p);
-                def.name = def.code;
-                def.defaultValue = QStringLiteral("100");
-                d.params.append(def);
-            }
+            for (int p = 0; p < 8; ++p)
+                d.params.append(
+                    OrbParamDef::number(QStringLiteral("P%1").arg(p), QStringLiteral("P%1").arg(p), -1, QStringLiteral("100")));
             if (b.addDrawset(type, d) < 0)
                 std::abort();
         }

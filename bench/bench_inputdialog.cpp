@@ -154,14 +154,9 @@ bool buildLibrary(const QString& folder, int files)
                 def.name = QStringLiteral("图集%1-%2").arg(t).arg(i);
                 def.orderNum = i;
                 def.drawing = drawing;
-                for (int p = 1; p <= 8; ++p) {
-                    OrbParamDef param;
-                    param.code = QStringLiteral("P%1").arg(p);
-                    param.name = param.code;
-                    param.vdId = p;
-                    param.defaultValue = QStringLiteral("100");
-                    def.params.append(param);
-                }
+                for (int p = 1; p <= 8; ++p)
+                    def.params.append(
+                        OrbParamDef::number(QStringLiteral("P%1").arg(p), QStringLiteral("P%1").arg(p), p, QStringLiteral("100")));
                 if (builder.addDrawset(type, def) < 0)
                     return false;
             }

@@ -46,6 +46,63 @@ struct OrbParamDef
     QString unit;
     QString barLength;    // rebar: length of one bar in mm, a formula over codes
     QString barSpan;      // rebar: the width the bars are spread over in mm, a formula over codes
+
+    // A number the user enters, shown on the drawing at vdId (-1: not shown).
+    static OrbParamDef number(const QString& code, const QString& name, int vdId, const QString& defaultValue)
+    {
+        OrbParamDef p;
+        p.code = code;
+        p.name = name;
+        p.vdId = vdId;
+        p.defaultValue = defaultValue;
+        return p;
+    }
+    // A value calculated from other codes, read-only.
+    static OrbParamDef derived(const QString& code, const QString& name, const QString& formula, int decimals,
+                               OrbParamCategory category = OrbParamCategory::Param)
+    {
+        OrbParamDef p;
+        p.code = code;
+        p.name = name;
+        p.formula = formula;
+        p.decimals = decimals;
+        p.category = category;
+        return p;
+    }
+    // A rebar value like "C12@200"; one bar's length and the width the bars spread over are formulas.
+    static OrbParamDef rebar(const QString& code, const QString& name, const QString& value,
+                             const QString& barLength, const QString& barSpan)
+    {
+        OrbParamDef p;
+        p.code = code;
+        p.name = name;
+        p.category = OrbParamCategory::Bar;
+        p.dataType = OrbParamDataType::Rebar;
+        p.defaultValue = value;
+        p.barLength = barLength;
+        p.barSpan = barSpan;
+        return p;
+    }
+    // A text listed in the attribute table, not part of the drawing info.
+    static OrbParamDef attribute(const QString& code, const QString& name, const QString& value)
+    {
+        OrbParamDef p;
+        p.code = code;
+        p.name = name;
+        p.category = OrbParamCategory::Attribute;
+        p.dataType = OrbParamDataType::Text;
+        p.defaultValue = value;
+        p.drawingInfo = false;
+        return p;
+    }
+    // The range a number must lie in.
+    OrbParamDef& range(double lo, double hi)
+    {
+        hasMin = hasMax = true;
+        minValue = lo;
+        maxValue = hi;
+        return *this;
+    }
 };
 
 struct OrbFilterTableDef

@@ -161,31 +161,18 @@ QByteArray wellDrawing(const WellSpec& w)
     return QByteArray(bytes.data(), int(bytes.size()));
 }
 
-OrbParamDef param(const QString& code, const QString& name, int vdId, double lo, double hi, double def,
-                  const QString& unit = QStringLiteral("mm"))
+OrbParamDef param(const QString& code, const QString& name, int vdId, double lo, double hi, double def)
 {
-    OrbParamDef p;
-    p.code = code;
-    p.name = name;
-    p.vdId = vdId;
-    p.hasMin = p.hasMax = true;
-    p.minValue = lo;
-    p.maxValue = hi;
-    p.defaultValue = number(def);
-    p.unit = unit;
+    OrbParamDef p = OrbParamDef::number(code, name, vdId, number(def)).range(lo, hi);
+    p.unit = QStringLiteral("mm");
     return p;
 }
 
 OrbParamDef quantity(const QString& code, const QString& name, const QString& formula, int vdId)
 {
-    OrbParamDef p;
-    p.code = code;
-    p.name = name;
-    p.formula = formula;
-    p.decimals = 2;
+    OrbParamDef p = OrbParamDef::derived(code, name, formula, 2, OrbParamCategory::Quantity);
     p.vdId = vdId;
     p.unit = QStringLiteral("m³");
-    p.category = OrbParamCategory::Quantity;
     return p;
 }
 
@@ -204,16 +191,9 @@ OrbDrawsetDef wellDrawset(const WellSpec& w, int orderNum)
              << param(QStringLiteral("B"), QStringLiteral("底板厚"), vdB, 100, 500, w.B)
              << param(QStringLiteral("DN"), QStringLiteral("管径"), vdDN, 200, 1500, w.DN);
     d.params[4].infoCode = QStringLiteral("GJ");
-    OrbParamDef bar;
-    bar.code = QStringLiteral("A1");
-    bar.name = QStringLiteral("底板钢筋");
-    bar.vdId = vdBar;
-    bar.category = OrbParamCategory::Bar;
-    bar.dataType = OrbParamDataType::Rebar;
-    bar.defaultValue = w.bar;
-    bar.barLength = QStringLiteral("D+2*T+200-2*40");
-    bar.barSpan = QStringLiteral("D+2*T+200");
-    d.params << bar;
+    d.params << OrbParamDef::rebar(QStringLiteral("A1"), QStringLiteral("底板钢筋"), w.bar,
+                                   QStringLiteral("D+2*T+200-2*40"), QStringLiteral("D+2*T+200"));
+    d.params.last().vdId = vdBar;
     const bool round = w.shape == Shape::Round;
     d.params << quantity(QStringLiteral("V"), QStringLiteral("井壁体积"),
                          round ? QStringLiteral("_pi*((D/2+T)^2-(D/2)^2)*H/1e9") : QStringLiteral("((D+2*T)^2-D^2)*H/1e9"),
@@ -224,14 +204,7 @@ OrbDrawsetDef wellDrawset(const WellSpec& w, int orderNum)
                          round ? QStringLiteral("_pi*(D/2+T+500)^2*(H+B+100)/1e9")
                                : QStringLiteral("(D+2*T+1000)^2*(H+B+100)/1e9"),
                          -1);
-    OrbParamDef material;
-    material.code = QStringLiteral("CZ");
-    material.name = QStringLiteral("材质");
-    material.category = OrbParamCategory::Attribute;
-    material.dataType = OrbParamDataType::Text;
-    material.defaultValue = w.material;
-    material.drawingInfo = false;
-    d.params << material;
+    d.params << OrbParamDef::attribute(QStringLiteral("CZ"), QStringLiteral("材质"), w.material);
 
     for (const OrbParamDef& p : d.params) {
         const QString info = p.infoCode.isEmpty() ? p.code : p.infoCode;

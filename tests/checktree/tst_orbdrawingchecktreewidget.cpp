@@ -390,14 +390,9 @@ private:
                 def.name = name;
                 def.orderNum = dsOrder++;
                 def.drawing = drawingOf(name);
-                for (const char* code : {"H", "D"}) {
-                    OrbParamDef p;
-                    p.code = QString::fromLatin1(code);
-                    p.name = name + p.code;
-                    p.defaultValue = QString::number(100 * dsOrder);
-                    p.vdId = dsOrder;
-                    def.params << p;
-                }
+                for (const char* code : {"H", "D"})
+                    def.params << OrbParamDef::number(QLatin1String(code), name + QLatin1String(code), dsOrder,
+                                                      QString::number(100 * dsOrder));
                 if (builder.addDrawset(typeId, def) < 0)
                     return false;
             }
@@ -410,12 +405,8 @@ private:
         for (const QString& u : unchecks) {
             QTreeWidgetItem* item = findItem(m_tree, u.mid(1));
             QVERIFY2(item, qPrintable(u));
-            if (u.startsWith(QLatin1Char('~'))) {
-                const QSignalBlocker blocker(m_tree->model());
-                item->setCheckState(0, Qt::Unchecked);
-            } else {
-                item->setCheckState(0, Qt::Unchecked);
-            }
+            const QSignalBlocker blocker(u.startsWith(QLatin1Char('~')) ? m_tree->model() : nullptr);
+            item->setCheckState(0, Qt::Unchecked);
         }
     }
 

@@ -18,31 +18,6 @@
 #include <QtTest>
 
 namespace {
-OrbParamDef param(const QString& code, const QString& name, int vdId, double lo, double hi, const QString& def)
-{
-    OrbParamDef p;
-    p.code = code;
-    p.name = name;
-    p.vdId = vdId;
-    p.hasMin = p.hasMax = true;
-    p.minValue = lo;
-    p.maxValue = hi;
-    p.defaultValue = def;
-    return p;
-}
-
-OrbParamDef derived(const QString& code, const QString& formula, int decimals,
-                    OrbParamCategory category = OrbParamCategory::Param)
-{
-    OrbParamDef p;
-    p.code = code;
-    p.name = code;
-    p.formula = formula;
-    p.decimals = decimals;
-    p.category = category;
-    return p;
-}
-
 bool buildFile(const QString& path)
 {
     OrbDrawingFileBuilder b(path);
@@ -52,29 +27,16 @@ bool buildFile(const QString& path)
     OrbDrawsetDef d;
     d.name = QStringLiteral("圆形井 {grade}");
     d.keyValues = QStringLiteral("DrawingID=TJ-01;WSJ=1");
-    d.params << param(QStringLiteral("D"), QStringLiteral("内径"), 11, 500, 3000, QStringLiteral("1000"))
-             << param(QStringLiteral("H"), QStringLiteral("井深"), 12, 0, 5000, QStringLiteral("2000"))
-             << derived(QStringLiteral("A"), QStringLiteral("D*H/1000"), 0)
-             << derived(QStringLiteral("V"), QStringLiteral("A*2/1000"), 2, OrbParamCategory::Quantity)
-             << derived(QStringLiteral("R"), QStringLiteral("D/H"), 3)
-             << derived(QStringLiteral("U"), QStringLiteral("D+XX"), 0);
-    OrbParamDef bar;
-    bar.code = QStringLiteral("A1");
-    bar.name = QStringLiteral("底板钢筋");
-    bar.category = OrbParamCategory::Bar;
-    bar.dataType = OrbParamDataType::Rebar;
-    bar.defaultValue = QStringLiteral("C12@200");
-    bar.barLength = QStringLiteral("D+200");
-    bar.barSpan = QStringLiteral("D");
-    d.params << bar;
-    OrbParamDef attr;
-    attr.code = QStringLiteral("CZ");
-    attr.name = QStringLiteral("材质");
-    attr.category = OrbParamCategory::Attribute;
-    attr.dataType = OrbParamDataType::Text;
-    attr.defaultValue = QStringLiteral("砖");
-    attr.drawingInfo = false;
-    d.params << attr;
+    using P = OrbParamDef;
+    d.params << P::number(QStringLiteral("D"), QStringLiteral("内径"), 11, QStringLiteral("1000")).range(500, 3000)
+             << P::number(QStringLiteral("H"), QStringLiteral("井深"), 12, QStringLiteral("2000")).range(0, 5000)
+             << P::derived(QStringLiteral("A"), QStringLiteral("A"), QStringLiteral("D*H/1000"), 0)
+             << P::derived(QStringLiteral("V"), QStringLiteral("V"), QStringLiteral("A*2/1000"), 2, OrbParamCategory::Quantity)
+             << P::derived(QStringLiteral("R"), QStringLiteral("R"), QStringLiteral("D/H"), 3)
+             << P::derived(QStringLiteral("U"), QStringLiteral("U"), QStringLiteral("D+XX"), 0)
+             << P::rebar(QStringLiteral("A1"), QStringLiteral("底板钢筋"), QStringLiteral("C12@200"), QStringLiteral("D+200"),
+                         QStringLiteral("D"))
+             << P::attribute(QStringLiteral("CZ"), QStringLiteral("材质"), QStringLiteral("砖"));
     return b.addDrawset(type, d) > 0 && b.commit();
 }
 

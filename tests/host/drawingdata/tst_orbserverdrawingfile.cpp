@@ -60,11 +60,7 @@ private slots:
             d.orderNum = i;
             for (int k = 0; k < 300; ++k)
                 d.drawing.append(char((k * 7 + i) & 0xff)); // every byte value, zeros included
-            OrbParamDef p;
-            p.code = QStringLiteral("H");
-            p.hasMin = true;
-            p.minValue = 0.1 + i;
-            d.params.append(p);
+            d.params.append(OrbParamDef::number(QStringLiteral("H"), QString(), -1, QString()).range(0.1 + i, 1e9));
             QVERIFY(b.addDrawset(wells, d) > 0);
         }
         OrbDrawsetDef pit;

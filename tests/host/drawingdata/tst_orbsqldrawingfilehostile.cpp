@@ -67,11 +67,7 @@ OrbDrawsetDef drawset(const QString& name, qint64 id = 0, const QString& keyValu
 
 OrbParamDef param(const QString& code, const QString& formula, const QString& value = QString())
 {
-    OrbParamDef p;
-    p.code = code;
-    p.formula = formula;
-    p.defaultValue = value;
-    return p;
+    return formula.isEmpty() ? OrbParamDef::number(code, code, -1, value) : OrbParamDef::derived(code, code, formula, 0);
 }
 
 } // namespace

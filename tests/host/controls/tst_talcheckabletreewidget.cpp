@@ -92,6 +92,11 @@ private slots:
         QCOMPARE(child->checkState(1), Qt::Unchecked);
         QCOMPARE(child->checkState(0), Qt::Unchecked);
         QCOMPARE(parent->checkState(0), Qt::Checked);
+        // A checked item added to an unchecked parent makes it partial.
+        auto* late = new QTreeWidgetItem(QStringList{"d", "d"});
+        late->setCheckState(1, Qt::Checked);
+        parent->addChild(late);
+        QCOMPARE(parent->checkState(1), Qt::PartiallyChecked);
     }
 
 private:

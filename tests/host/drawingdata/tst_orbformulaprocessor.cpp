@@ -31,8 +31,9 @@ OrbParamDef param(const QString& code, const QString& name, int vdId, double lo,
     return p;
 }
 
-OrbParamDef derived(const QString& code, const QString& formula, int decimals,
-                    OrbParamCategory category = OrbParamCategory::Param)
+// A derived property when formula is given.
+OrbParamDef def(const QString& code, const QString& formula, int decimals,
+                OrbParamCategory category = OrbParamCategory::Param)
 {
     OrbParamDef p;
     p.code = code;
@@ -54,27 +55,20 @@ bool buildFile(const QString& path)
     d.keyValues = QStringLiteral("DrawingID=TJ-01;WSJ=1");
     d.params << param(QStringLiteral("D"), QStringLiteral("内径"), 11, 500, 3000, QStringLiteral("1000"))
              << param(QStringLiteral("H"), QStringLiteral("井深"), 12, 0, 5000, QStringLiteral("2000"))
-             << derived(QStringLiteral("A"), QStringLiteral("D*H/1000"), 0)
-             << derived(QStringLiteral("V"), QStringLiteral("A*2/1000"), 2, OrbParamCategory::Quantity)
-             << derived(QStringLiteral("R"), QStringLiteral("D/H"), 3)
-             << derived(QStringLiteral("U"), QStringLiteral("D+XX"), 0);
-    OrbParamDef bar;
-    bar.code = QStringLiteral("A1");
-    bar.name = QStringLiteral("底板钢筋");
-    bar.category = OrbParamCategory::Bar;
+             << def(QStringLiteral("A"), QStringLiteral("D*H/1000"), 0)
+             << def(QStringLiteral("V"), QStringLiteral("A*2/1000"), 2, OrbParamCategory::Quantity)
+             << def(QStringLiteral("R"), QStringLiteral("D/H"), 3)
+             << def(QStringLiteral("U"), QStringLiteral("D+XX"), 0);
+    OrbParamDef bar = def(QStringLiteral("A1"), QString(), 0, OrbParamCategory::Bar);
     bar.dataType = OrbParamDataType::Rebar;
     bar.defaultValue = QStringLiteral("C12@200");
     bar.barLength = QStringLiteral("D+200");
     bar.barSpan = QStringLiteral("D");
-    d.params << bar;
-    OrbParamDef attr;
-    attr.code = QStringLiteral("CZ");
-    attr.name = QStringLiteral("材质");
-    attr.category = OrbParamCategory::Attribute;
+    OrbParamDef attr = def(QStringLiteral("CZ"), QString(), 0, OrbParamCategory::Attribute);
     attr.dataType = OrbParamDataType::Text;
     attr.defaultValue = QStringLiteral("砖");
     attr.drawingInfo = false;
-    d.params << attr;
+    d.params << bar << attr;
     return b.addDrawset(type, d) > 0 && b.commit();
 }
 

@@ -91,7 +91,6 @@ class tst_OrbFormulaProcessor : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
         QVERIFY(buildFile(m_dir.filePath(QStringLiteral("wells.orbdwg"))));
         m_service.reset(new OrbDrawingService(m_dir.path()));
         m_service->drawingFiles()->openFile(m_file, QStringLiteral("wells"));

@@ -129,7 +129,6 @@ private slots:
         const std::string first = save(d);
         ZVectorDrawing back;
         QVERIFY2(load(back, first), qPrintable(back.lastError()));
-        QVERIFY(back.lastError().isEmpty());
         QCOMPARE(back.count(), d.count());
         // Saving is deterministic, so equal bytes mean every field came back.
         QCOMPARE(save(back), first);

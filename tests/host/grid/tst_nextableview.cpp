@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QIdentityProxyModel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>

@@ -33,6 +33,14 @@ struct Editor : ZVectorDrawingEditor
     int paints = 0;
     void paintEvent(QPaintEvent* event) override { ++paints, ZVectorDrawingEditor::paintEvent(event); }
 };
+
+// A turn of the wheel (120 a notch, positive zooms in) at a point of the view.
+void wheel(QWidget& w, const QPointF& at, int delta)
+{
+    QWheelEvent event(at, w.mapToGlobal(at.toPoint()), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &event);
+}
 } // namespace
 
 class tst_ZVectorDrawingEditor : public QObject
@@ -76,11 +84,8 @@ private slots:
         Editor e;
         const double before = e.viewScale();
         const QPointF world = e.ScreenPtToWorldPt(cursor);
-        for (int i = 0; i < qAbs(notches); ++i) {
-            QWheelEvent wheel(QPointF(cursor), QPointF(e.mapToGlobal(cursor)), QPoint(), QPoint(0, notches > 0 ? 120 : -120),
-                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(&e, &wheel);
-        }
+        for (int i = 0; i < qAbs(notches); ++i)
+            wheel(e, cursor, notches > 0 ? 120 : -120);
         QVERIFY(notches > 0 ? e.viewScale() > before : e.viewScale() < before);
         const QPointF after = e.WorldPtToScreenPt(world);
         QVERIFY2(QLineF(after, cursor).length() < 1e-6, qPrintable(QStringLiteral("%1,%2").arg(after.x()).arg(after.y())));
@@ -165,10 +170,7 @@ private slots:
         auto* text = new ZVDText(1000, QPointF(0, 2050), 40, L"ab");
         d->add(text);
         e.zoomAll();
-        const QPointF at = e.WorldPtToScreenPt(QPointF(700, 2070));
-        QWheelEvent wheel(at, e.mapToGlobal(at.toPoint()), QPoint(), QPoint(0, 1200), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&e, &wheel);
+        wheel(e, e.WorldPtToScreenPt(QPointF(700, 2070)), 1200);
         QImage image(e.size(), QImage::Format_ARGB32_Premultiplied);
         auto inked = [&] { // any pixel of the band the text stands in
             QPainter painter(&image);
@@ -205,10 +207,7 @@ private slots:
         d->add(across);
         QImage image(e.size(), QImage::Format_ARGB32_Premultiplied);
         for (int zoom : {0, 120}) { // fitted, then the grid cut at every edge
-            const QPointF at = e.WorldPtToScreenPt(QPointF(1000, 455));
-            QWheelEvent wheel(at, e.mapToGlobal(at.toPoint()), QPoint(), QPoint(0, zoom), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
-            QApplication::sendEvent(&e, &wheel);
+            wheel(e, e.WorldPtToScreenPt(QPointF(1000, 455)), zoom);
             image.fill(Qt::white);
             QPainter painter(&image);
             e.render(painter, image.rect());

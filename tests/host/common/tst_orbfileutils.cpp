@@ -57,15 +57,13 @@ private slots:
         QFETCH(bool, ok);
         QTemporaryDir dir;
         const QString src = dir.filePath(QStringLiteral("a.db")), dst = dir.filePath(QStringLiteral("b.db"));
-        QFile s(src);
-        QVERIFY(s.open(QIODevice::WriteOnly));
-        s.write(QByteArray(100000, 'x'));
-        s.close();
-        if (targetExists) {
-            QFile t(dst);
-            QVERIFY(t.open(QIODevice::WriteOnly));
-            t.write("old");
-        }
+        auto write = [](const QString& path, const QByteArray& bytes) {
+            QFile f(path);
+            return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+        };
+        QVERIFY(write(src, QByteArray(100000, 'x')));
+        if (targetExists)
+            QVERIFY(write(dst, "old"));
         QCOMPARE(::copyFile(src, dst, overwrite), ok);
         QFile t(dst);
         QVERIFY(t.open(QIODevice::ReadOnly));

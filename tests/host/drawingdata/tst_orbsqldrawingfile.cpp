@@ -201,8 +201,7 @@ private slots:
             QVERIFY(b.commit());
         }
         QFile junk(folder.filePath(QStringLiteral("junk.orbdwg")));
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a drawing file");
+        QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("not a drawing file") > 0);
         junk.close();
         OrbDrawingService service(folder.path());
         QStringList names;

@@ -9,6 +9,7 @@
 #include "grid/vantroheaderview.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QIdentityProxyModel>
 #include <QMessageBox>
@@ -140,6 +141,10 @@ private slots:
 
         QCOMPARE(cell.data(Qt::EditRole), after);
         QCOMPARE(cell.data(Qt::EditRole).isNull(), after.isNull());
+        QCheckBox box; // the editor a double click beside the box opens saves what it shows
+        box.setChecked(true);
+        view.itemDelegate()->setModelData(&box, &proxy, proxy.index(1, 1));
+        QCOMPARE(proxy.index(1, 1).data(Qt::EditRole), QVariant(true));
     }
 
     void sortKeepsUnsubmittedEdits_data()

@@ -172,20 +172,21 @@ private slots:
         e.zoomAll();
         wheel(e, e.WorldPtToScreenPt(QPointF(700, 2070)), 1200);
         QImage image(e.size(), QImage::Format_ARGB32_Premultiplied);
-        auto inked = [&] { // any pixel of the band the text stands in
+        auto inked = [&](double bottom) { // any pixel of a band 40 high where the text runs
             QPainter painter(&image);
             e.render(painter, image.rect());
             painter.end();
-            const QRect band = e.viewTransform().mapRect(QRectF(500, 2050, 400, 40)).toAlignedRect() & image.rect();
+            const QRect band = e.viewTransform().mapRect(QRectF(500, bottom, 400, 40)).toAlignedRect() & image.rect();
             for (int y = band.top(); y <= band.bottom(); ++y)
                 for (int x = band.left(); x <= band.right(); ++x)
                     if (image.pixel(x, y) != qRgb(255, 255, 255))
                         return true;
             return false;
         };
-        QVERIFY(!inked());
+        QVERIFY(!inked(2050));
         text->setText(std::wstring(60, L'x'));
-        QVERIFY(inked());
+        QVERIFY(inked(2050));
+        QVERIFY(!inked(2010)); // it stands on its anchor, not across it
     }
 
     // A crowded view sets its strokes straight into an image: strokes that leave the view on any

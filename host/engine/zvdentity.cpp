@@ -152,7 +152,11 @@ void ZVDText::setText(const std::wstring& text)
 {
     if (text == m_text)
         return;
+    if (!m_holder.drawing) {
+        m_text = text;
+        return;
+    }
+    const QRectF before = boundingRect();
     m_text = text;
-    if (m_holder.drawing)
-        m_holder.drawing->notifyChanged({this});
+    m_holder.drawing->textChanged(this, before);
 }

@@ -281,7 +281,14 @@ struct Extent
         x1 = std::max(x1, r.right());
         y1 = std::max(y1, r.bottom());
     }
-    QRectF rect() const { return any ? QRectF(QPointF(x0, y0), QPointF(x1, y1)) : QRectF(); }
+    void keepIn(double* out, bool& outAny) const
+    {
+        out[0] = x0;
+        out[1] = y0;
+        out[2] = x1;
+        out[3] = y1;
+        outAny = any;
+    }
 };
 
 QString num(double v)
@@ -391,10 +398,38 @@ QRectF ZVectorDrawing::boundingRect() const
         Extent extent;
         for (const auto& e : m_entities)
             extent.add(e->boundingRect());
-        m_extent = extent.rect();
+        extent.keepIn(m_extent, m_extentAny);
         m_extentKept = true;
     }
-    return m_extent;
+    return m_extentAny ? QRectF(QPointF(m_extent[0], m_extent[1]), QPointF(m_extent[2], m_extent[3])) : QRectF();
+}
+
+void ZVectorDrawing::textChanged(ZVDText* text, const QRectF& before)
+{
+    if (m_extentKept) {
+        const QRectF after = text->boundingRect();
+        double* e = m_extent;
+        // A text that leaves an edge of the extent may have been the only entity there.
+        if (!m_extentAny || (before.left() == e[0] && after.left() > e[0])
+            || (before.top() == e[1] && after.top() > e[1]) || (before.right() == e[2] && after.right() < e[2])
+            || (before.bottom() == e[3] && after.bottom() < e[3])) {
+            m_extentKept = false;
+        } else {
+            e[0] = std::min(e[0], after.left());
+            e[1] = std::min(e[1], after.top());
+            e[2] = std::max(e[2], after.right());
+            e[3] = std::max(e[3], after.bottom());
+        }
+    }
+    if (m_telling) { // told from inside an observer: m_changedText is in use
+        std::vector<ZVDEntity*> changed{text};
+        tellObservers(changed);
+        return;
+    }
+    m_telling = true;
+    m_changedText.assign(1, text);
+    tellObservers(m_changedText);
+    m_telling = false;
 }
 
 void ZVectorDrawing::hold(ZVDEntity* entity)
@@ -427,11 +462,22 @@ void ZVectorDrawing::removeObserver(VDObserver* observer)
 void ZVectorDrawing::notifyChanged(std::vector<ZVDEntity*> entities)
 {
     m_extentKept = false;
-    tellObservers(std::move(entities));
+    tellObservers(entities);
 }
 
-void ZVectorDrawing::tellObservers(std::vector<ZVDEntity*> entities)
+void ZVectorDrawing::tellObservers(std::vector<ZVDEntity*>& entities)
 {
+    // Observers may come and go while they are told: the ones there now are told, from a copy that
+    // a short list makes without allocating.
+    constexpr size_t kFew = 4;
+    const size_t n = m_observers.size();
+    if (n <= kFew) {
+        std::array<VDObserver*, kFew> few{};
+        std::copy(m_observers.begin(), m_observers.end(), few.begin());
+        for (size_t i = 0; i < n; ++i)
+            few[i]->onNotify(0, entities, this);
+        return;
+    }
     const auto observers = m_observers;
     for (VDObserver* o : observers)
         o->onNotify(0, entities, this);
@@ -493,9 +539,10 @@ bool ZVectorDrawing::loadFromStream(std::iostream* stream)
     } else {
         m_lastError = QString::fromWCharArray(zvd::ERROR_INVALID_STREAM);
     }
-    m_extent = ok ? extent.rect() : QRectF();
+    (ok ? extent : Extent()).keepIn(m_extent, m_extentAny);
     m_extentKept = true;
-    tellObservers({});
+    std::vector<ZVDEntity*> none;
+    tellObservers(none);
     return ok;
 }
 

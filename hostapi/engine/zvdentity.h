@@ -124,7 +124,7 @@ public:
     /// form when it fills an editor).
     std::wstring text() const { return m_text; }
     /// Changes the shown text; the editor form writes each property's value with it. The drawing
-    /// that holds the text is told (ZVectorDrawing::notifyChanged), since its extent changes.
+    /// that holds the text updates its extent and tells its observers, as notifyChanged does.
     virtual void setText(const std::wstring& text);
 
     QPointF position; ///< Host side: anchor point in drawing units

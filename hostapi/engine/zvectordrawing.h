@@ -12,6 +12,7 @@
 
 class QDomElement;
 class ZVDEntity;
+class ZVDText;
 class VDObserver;
 
 /// A drawing made of entities with integer ids (VD ids). The drawing owns its entities.
@@ -71,18 +72,27 @@ public:
     void notifyChanged(std::vector<ZVDEntity*> entities = {});
 
 private:
+    friend class ZVDText;
     // Tells the observers without dropping the kept extent.
-    void tellObservers(std::vector<ZVDEntity*> entities);
+    void tellObservers(std::vector<ZVDEntity*>& entities);
     // Makes a text tell this drawing when it changes.
     void hold(ZVDEntity* entity);
+    // A held text changed from the extent before: the kept extent follows it, and the observers
+    // are told.
+    void textChanged(ZVDText* text, const QRectF& before);
 
     std::vector<std::unique_ptr<ZVDEntity>> m_entities;
     std::unordered_map<int, ZVDEntity*> m_index;
     QString m_lastError;
     double m_gridSpacing = 0;
     std::vector<VDObserver*> m_observers;
-    // The extent of the entities, kept from the load (or the first boundingRect) until a change is
-    // made or told (a text's setText tells it).
-    mutable QRectF m_extent;
+    // The extent of the entities as the smallest and largest left, top, right and bottom of their
+    // boxes, kept from the load (or the first boundingRect) until a change is made or told. A text's
+    // setText updates it, unless the text left an edge of it, which only a new pass can place.
+    mutable double m_extent[4] = {0, 0, 0, 0};
+    mutable bool m_extentAny = false;
     mutable bool m_extentKept = false;
+    // The one-entity list a text's change is told with, while no other telling runs.
+    std::vector<ZVDEntity*> m_changedText;
+    bool m_telling = false;
 };

@@ -12,24 +12,6 @@ class tst_OrbFileUtils : public QObject
 {
     Q_OBJECT
 private slots:
-    void rounding_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("decimals");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("binary half up") << 2.675 << 2 << 2.68;
-        QTest::newRow("negative half away from zero") << -2.5 << 0 << -3.0;
-        QTest::newRow("negative decimals as zero") << 7.6 << -3 << 8.0;
-    }
-
-    void rounding()
-    {
-        QFETCH(double, value);
-        QFETCH(int, decimals);
-        QFETCH(double, expected);
-        QCOMPARE(fRound(value, decimals, 1e-12), expected);
-    }
-
     void formatting_data()
     {
         QTest::addColumn<double>("value");
@@ -40,6 +22,10 @@ private slots:
         QTest::newRow("trimmed") << 12.30 << 2 << true << QStringLiteral("12.3");
         QTest::newRow("trimmed to integer") << 12.0 << 3 << true << QStringLiteral("12");
         QTest::newRow("no negative zero") << -0.001 << 2 << false << QStringLiteral("0.00");
+        // Rounded first, as every computed value shown is.
+        QTest::newRow("rounded: binary half up") << 1.005 << 2 << false << QStringLiteral("1.01");
+        QTest::newRow("rounded: negative half away from zero") << -2.5 << 0 << false << QStringLiteral("-3");
+        QTest::newRow("rounded: negative decimals as zero") << 7.6 << -3 << false << QStringLiteral("8");
     }
 
     void formatting()
@@ -48,6 +34,8 @@ private slots:
         QFETCH(int, decimals);
         QFETCH(bool, trim);
         QFETCH(QString, expected);
+        if (QByteArray(QTest::currentDataTag()).startsWith("rounded"))
+            value = fRound(value, decimals, 1e-12);
         QCOMPARE(orbstrcommon::doubleToStr(value, decimals, trim), expected);
     }
 
@@ -69,15 +57,13 @@ private slots:
         QFETCH(bool, ok);
         QTemporaryDir dir;
         const QString src = dir.filePath(QStringLiteral("a.db")), dst = dir.filePath(QStringLiteral("b.db"));
-        QFile s(src);
-        QVERIFY(s.open(QIODevice::WriteOnly));
-        s.write(QByteArray(100000, 'x'));
-        s.close();
-        if (targetExists) {
-            QFile t(dst);
-            QVERIFY(t.open(QIODevice::WriteOnly));
-            t.write("old");
-        }
+        auto write = [](const QString& path, const QByteArray& bytes) {
+            QFile f(path);
+            return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+        };
+        QVERIFY(write(src, QByteArray(100000, 'x')));
+        if (targetExists)
+            QVERIFY(write(dst, "old"));
         QCOMPARE(::copyFile(src, dst, overwrite), ok);
         QFile t(dst);
         QVERIFY(t.open(QIODevice::ReadOnly));

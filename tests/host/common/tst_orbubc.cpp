@@ -16,7 +16,6 @@ private slots:
     void usageEvents()
     {
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
         OrbUbc* ubc = OrbUbc::instance();
         OrbUbcLog* events = OrbUbcLog::instance();
         events->clear();
@@ -51,7 +50,6 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("Edit\t\tok\tD1|H\\t1|2\\n3\\\\\n"));
-        file.close();
         // A folder in the way: a clear error naming the path.
         QVERIFY(!r->saveToFile(dir.path(), &error));
         QVERIFY(error.contains(dir.path()));

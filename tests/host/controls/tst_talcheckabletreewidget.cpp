@@ -37,7 +37,6 @@ private slots:
         QTreeWidgetItem* b = checkable(root, QStringLiteral("B"));
         checkable(b, QStringLiteral("b1"));
         checkable(root, QStringLiteral("C")); // a type without drawsets
-        QCOMPARE(states(), QStringLiteral("CCCCCCCC"));
     }
 
     void cleanup()
@@ -66,9 +65,7 @@ private slots:
         QFETCH(QString, expected);
         for (const QString& change : changes) {
             const QString name = change.section(QLatin1Char('~'), 0, 0);
-            const QList<QTreeWidgetItem*> found = m_tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
-            QVERIFY2(found.size() == 1, qPrintable(change));
-            QTreeWidgetItem* it = found.first();
+            QTreeWidgetItem* it = m_tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive).first();
             it->setCheckState(0, change.endsWith(QLatin1Char('~')) ? Qt::PartiallyChecked
                                  : it->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
         }
@@ -92,6 +89,11 @@ private slots:
         QCOMPARE(child->checkState(1), Qt::Unchecked);
         QCOMPARE(child->checkState(0), Qt::Unchecked);
         QCOMPARE(parent->checkState(0), Qt::Checked);
+        // A checked item added to an unchecked parent makes it partial.
+        auto* late = new QTreeWidgetItem(QStringList{"d", "d"});
+        late->setCheckState(1, Qt::Checked);
+        parent->addChild(late);
+        QCOMPARE(parent->checkState(1), Qt::PartiallyChecked);
     }
 
 private:

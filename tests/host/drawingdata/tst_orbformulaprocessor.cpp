@@ -59,7 +59,6 @@ class tst_OrbFormulaProcessor : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
         QVERIFY(buildFile(m_dir.filePath(QStringLiteral("wells.orbdwg"))));
         m_service.reset(new OrbDrawingService(m_dir.path()));
         m_service->drawingFiles()->openFile(m_file, QStringLiteral("wells"));
@@ -99,6 +98,7 @@ private slots:
         QTest::newRow("rebar ok") << "A1" << "4C16" << true << "";
         QTest::newRow("rebar bad") << "A1" << "C12@" << false << "C12@200";
         QTest::newRow("stirrup bad") << "A1" << "C8@100/" << false << "C8@100/200";
+        QTest::newRow("not a property") << "ZZ" << "1" << false << "不存在";
     }
 
     void validate()
@@ -165,8 +165,12 @@ private slots:
         QCOMPARE(value(p, "H"), QStringLiteral("1000"));
         QCOMPARE(value(p, "A"), QStringLiteral("800"));
         OrbFormulaProcessor empty;
+        empty.setDrawset(nullptr);
         QVERIFY(!empty.restoreDefValues({}));
         QCOMPARE(empty.drawsetProps(), nullptr);
+        // The drawset's tables come from its newest processor (p), not from a newer one elsewhere.
+        const auto bars = m_service->drawsetTableProvider()->queryTable(m_drawset, QStringLiteral("DrawSetBar"), {});
+        QCOMPARE(bars ? bars->record(0)->value(QStringLiteral("Length")).toInt() : 0, 1000);
     }
 
     // Division by zero and unknown codes leave the property empty and say why.
@@ -181,6 +185,7 @@ private slots:
         QStringList lines;
         for (const auto& args : debug)
             lines << args.at(0).toString();
+        QVERIFY2(lines.value(0).startsWith(QStringLiteral("开始计算: 圆形井")), qPrintable(lines.value(0)));
         QVERIFY(lines.filter(QStringLiteral("R（R）无法计算")).join(QString()).contains(QStringLiteral("除数为零")));
         QVERIFY(lines.filter(QStringLiteral("U（U）无法计算")).join(QString()).contains(QStringLiteral("XX 不存在")));
     }

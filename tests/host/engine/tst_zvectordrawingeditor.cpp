@@ -30,7 +30,17 @@ struct Editor : ZVectorDrawingEditor
         }
         zoomAll();
     }
+    int paints = 0;
+    void paintEvent(QPaintEvent* event) override { ++paints, ZVectorDrawingEditor::paintEvent(event); }
 };
+
+// A turn of the wheel (120 a notch, positive zooms in) at a point of the view.
+void wheel(QWidget& w, const QPointF& at, int delta)
+{
+    QWheelEvent event(at, w.mapToGlobal(at.toPoint()), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&w, &event);
+}
 } // namespace
 
 class tst_ZVectorDrawingEditor : public QObject
@@ -74,11 +84,8 @@ private slots:
         Editor e;
         const double before = e.viewScale();
         const QPointF world = e.ScreenPtToWorldPt(cursor);
-        for (int i = 0; i < qAbs(notches); ++i) {
-            QWheelEvent wheel(QPointF(cursor), QPointF(e.mapToGlobal(cursor)), QPoint(), QPoint(0, notches > 0 ? 120 : -120),
-                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(&e, &wheel);
-        }
+        for (int i = 0; i < qAbs(notches); ++i)
+            wheel(e, cursor, notches > 0 ? 120 : -120);
         QVERIFY(notches > 0 ? e.viewScale() > before : e.viewScale() < before);
         const QPointF after = e.WorldPtToScreenPt(world);
         QVERIFY2(QLineF(after, cursor).length() < 1e-6, qPrintable(QStringLiteral("%1,%2").arg(after.x()).arg(after.y())));
@@ -106,6 +113,8 @@ private slots:
         QMouseEvent move(QEvent::MouseMove, to, e.mapToGlobal(to), Qt::NoButton, Qt::MouseButton(button), Qt::NoModifier);
         QApplication::sendEvent(&e, &move);
         QTest::mouseRelease(&e, Qt::MouseButton(button), Qt::NoModifier, to);
+        QMouseEvent after(QEvent::MouseMove, from, e.mapToGlobal(from), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&e, &after); // released: the view stays
         const QPointF now = e.WorldPtToScreenPt(world);
         QCOMPARE(QLineF(now, pans ? QPointF(to) : QPointF(from)).length() < 1e-6, true);
     }
@@ -130,15 +139,24 @@ private slots:
         QCOMPARE(hit ? hit->id() : 0, expected);
     }
 
-    void keyCommandsFollowTheInputSwitch()
+    // Each command shows at once: a view that waits for some other repaint looks dead.
+    void inputCommandsRepaint()
     {
-        Editor e;
+        Editor e(400, 300, true);
         const double fitted = e.viewScale();
         e.setAccpetMouseKeyInput(true);
-        QTest::keyClick(&e, Qt::Key_Plus);
-        QVERIFY(e.viewScale() > fitted);
-        QTest::keyClick(&e, Qt::Key_Home);
-        QVERIFY(qFuzzyCompare(e.viewScale(), fitted));
+        for (Qt::Key key : {Qt::Key_Home, Qt::Key_Minus, Qt::Key_Home, Qt::Key_Plus}) {
+            QTRY_VERIFY(e.paints > 0);
+            e.paints = 0;
+            QTest::keyClick(&e, key);
+            QVERIFY(key == Qt::Key_Plus    ? e.viewScale() > fitted
+                    : key == Qt::Key_Minus ? e.viewScale() < fitted
+                                           : qFuzzyCompare(e.viewScale(), fitted));
+        }
+        QTRY_VERIFY(e.paints > 0);
+        e.paints = 0;
+        QTest::mouseClick(&e, Qt::LeftButton, {}, e.WorldPtToScreenPt(QPointF(500, 0)).toPoint()); // selects the line
+        QTRY_VERIFY(e.paints > 0);
     }
 
     void grownTextIsDrawnWhereItNowExtends()
@@ -152,25 +170,23 @@ private slots:
         auto* text = new ZVDText(1000, QPointF(0, 2050), 40, L"ab");
         d->add(text);
         e.zoomAll();
-        const QPointF at = e.WorldPtToScreenPt(QPointF(700, 2070));
-        QWheelEvent wheel(at, e.mapToGlobal(at.toPoint()), QPoint(), QPoint(0, 1200), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&e, &wheel);
+        wheel(e, e.WorldPtToScreenPt(QPointF(700, 2070)), 1200);
         QImage image(e.size(), QImage::Format_ARGB32_Premultiplied);
-        auto inked = [&] { // any pixel of the band the text stands in
+        auto inked = [&](double bottom) { // any pixel of a band 40 high where the text runs
             QPainter painter(&image);
             e.render(painter, image.rect());
             painter.end();
-            const QRect band = e.viewTransform().mapRect(QRectF(500, 2050, 400, 40)).toAlignedRect() & image.rect();
+            const QRect band = e.viewTransform().mapRect(QRectF(500, bottom, 400, 40)).toAlignedRect() & image.rect();
             for (int y = band.top(); y <= band.bottom(); ++y)
                 for (int x = band.left(); x <= band.right(); ++x)
                     if (image.pixel(x, y) != qRgb(255, 255, 255))
                         return true;
             return false;
         };
-        QVERIFY(!inked());
+        QVERIFY(!inked(2050));
         text->setText(std::wstring(60, L'x'));
-        QVERIFY(inked());
+        QVERIFY(inked(2050));
+        QVERIFY(!inked(2010)); // it stands on its anchor, not across it
     }
 
     // A crowded view sets its strokes straight into an image: strokes that leave the view on any
@@ -192,10 +208,7 @@ private slots:
         d->add(across);
         QImage image(e.size(), QImage::Format_ARGB32_Premultiplied);
         for (int zoom : {0, 120}) { // fitted, then the grid cut at every edge
-            const QPointF at = e.WorldPtToScreenPt(QPointF(1000, 455));
-            QWheelEvent wheel(at, e.mapToGlobal(at.toPoint()), QPoint(), QPoint(0, zoom), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
-            QApplication::sendEvent(&e, &wheel);
+            wheel(e, e.WorldPtToScreenPt(QPointF(1000, 455)), zoom);
             image.fill(Qt::white);
             QPainter painter(&image);
             e.render(painter, image.rect());

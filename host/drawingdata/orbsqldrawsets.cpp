@@ -30,6 +30,7 @@ bool OrbSqlDrawsets::add(std::unique_ptr<OrbSqlDrawset> drawset)
         return false;
     OrbSqlDrawset* s = drawset.get();
     m_store.push_back(std::move(drawset));
+    m_anyById.insert(s->rowId(), s);
     attach(s);
     return true;
 }
@@ -41,11 +42,7 @@ OrbSqlDrawset* OrbSqlDrawsets::find(qint64 id) const
 
 OrbSqlDrawset* OrbSqlDrawsets::findAny(qint64 id) const
 {
-    for (const auto& s : m_store) {
-        if (s->rowId() == id)
-            return s.get();
-    }
-    return nullptr;
+    return m_anyById.value(id);
 }
 
 OrbSqlDrawset* OrbSqlDrawsets::own(IOrbDrawset* drawset) const

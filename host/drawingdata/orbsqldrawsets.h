@@ -41,4 +41,5 @@ private:
     std::vector<std::unique_ptr<OrbSqlDrawset>> m_store;
     QHash<OrbSqlDrawsetType*, QList<OrbSqlDrawset*>> m_byType;
     QHash<qint64, OrbSqlDrawset*> m_byId;
+    QHash<qint64, OrbSqlDrawset*> m_anyById; // removed ones too: a change read back finds them at once
 };

@@ -50,7 +50,6 @@ void OrbDrawingInfoDiffWidget::setupUi()
     rows->setMovable(false);
     VantroHeaderView* columns = horizontalHeader();
     columns->setMovable(false);
-    columns->setDragEnabled(false);
     columns->setFixedHeight(kHeaderHeight);
     setColumnWidth(CurrentColumn, kValueColumnWidth);
     setColumnWidth(PreviousColumn, kValueColumnWidth);

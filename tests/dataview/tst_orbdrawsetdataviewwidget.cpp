@@ -350,6 +350,7 @@ private slots:
         bar->selectRow(2); // an old selection that a followed line replaces
 
         auto* output = m_view->findChild<QListWidget*>(QStringLiteral("outputList"));
+        QVERIFY(output->mapTo(m_view, QPoint()).y() >= m_tabs->mapTo(m_view, QPoint()).y() + m_tabs->height()); // under the tables
         emit m_processor->onOutputDebugInfo(QStringLiteral("plain line"));
         emit m_processor->onOutputDebugInfo(line);
         QTest::mouseClick(output->viewport(), Qt::LeftButton, {}, output->visualItemRect(output->item(1)).center());

@@ -200,6 +200,7 @@ struct ZVectorDrawingEditor::Private
     QPen canvasPen{QColor(1, 2, 3, 4), kStrokeWidth};
     QRgb shapeColour = 0;
     std::vector<int> visible;
+    std::vector<int> near; // entities about the cursor, for picking
     ZVDSpatialIndex index;
     QFont textFont;
     ZVectorDrawingEditor* q = nullptr;
@@ -696,8 +697,12 @@ ZVDEntity* ZVectorDrawingEditor::entityAt(const QPoint& pos) const
 {
     const QPointF p(pos);
     const QTransform t = viewTransform();
-    for (int i = d->drawing->count() - 1; i >= 0; --i) {
-        ZVDEntity* e = d->drawing->at(i);
+    // Only what the index has about the cursor, topmost first: a pick does not walk the drawing.
+    const QPointF at = t.inverted().map(p);
+    const double reach = (kPickTolerance + kCullSlackPixels) / d->scale;
+    d->index.query(*d->drawing, QRectF(at.x() - reach, at.y() - reach, 2 * reach, 2 * reach), kTextCullSlack, d->near);
+    for (auto i = d->near.rbegin(); i != d->near.rend(); ++i) {
+        ZVDEntity* e = d->drawing->at(*i);
         const QRectF box = QRectF(entityScreenRect(e)).adjusted(-kPickTolerance, -kPickTolerance,
                                                                 kPickTolerance, kPickTolerance);
         if (!box.contains(p))

@@ -291,6 +291,24 @@ void BM_EnginePanZoomed(benchmark::State& state)
 {
     panSteps(state, true);
 }
+
+// What a mouse move over a fitted full-HD view costs to find the entity under the cursor.
+void BM_EngineHoverFitted(benchmark::State& state)
+{
+    Fixture& f = fixture();
+    ZVectorDrawingEditor editor;
+    editor.resize(1920, 1080);
+    OrbVectorDrawingUtils::loadData(editor.vectorDrawing(), f.bytes);
+    editor.zoomAll();
+    int step = 0;
+    for (auto _ : state) {
+        const QPoint at(97 * step % 1920, 53 * step % 1080);
+        ++step;
+        CpuTimer timer(state);
+        benchmark::DoNotOptimize(editor.entityAt(at));
+    }
+    state.counters["entities"] = entityCount();
+}
 } // namespace
 
 BENCHMARK(BM_EngineLoad)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
@@ -301,5 +319,6 @@ BENCHMARK(BM_EngineRenderFitted)->Unit(benchmark::kMillisecond)->UseManualTime()
 BENCHMARK(BM_EngineRenderZoomed)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_EnginePanFitted)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_EnginePanZoomed)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EngineHoverFitted)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 ORB_BENCH_MAIN()

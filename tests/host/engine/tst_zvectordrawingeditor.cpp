@@ -124,6 +124,7 @@ private slots:
         QTest::addColumn<QPointF>("world");
         QTest::addColumn<int>("expected");
         QTest::newRow("on the base line") << QPointF(500, 0) << 1;
+        QTest::newRow("a few pixels off the base line") << QPointF(500, -6) << 1;
         QTest::newRow("on the circle's rim") << QPointF(800, 250) << 3;
         QTest::newRow("inside the circle") << QPointF(700, 250) << 0;
         QTest::newRow("on the text") << QPointF(230, 320) << 4;

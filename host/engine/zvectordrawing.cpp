@@ -371,27 +371,6 @@ void ZVectorDrawing::add(ZVDEntity* entity)
     notifyChanged({entity});
 }
 
-bool ZVectorDrawing::remove(int id)
-{
-    const auto it = m_index.find(id);
-    if (it == m_index.end())
-        return false;
-    ZVDEntity* e = it->second;
-    m_index.erase(it);
-    m_entities.erase(std::find_if(m_entities.begin(), m_entities.end(),
-                                  [e](const std::unique_ptr<ZVDEntity>& p) { return p.get() == e; }));
-    notifyChanged();
-    return true;
-}
-
-int ZVectorDrawing::nextId() const
-{
-    int maxId = 0;
-    for (const auto& e : m_entities)
-        maxId = std::max(maxId, e->id());
-    return maxId + 1;
-}
-
 QRectF ZVectorDrawing::boundingRect() const
 {
     if (!m_extentKept) {

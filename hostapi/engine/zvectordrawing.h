@@ -51,8 +51,6 @@ public:
     int count() const { return int(m_entities.size()); }
     /// Host side: the entity at index (0 <= index < count()), in the order they were added.
     ZVDEntity* at(int index) const { return m_entities[size_t(index)].get(); }
-    /// Host side: a free id above every id in use.
-    int nextId() const;
     /// Host side: the extent of all entities in drawing units (empty for an empty drawing).
     QRectF boundingRect() const;
     /// Host side: why the last load failed; empty after a good one.
@@ -61,8 +59,6 @@ public:
     double gridSpacing() const { return m_gridSpacing; }
     /// Host side: sets the grid spacing (negative or not finite counts as 0).
     void setGridSpacing(double spacing);
-    /// Host side: removes and deletes the entity with that id; false when there is none.
-    bool remove(int id);
     /// Host side: observers are told (event 0) about every change made through this class; not owned.
     void addObserver(VDObserver* observer);
     /// Host side: stops telling observer about changes.

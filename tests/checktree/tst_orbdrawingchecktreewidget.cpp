@@ -9,6 +9,7 @@
 #include "checktree/orbdrawingchecktreewidget.h"
 
 #include "fakedrawingdata.h"
+#include "viewtext.h"
 
 #include "common/orbfilefaults.h"
 #include "drawingdata/iorbdrawingfile.h"
@@ -28,21 +29,6 @@
 #include <QtTest>
 
 namespace {
-// Check states of the whole tree in order, one letter per item: C, U or P; with texts, each
-// item as its depth in dashes, its text and its state.
-QString states(QTreeWidget* tree, bool texts = false)
-{
-    QStringList out;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-        const Qt::CheckState s = (*it)->checkState(0);
-        QString item(s == Qt::Checked ? 'C' : s == Qt::Unchecked ? 'U' : 'P');
-        for (QTreeWidgetItem* p = (*it)->parent(); texts && p; p = p->parent())
-            item.prepend(QLatin1Char('-'));
-        out << (texts ? item.insert(item.size() - 1, (*it)->text(0)) : item);
-    }
-    return out.join(texts ? QStringLiteral(" ") : QString());
-}
-
 OrbDrawingCheckTreeNode* node(QTreeWidgetItem* item)
 {
     return dynamic_cast<OrbDrawingCheckTreeNode*>(item);
@@ -122,11 +108,11 @@ private slots:
         QCOMPARE(m_log.calls(), (QStringList{"file.getAll(true)", "file.getByType(检查井)", "file.getByType(集水坑)",
                                              "file.getByType(空类型)"}));
         // Types in file order, each with its drawsets in file order, all checked.
-        QCOMPARE(states(&tree, true), QStringLiteral("全部C -检查井C --砖砌圆形井C --混凝土方井C -集水坑C --方形坑C -空类型C"));
+        QCOMPARE(checkStates(&tree, true), QStringLiteral("全部C -检查井C --砖砌圆形井C --混凝土方井C -集水坑C --方形坑C -空类型C"));
         QCOMPARE(node(tree.topLevelItem(0)), tree.rootNode());
         QVERIFY(tree.rootNode()->isExpanded() && !tree.rootNode()->child(0)->isExpanded() && tree.header()->isHidden());
         tree.rootNode()->child(0)->child(0)->setCheckState(0, Qt::Unchecked);
-        QCOMPARE(states(&tree), QStringLiteral("PPUCCCC"));
+        QCOMPARE(checkStates(&tree), QStringLiteral("PPUCCCC"));
 
         QSharedPointer<FakeDrawingFile> other = makeFile(QStringLiteral("b.drw"));
         if (next == QLatin1String("same"))
@@ -136,7 +122,7 @@ private slots:
         else
             tree.setDrawSetFile(nullptr);
 
-        QCOMPARE(states(&tree), expectedStates);
+        QCOMPARE(checkStates(&tree), expectedStates);
         QCOMPARE(m_log.count(QStringLiteral("file.getAll(true)")), expectedGetAll);
         if (next == QLatin1String("null"))
             QVERIFY(!tree.drawingFile());
@@ -208,7 +194,7 @@ private slots:
         QFETCH(QString, expected);
 
         applyUnchecks(unchecks);
-        const QString checks = states(m_tree);
+        const QString checks = checkStates(m_tree);
         // An earlier export at the target is replaced, not appended to.
         QFile old(m_target);
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("an older export") > 0);
@@ -216,7 +202,7 @@ private slots:
 
         QVERIFY(m_tree->exportDatatoFile(m_target));
         QVERIFY(!m_tree->isEnabled());
-        QCOMPARE(states(m_tree), checks);
+        QCOMPARE(checkStates(m_tree), checks);
         QCOMPARE(m_tree->drawingFile(), m_file);
 
         bool ok = false;
@@ -300,7 +286,7 @@ private slots:
 
         // Three removals in tree order: drawset W2, type 雨水口, type 集水坑 (its only drawset is off).
         applyUnchecks({"-雨水口", "-W2", "-P1"});
-        const QString checks = states(m_tree);
+        const QString checks = checkStates(m_tree);
         QString targetPath = m_target;
         if (target == QLatin1String("@same")) {
             targetPath = m_source;
@@ -337,7 +323,7 @@ private slots:
         // The source file object and the user's checks are untouched as well.
         QCOMPARE(orbdrawsetwalk::outline(m_file.data()), QStringLiteral("检查井:W1,W2,W3;雨水口:R1,R2;空类型:;集水坑:P1"));
         if (!fault.isEmpty() && !noSource)
-            QCOMPARE(states(m_tree), checks);
+            QCOMPARE(checkStates(m_tree), checks);
         if (!target.isEmpty()) {
             QVERIFY(QFileInfo::exists(targetPath)); // refused: nothing deleted
             return;

@@ -10,33 +10,13 @@
 #include "drawingdata/iorbdrawingfile.h"
 #include "drawingdata/orbdrawingdatautils.h"
 #include "sample/orbsamplelibrary.h"
+#include "viewtext.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-QString treeText(OrbDrawingTreeWidget& tree)
-{
-    QStringList types;
-    for (OrbDrawingTreeNode* type = tree.getFirstNode(nullptr); type; type = type->nextNode()) {
-        QStringList children;
-        for (OrbDrawingTreeNode* d = tree.getFirstNode(type); d; d = d->nextNode())
-            children << d->text();
-        types << type->text() + QLatin1Char('(') + children.join(QLatin1Char(',')) + QLatin1Char(')');
-    }
-    return types.join(QLatin1Char(' '));
-}
-
-// Texts and check states of a check tree, one line per item.
-QString checkText(QTreeWidgetItem* item, const QString& indent = QString())
-{
-    QString out = indent + item->text(0) + QLatin1Char(item->checkState(0) == Qt::Checked ? '+' : item->checkState(0) == Qt::Unchecked ? '-' : '~') + QLatin1Char('\n');
-    for (int i = 0; i < item->childCount(); ++i)
-        out += checkText(item->child(i), indent + QLatin1Char(' '));
-    return out;
-}
-
 void uncheckDrawset(QTreeWidgetItem* item, int id)
 {
     for (int i = 0; i < item->childCount(); ++i) {
@@ -134,7 +114,7 @@ private slots:
         OrbDrawingCheckTreeWidget fresh;
         fresh.setDrawSetFile(reopened);
         uncheckDrawset(fresh.rootNode(), unchecked->data(0, Qt::UserRole + 1).toInt());
-        QCOMPARE(checkText(checks.rootNode()), checkText(fresh.rootNode()));
+        QCOMPARE(checkStates(&checks, true), checkStates(&fresh, true));
     }
 
 private:

@@ -9,6 +9,7 @@
 
 #include "common/orbappcmdline.h"
 #include "fakedrawingdata.h"
+#include "viewtext.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -20,21 +21,6 @@ using EntSet = QSet<long long>;
 Q_DECLARE_METATYPE(EntSet)
 
 namespace {
-// "Type(drawset,drawset) Type(...)" from the display texts of the tree.
-QString treeText(OrbDrawingTreeWidget& tree)
-{
-    QStringList types;
-    QStandardItemModel* model = qobject_cast<QStandardItemModel*>(tree.model());
-    for (int i = 0; i < model->rowCount(); ++i) {
-        QStandardItem* type = model->item(i);
-        QStringList children;
-        for (int j = 0; j < type->rowCount(); ++j)
-            children << type->child(j)->text();
-        types << type->text() + QLatin1Char('(') + children.join(QLatin1Char(',')) + QLatin1Char(')');
-    }
-    return types.join(QLatin1Char(' '));
-}
-
 // Two types of three and two drawsets, with order numbers that do not match the rows.
 QSharedPointer<FakeDrawingFile> orderFile(FakeLog* log)
 {

@@ -100,22 +100,12 @@ void OrbCustomVectorDrawingEditor::setEditorService(IVectorDrawingEditorService*
     update();
 }
 
-IVectorDrawingEditorService* OrbCustomVectorDrawingEditor::editorService() const
-{
-    return d->service;
-}
-
 bool OrbCustomVectorDrawingEditor::isParamText(qint64 vdid) const
 {
     if (!d->service || vdid < INT_MIN || vdid > INT_MAX)
         return false;
     ZVDEntity* entity = vectorDrawing()->find(int(vdid));
     return entity && entity->kind() == ZVDEntityKind::Text && d->service->isParam(vdid);
-}
-
-bool OrbCustomVectorDrawingEditor::isReadOnlyParamText(qint64 vdid) const
-{
-    return isParamText(vdid) && d->service->isReadOnly(vdid);
 }
 
 qint64 OrbCustomVectorDrawingEditor::hoverVDID() const

@@ -54,25 +54,6 @@ LumMemRecord* LumMemTable::appendRecord()
     return record;
 }
 
-void LumMemTable::removeRecord(int index)
-{
-    if (index < 0 || index >= m_records.size())
-        return;
-    LumMemRecord* record = m_records.takeAt(index);
-    for (int c = 0; c < m_valueCounts.size(); ++c) {
-        if (!record->isNull(c))
-            --m_valueCounts[c];
-    }
-    delete record;
-}
-
-void LumMemTable::clearRecords()
-{
-    qDeleteAll(m_records);
-    m_records.clear();
-    m_valueCounts.clear();
-}
-
 void LumMemTable::countValue(int column, int delta)
 {
     if (column >= m_valueCounts.size())
@@ -90,11 +71,6 @@ int LumMemTable::findRecordIndex(const QString& fieldName, const QVariant& value
             return i;
     }
     return -1;
-}
-
-LumMemRecord* LumMemTable::findRecord(const QString& fieldName, const QVariant& value) const
-{
-    return record(findRecordIndex(fieldName, value));
 }
 
 bool LumMemTable::columnDataIsNull(int column) const

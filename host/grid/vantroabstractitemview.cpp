@@ -17,11 +17,6 @@ void VantroAbstractItemView::setItemDelegate(VantroDefaultItemDelegate* delegate
     gridDelegateChanged(delegate);
 }
 
-VantroDefaultItemDelegate* VantroAbstractItemView::gridItemDelegate() const
-{
-    return qobject_cast<VantroDefaultItemDelegate*>(itemDelegate());
-}
-
 void VantroAbstractItemView::gridDelegateChanged(VantroDefaultItemDelegate* delegate)
 {
     Q_UNUSED(delegate)

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QUuid>
 
 #include <cmath>
@@ -359,14 +358,6 @@ bool OrbSampleLibrary::generate(const QString& folder, QString* error)
         }
     }
     return true;
-}
-
-QString OrbSampleLibrary::defaultFolder()
-{
-    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (base.isEmpty())
-        base = QDir::tempPath();
-    return QDir(base).filePath(QStringLiteral("OrbDrawingWidgets/sample-library"));
 }
 
 QString OrbSampleLibrary::ensure(const QString& folder, QString* error)

@@ -16,6 +16,4 @@ public:
     // A folder holding the library, generated on first use (and again when it is incomplete or
     // from an older generator). Empty with the reason in error when it cannot be written.
     static QString ensure(const QString& folder, QString* error);
-    // The folder ensure() uses by default: under the user's cache folder.
-    static QString defaultFolder();
 };

@@ -33,8 +33,6 @@ public:
     /// Sets the service asked about parameters; not owned, null for none. flag true resets its
     /// current id to 0; the library always passes true.
     void setEditorService(IVectorDrawingEditorService* service, bool flag);
-    /// Host side: the service set last, or null.
-    IVectorDrawingEditorService* editorService() const;
 
     /// Opens the in-place editor on the parameter text with that id (not on read-only ones, and
     /// nothing for an id that is no parameter). The editor form calls it for automation clients.
@@ -53,8 +51,6 @@ public:
     static QColor readOnlyParamColor();
     /// Host side: whether vdid names a text that the service calls a parameter (asked live).
     bool isParamText(qint64 vdid) const;
-    /// Host side: whether vdid names a parameter text that the service calls read-only.
-    bool isReadOnlyParamText(qint64 vdid) const;
     /// Host side: the parameter text under the mouse, or -1.
     qint64 hoverVDID() const;
 

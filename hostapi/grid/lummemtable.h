@@ -33,17 +33,11 @@ public:
     LumMemRecord* record(int index) const;
     /// Host side: appends an empty row and returns it.
     LumMemRecord* appendRecord();
-    /// Host side: removes and deletes the row at index; nothing out of range.
-    void removeRecord(int index);
-    /// Host side: removes every row.
-    void clearRecords();
 
     /// The index of the first record whose field holds value, or -1. Numbers compare by value
     /// (the integer 3 finds 3, 3LL and 3.0); other values compare as text. The data view selects
     /// the rows a debug output line names by their "ID" with it.
     int findRecordIndex(const QString& fieldName, const QVariant& value) const;
-    /// Host side: the first record whose field holds value, or null.
-    LumMemRecord* findRecord(const QString& fieldName, const QVariant& value) const;
     /// True when no record holds a non-empty value in that column (also for a table without
     /// records and for a column out of range). The data view hides such columns.
     bool columnDataIsNull(int column) const;

@@ -18,8 +18,6 @@ public:
     /// Sets a grid delegate; the view adopts it when it isOwnedByView(). The SQL table widget sets
     /// its delegate this way.
     void setItemDelegate(VantroDefaultItemDelegate* delegate);
-    /// Host side: the grid delegate last set with setItemDelegate, or null.
-    VantroDefaultItemDelegate* gridItemDelegate() const;
 
 protected:
     /// Called after a grid delegate was set, so that views with helper views can share it.

@@ -5,6 +5,7 @@
 // direction fails it.
 
 #include "controls/talcheckabletreewidget.h"
+#include "viewtext.h"
 
 #include <QtTest>
 
@@ -69,7 +70,7 @@ private slots:
             it->setCheckState(0, change.endsWith(QLatin1Char('~')) ? Qt::PartiallyChecked
                                  : it->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
         }
-        QCOMPARE(states(), expected);
+        QCOMPARE(checkStates(m_tree), expected);
     }
 
     void otherCheckColumn()
@@ -97,15 +98,6 @@ private slots:
     }
 
 private:
-    // "root A a1 a2 a3 B b1 C" in tree order, one letter per item: C, U or P.
-    QString states() const
-    {
-        QString out;
-        for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
-            out += QLatin1Char("UPC"[(*it)->checkState(0)]); // Qt::Unchecked, PartiallyChecked, Checked
-        return out;
-    }
-
     TalCheckableTreeWidget* m_tree = nullptr;
 };
 

@@ -34,6 +34,21 @@ struct Editor : ZVectorDrawingEditor
     void paintEvent(QPaintEvent* event) override { ++paints, ZVectorDrawingEditor::paintEvent(event); }
 };
 
+// Whether the editor draws anything in an area of the drawing.
+bool inked(ZVectorDrawingEditor& e, const QRectF& world)
+{
+    QImage image(e.size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    e.render(painter, image.rect());
+    painter.end();
+    const QRect area = e.viewTransform().mapRect(world).toAlignedRect() & image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                return true;
+    return false;
+}
+
 // A turn of the wheel (120 a notch, positive zooms in) at a point of the view.
 void wheel(QWidget& w, const QPointF& at, int delta)
 {
@@ -117,6 +132,7 @@ private slots:
         QApplication::sendEvent(&e, &after); // released: the view stays
         const QPointF now = e.WorldPtToScreenPt(world);
         QCOMPARE(QLineF(now, pans ? QPointF(to) : QPointF(from)).length() < 1e-6, true);
+        QVERIFY(e.cursor().shape() != Qt::ClosedHandCursor); // the hand that held the view is gone
     }
 
     void entityAtPicksWhatIsUnderTheCursor_data()
@@ -172,22 +188,21 @@ private slots:
         d->add(text);
         e.zoomAll();
         wheel(e, e.WorldPtToScreenPt(QPointF(700, 2070)), 1200);
-        QImage image(e.size(), QImage::Format_ARGB32_Premultiplied);
-        auto inked = [&](double bottom) { // any pixel of a band 40 high where the text runs
-            QPainter painter(&image);
-            e.render(painter, image.rect());
-            painter.end();
-            const QRect band = e.viewTransform().mapRect(QRectF(500, bottom, 400, 40)).toAlignedRect() & image.rect();
-            for (int y = band.top(); y <= band.bottom(); ++y)
-                for (int x = band.left(); x <= band.right(); ++x)
-                    if (image.pixel(x, y) != qRgb(255, 255, 255))
-                        return true;
-            return false;
-        };
-        QVERIFY(!inked(2050));
+        QVERIFY(!inked(e, QRectF(500, 2050, 400, 40)));
         text->setText(std::wstring(60, L'x'));
-        QVERIFY(inked(2050));
-        QVERIFY(!inked(2010)); // it stands on its anchor, not across it
+        QVERIFY(inked(e, QRectF(500, 2050, 400, 40)));
+        QVERIFY(!inked(e, QRectF(500, 2010, 400, 40))); // it stands on its anchor, not across it
+    }
+
+    void arcIsDrawnAlongItsRunOnly()
+    {
+        ZVectorDrawingEditor e;
+        e.resize(200, 200);
+        e.vectorDrawing()->add(new ZVDArc(1, QPointF(0, 0), 100, 0, 90));
+        e.vectorDrawing()->add(new ZVDLine(2, QPointF(-100, -100), QPointF(-100, -99))); // the whole circle in view
+        e.zoomAll();
+        QVERIFY(inked(e, QRectF(68, 68, 4, 4)));
+        QVERIFY(!inked(e, QRectF(-72, 68, 4, 4)));
     }
 
     // A crowded view sets its strokes straight into an image: strokes that leave the view on any

@@ -1,6 +1,5 @@
 // The host grid as the library's views use it. Guards against: copied text that loses its shape
-// (order, gaps, tabs inside cells), frozen columns that scroll away or stop sharing the selection,
-// row selection that reaches past the model, check boxes that follow the check-state role (which
+// (order, gaps, tabs inside cells), row selection that reaches past the model, check boxes that follow the check-state role (which
 // SQL models answer 0 for every boolean) instead of the value, read-only cells that can be edited,
 // delegates freed too early or never, and a header click that re-selects an SQL model and
 // silently drops its unsubmitted edits.

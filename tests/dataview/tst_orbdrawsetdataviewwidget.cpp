@@ -150,6 +150,11 @@ private slots:
         QTRY_COMPARE(tab(1)->model()->rowCount(), 2);
         QCOMPARE(m_view->findChild<QListWidget*>(QStringLiteral("drawingInfoList"))->count(), 1);
         QCOMPARE(m_view->findChild<QListWidget*>(QStringLiteral("outputList"))->count(), 1);
+        // So does each changed value.
+        setTable("DrawSetBar", {"ID", "BarCode"}, {{1, "N1"}});
+        QVariant changed(1);
+        emit m_processor->onAfterChange(nullptr, changed);
+        QTRY_COMPARE(tab(1)->model()->rowCount(), 1);
 
         // Nothing shown: plain title, empty tables, the marks as they were.
         m_view->refreshTableData(nullptr);

@@ -367,6 +367,7 @@ private slots:
         // Binding order: A(10) B(11) C(-1, unbound) D(12) E(13).
         QTest::newRow("skips read-only") << "B" << 10 << 12;
         QTest::newRow("wraps to the first") << "B" << 13 << 10;
+        QTest::newRow("wraps from the second") << "DE" << 11 << 10;
         QTest::newRow("only one editable") << "ABE" << 12 << -1;
         QTest::newRow("not a parameter") << "" << 99 << -1;
     }

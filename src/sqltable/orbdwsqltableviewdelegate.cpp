@@ -28,6 +28,17 @@ Number numberKind(const QModelIndex& index)
     }
 }
 
+// A real number, or nothing at all: an emptied cell is committed with Return and becomes NULL.
+class RealValidator : public QDoubleValidator
+{
+public:
+    using QDoubleValidator::QDoubleValidator;
+    State validate(QString& input, int& pos) const override
+    {
+        return input.trimmed().isEmpty() ? Acceptable : QDoubleValidator::validate(input, pos);
+    }
+};
+
 // The line editor of a numeric cell, or null.
 QLineEdit* numberEditor(QWidget* editor, const QModelIndex& index, Number* kind)
 {
@@ -66,7 +77,7 @@ QWidget* OrbDWSqlTableViewDelegate::createEditor(QWidget* parent, const QStyleOp
         if (kind == Number::Integer) {
             validator = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[+-]?\\d*")), line);
         } else {
-            auto* real = new QDoubleValidator(line);
+            auto* real = new RealValidator(line);
             real->setNotation(QDoubleValidator::StandardNotation);
             validator = real;
         }

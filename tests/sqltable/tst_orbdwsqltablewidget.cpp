@@ -143,6 +143,7 @@ private slots:
         QTest::newRow("integer") << "C" << 2 << "42" << QVariant(42);
         QTest::newRow("integer, letters refused") << "C" << 2 << "x" << QVariant(1);
         QTest::newRow("text") << "C" << 1 << longNote << QVariant(longNote);
+        QTest::newRow("real emptied is NULL") << "C" << 4 << "\b" << QVariant(QVariant::Double);
     }
 
     void typedValues()
@@ -168,6 +169,7 @@ private slots:
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_VERIFY(!editor || !editor->isVisible());
         QCOMPARE(index.data(Qt::EditRole), stored);
+        QCOMPARE(index.data(Qt::EditRole).isNull(), stored.isNull());
         QVERIFY(view->columnWidth(column) >= 300);
         const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
         QVERIFY(view->visualRect(index).width() >= view->fontMetrics().horizontalAdvance(index.data().toString()) + margins);

@@ -47,23 +47,27 @@ struct OrbParamDef
     QString barLength;    // rebar: length of one bar in mm, a formula over codes
     QString barSpan;      // rebar: the width the bars are spread over in mm, a formula over codes
 
-    // A number the user enters, shown on the drawing at vdId (-1: not shown).
-    static OrbParamDef number(const QString& code, const QString& name, int vdId, const QString& defaultValue)
+    // A parameter with its code, name and default value; the kinds below start from it.
+    static OrbParamDef named(const QString& code, const QString& name, const QString& defaultValue = QString())
     {
         OrbParamDef p;
         p.code = code;
         p.name = name;
-        p.vdId = vdId;
         p.defaultValue = defaultValue;
+        return p;
+    }
+    // A number the user enters, shown on the drawing at vdId (-1: not shown).
+    static OrbParamDef number(const QString& code, const QString& name, int vdId, const QString& defaultValue)
+    {
+        OrbParamDef p = named(code, name, defaultValue);
+        p.vdId = vdId;
         return p;
     }
     // A value calculated from other codes, read-only.
     static OrbParamDef derived(const QString& code, const QString& name, const QString& formula, int decimals,
                                OrbParamCategory category = OrbParamCategory::Param)
     {
-        OrbParamDef p;
-        p.code = code;
-        p.name = name;
+        OrbParamDef p = named(code, name);
         p.formula = formula;
         p.decimals = decimals;
         p.category = category;
@@ -73,12 +77,9 @@ struct OrbParamDef
     static OrbParamDef rebar(const QString& code, const QString& name, const QString& value,
                              const QString& barLength, const QString& barSpan)
     {
-        OrbParamDef p;
-        p.code = code;
-        p.name = name;
+        OrbParamDef p = named(code, name, value);
         p.category = OrbParamCategory::Bar;
         p.dataType = OrbParamDataType::Rebar;
-        p.defaultValue = value;
         p.barLength = barLength;
         p.barSpan = barSpan;
         return p;
@@ -86,12 +87,9 @@ struct OrbParamDef
     // A text listed in the attribute table, not part of the drawing info.
     static OrbParamDef attribute(const QString& code, const QString& name, const QString& value)
     {
-        OrbParamDef p;
-        p.code = code;
-        p.name = name;
+        OrbParamDef p = named(code, name, value);
         p.category = OrbParamCategory::Attribute;
         p.dataType = OrbParamDataType::Text;
-        p.defaultValue = value;
         p.drawingInfo = false;
         return p;
     }

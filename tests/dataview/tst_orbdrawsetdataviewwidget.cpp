@@ -288,8 +288,10 @@ private slots:
         QCOMPARE(snapshots->currentRow(), 1);
         QCOMPARE(rows->index(1, 2).data().toString(), QStringLiteral("900"));
         QCOMPARE(rows->index(1, 3).data().toString(), QStringLiteral("800"));
-        QVERIFY(rows->index(1, 2).data(Qt::BackgroundRole).isValid());
-        QVERIFY(!rows->index(0, 2).data(Qt::BackgroundRole).isValid());
+        // Both values of a changed code are marked, never its code; no value is editable.
+        QVERIFY(rows->index(1, 2).data(Qt::BackgroundRole).isValid() && rows->index(1, 3).data(Qt::BackgroundRole).isValid());
+        QVERIFY(!rows->index(0, 2).data(Qt::BackgroundRole).isValid() && !rows->index(1, 0).data(Qt::BackgroundRole).isValid());
+        QVERIFY(!(rows->flags(rows->index(1, 2)) & Qt::ItemIsEditable));
 
         // A change while the list holds snapshots adds one, not two.
         m_processor->m_drawingInfo = QStringLiteral("H=1500;B=900");

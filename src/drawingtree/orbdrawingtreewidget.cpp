@@ -18,7 +18,12 @@
 #include <QStyledItemDelegate>
 #include <QStringList>
 
+#include <algorithm>
+#include <functional>
+
 namespace {
+using NodeIndexEntry = std::pair<void*, OrbDrawingTreeNode*>;
+
 // Drawset settings that say whether a well drawset serves sewage or rain-water wells (1: yes).
 const QString kSewageWellKey = QStringLiteral("WSJ");
 const QString kRainWellKey = QStringLiteral("YSJ");
@@ -120,6 +125,8 @@ void OrbDrawingTreeWidget::refreshData()
 {
     // The index points into the rows about to go.
     m_nodeIndex.clear();
+    m_indexedNodes = 0;
+    m_nodeIndexSorted = true;
     // A reset, not row removals: the current index goes without a current-change, so nobody
     // re-targets anything at "no node" on the way to the new file's nodes.
     m_model->clear();
@@ -162,6 +169,7 @@ void OrbDrawingTreeWidget::refreshData()
         typeNode->appendRows(rows);
         m_model->invisibleRootItem()->appendRow(typeNode);
     }
+    sortNodeIndex();
 }
 
 bool OrbDrawingTreeWidget::isDrawsetShown(IOrbDrawset* drawset) const
@@ -233,9 +241,39 @@ void OrbDrawingTreeWidget::indexNode(void* key, OrbDrawingTreeNode* node)
 {
     if (m_drawingFile->isEditable())
         return;
-    // Nodes mostly come in the order their host objects were made: the end hint saves the search
-    // (a key that is not the largest falls back to the plain insert).
-    m_nodeIndex.insert(m_nodeIndex.constEnd(), key, node);
+    // Appended now, sorted before the next lookup: no allocation or search per node.
+    if (!m_nodeIndex.empty() && !std::less<void*>()(m_nodeIndex.back().first, key))
+        m_nodeIndexSorted = false;
+    m_nodeIndex.emplace_back(key, node);
+    ++m_indexedNodes;
+}
+
+void OrbDrawingTreeWidget::sortNodeIndex()
+{
+    if (m_nodeIndexSorted)
+        return;
+    m_nodeIndexSorted = true;
+    std::stable_sort(m_nodeIndex.begin(), m_nodeIndex.end(), [](const NodeIndexEntry& a, const NodeIndexEntry& b) {
+        return std::less<void*>()(a.first, b.first);
+    });
+    // Of several nodes for one host object, the one indexed last stays.
+    auto kept = m_nodeIndex.begin();
+    for (auto it = m_nodeIndex.begin(); it != m_nodeIndex.end(); ++it) {
+        if (it + 1 != m_nodeIndex.end() && (it + 1)->first == it->first)
+            continue;
+        *kept++ = *it;
+    }
+    m_nodeIndex.erase(kept, m_nodeIndex.end());
+    m_indexedNodes = int(std::count_if(m_nodeIndex.begin(), m_nodeIndex.end(),
+                                       [](const NodeIndexEntry& e) { return e.second != nullptr; }));
+}
+
+NodeIndexEntry* OrbDrawingTreeWidget::indexEntry(void* key)
+{
+    sortNodeIndex();
+    const auto it = std::lower_bound(m_nodeIndex.begin(), m_nodeIndex.end(), key,
+                                     [](const NodeIndexEntry& e, void* k) { return std::less<void*>()(e.first, k); });
+    return it != m_nodeIndex.end() && it->first == key ? &*it : nullptr;
 }
 
 OrbDrawingTreeNode* OrbDrawingTreeWidget::insertType(IOrbDrawsetType* type, int index)
@@ -280,8 +318,10 @@ OrbDrawingTreeNode* OrbDrawingTreeWidget::newDrawsetNode(IOrbDrawset* drawset)
 
 OrbDrawingTreeNode* OrbDrawingTreeWidget::findTypeNode(IOrbDrawsetType* type)
 {
-    if (!m_nodeIndex.isEmpty())
-        return m_nodeIndex.value(type, nullptr);
+    if (m_indexedNodes > 0) {
+        const auto* entry = indexEntry(type);
+        return entry ? entry->second : nullptr;
+    }
     if (!type)
         return nullptr;
     QStandardItem* root = m_model->invisibleRootItem();
@@ -296,8 +336,10 @@ OrbDrawingTreeNode* OrbDrawingTreeWidget::findTypeNode(IOrbDrawsetType* type)
 
 OrbDrawingTreeNode* OrbDrawingTreeWidget::findDrawsetNode(IOrbDrawset* drawset)
 {
-    if (!m_nodeIndex.isEmpty())
-        return m_nodeIndex.value(drawset, nullptr);
+    if (m_indexedNodes > 0) {
+        const auto* entry = indexEntry(drawset);
+        return entry ? entry->second : nullptr;
+    }
     if (!drawset)
         return nullptr;
     QStandardItem* root = m_model->invisibleRootItem();
@@ -367,9 +409,11 @@ void OrbDrawingTreeWidget::unindexNode(OrbDrawingTreeNode* node)
     // object may have replaced it.
     void* key = node->drawset() ? static_cast<void*>(node->drawset()) : static_cast<void*>(node->drawsetType());
     if (key) {
-        auto it = m_nodeIndex.find(key);
-        if (it != m_nodeIndex.end() && it.value() == node)
-            m_nodeIndex.erase(it);
+        auto* entry = indexEntry(key);
+        if (entry && entry->second == node) {
+            entry->second = nullptr;
+            --m_indexedNodes;
+        }
     }
     const int rows = node->rowCount();
     for (int i = 0; i < rows; ++i) {
@@ -383,7 +427,7 @@ void OrbDrawingTreeWidget::deleteNode(OrbDrawingTreeNode* node)
     // A node of another model (or of none) has no row here to remove.
     if (!node || node->model() != m_model)
         return;
-    if (!m_nodeIndex.isEmpty())
+    if (m_indexedNodes > 0)
         unindexNode(node);
     QStandardItem* parentItem = node->parent();
     m_model->removeRow(node->row(), parentItem ? parentItem->index() : QModelIndex());

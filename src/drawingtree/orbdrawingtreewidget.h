@@ -12,6 +12,8 @@
 #include <QVariant>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class IOrbDrawingFile;
 class IOrbDrawset;
@@ -95,6 +97,10 @@ private:
     void moveNode(OrbDrawingTreeNode* node, OrbDrawingTreeNode* neighbour, int step);
     void indexNode(void* key, OrbDrawingTreeNode* node);
     void unindexNode(OrbDrawingTreeNode* node);
+    // Sorts the node index by address; of several entries for one address the last one stays.
+    void sortNodeIndex();
+    // The index entry for key, or null when there is none.
+    std::pair<void*, OrbDrawingTreeNode*>* indexEntry(void* key);
     void followChanges(const QList<OrbDrawingChange>& changes);
     void followName(OrbDrawingTreeNode* node);
     void followOrder(QStandardItem* parent, const QList<void*>& hostOrder);
@@ -106,8 +112,12 @@ private:
     QSharedPointer<IOrbDrawingFile> m_drawingFile;
     bool m_readOnly = false;
     QSet<long long> m_visibleEntSet;
-    // Nodes by host object address; filled only for read-only files.
-    QMap<void*, OrbDrawingTreeNode*> m_nodeIndex;
+    // Nodes by host object address; filled only for read-only files. Entries are appended and
+    // sorted by address before a lookup. An entry whose node went away keeps its address with a
+    // null node, so the index counts as empty when m_indexedNodes is 0.
+    std::vector<std::pair<void*, OrbDrawingTreeNode*>> m_nodeIndex;
+    int m_indexedNodes = 0;
+    bool m_nodeIndexSorted = true;
     // A blank non-editable node: read-only nodes are copies of it, so they share its flags
     // instead of each setting them.
     std::unique_ptr<OrbDrawingTreeNode> m_readOnlyPrototype;

@@ -178,7 +178,7 @@ private slots:
         Fixture f;
         f.add("P1", 10, "1");
         f.add("P2", 10, "2");
-        f.add("Q", 12, "3");
+        FakeProp* q = f.add("Q", 12, "3");
         f.form.setProcessor(&f.processor);
         // The text shows the property bound last: written in binding order, the last write wins.
         f.form.readPropValues();
@@ -191,6 +191,10 @@ private slots:
         QVERIFY(f.form.saveEditorValue(ids, 10, QStringLiteral("5")));
         QCOMPARE(f.log.filtered("props."), QStringList{"props.saveEditorValue(P2,P1=5)"});
         QCOMPARE(f.text(10), QStringLiteral("5"));
+        // Values go to the text of the id a property gives now, not the one it was bound by.
+        q->m_vdID = 10;
+        f.form.refreshViewer();
+        QCOMPARE(f.text(10), QStringLiteral("3"));
     }
 
     void openEditorAfter_data()
@@ -308,6 +312,7 @@ private slots:
         if (recorded) {
             QCOMPARE(r->committedCases()[0]->data(), QByteArray("DRAWING-1|A|8"));
             QCOMPARE(r->committedCases()[0]->parentName(), QStringLiteral("Session"));
+            QVERIFY(r->committedCases()[0]->succeeded());
         }
     }
 

@@ -137,6 +137,8 @@ private slots:
         const QModelIndex cell = proxy.index(0, column);
 
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(cell).center());
+        view.setCurrentIndex(cell);
+        QTest::keyClick(&view, Qt::Key_A); // only Space and Select toggle from the keyboard
 
         QCOMPARE(cell.data(Qt::EditRole), after);
         QCOMPARE(cell.data(Qt::EditRole).isNull(), after.isNull());

@@ -35,8 +35,9 @@ private slots:
     // starts with (derived ones the calculated value).
     void drawingsShowDefaults()
     {
-        int filtered = 0;
+        int filtered = 0, hidden = 0; // the tree's filters need both kinds
         for (IOrbDrawset* s : orbdrawsetwalk::drawsets(m_service->drawingFiles())) {
+            hidden += s->isVisible() ? 0 : 1;
             ZVectorDrawing drawing;
             QVERIFY(OrbVectorDrawingUtils::loadData(&drawing, s->vectorDrawingData()));
             QVERIFY(drawing.count() > 20);
@@ -61,7 +62,7 @@ private slots:
             }
             QCOMPARE(onDrawing, 7);
         }
-        QVERIFY(filtered >= 2);
+        QVERIFY(filtered >= 2 && hidden >= 1);
     }
 
     // A second ensure() on a complete library writes nothing; a missing file brings it back.

@@ -545,7 +545,8 @@ bool OrbFormulaProcessor::evaluate(OrbFormulaProp* prop, const QString& formula,
 
 // Evaluates a derived property after the derived properties it uses, depth first on a stack of
 // our own so that a long chain in a file cannot exhaust the call stack; state: 1 busy, 2 done.
-bool OrbFormulaProcessor::evaluateDerived(OrbFormulaProp* prop, QHash<OrbFormulaProp*, int>& state, QString& error)
+// Each failure is written to the debug output with its reason; false when prop could not be computed.
+bool OrbFormulaProcessor::evaluateDerived(OrbFormulaProp* prop, QHash<OrbFormulaProp*, int>& state)
 {
     struct Frame
     {
@@ -578,8 +579,6 @@ bool OrbFormulaProcessor::evaluateDerived(OrbFormulaProp* prop, QHash<OrbFormula
         stack.pop_back();
         ok = finishDerived(done.prop, done.error);
         state.insert(done.prop, 2);
-        if (stack.empty())
-            error = done.error;
     }
     return ok;
 }
@@ -674,8 +673,7 @@ void OrbFormulaProcessor::calculate()
             failures += p->m_value.isEmpty() ? 1 : 0;
             continue;
         }
-        QString error;
-        if (!evaluateDerived(p.get(), state, error))
+        if (!evaluateDerived(p.get(), state))
             ++failures;
     }
     for (const auto& p : m_props.m_props) {

@@ -140,7 +140,7 @@ private:
     void applyValue(OrbFormulaProp* prop, const QString& value);
     bool evaluate(OrbFormulaProp* prop, const QString& formula, double& result, QString& error,
                   QList<OrbFormulaProp*>* used);
-    bool evaluateDerived(OrbFormulaProp* prop, QHash<OrbFormulaProp*, int>& state, QString& error);
+    bool evaluateDerived(OrbFormulaProp* prop, QHash<OrbFormulaProp*, int>& state);
     // The derived properties whose codes a derived property's formula names.
     QList<OrbFormulaProp*> derivedInputs(OrbFormulaProp* prop) const;
     bool finishDerived(OrbFormulaProp* prop, QString& error);

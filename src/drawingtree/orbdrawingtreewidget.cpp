@@ -142,6 +142,7 @@ void OrbDrawingTreeWidget::refreshData()
 
     QList<IOrbDrawsetType*> types;
     typeCollection->getAll(types, true);
+    m_nodeIndexSorted = false;
     QList<IOrbDrawset*> drawsets;
     QList<QStandardItem*> rows;
     // A type node is filled before it joins the model, and its drawset rows go in as one list:
@@ -241,11 +242,21 @@ void OrbDrawingTreeWidget::indexNode(void* key, OrbDrawingTreeNode* node)
 {
     if (m_drawingFile->isEditable())
         return;
-    // Appended now, sorted before the next lookup: no allocation or search per node.
-    if (!m_nodeIndex.empty() && !std::less<void*>()(m_nodeIndex.back().first, key))
-        m_nodeIndexSorted = false;
-    m_nodeIndex.emplace_back(key, node);
     ++m_indexedNodes;
+    // A refresh appends and sorts once at its end; a node added later is put in its place.
+    if (!m_nodeIndexSorted) {
+        m_nodeIndex.emplace_back(key, node);
+        return;
+    }
+    const auto it = indexSlot(key);
+    if (it != m_nodeIndex.end() && it->first == key) {
+        // A later node for the same host object replaces the earlier one.
+        if (it->second)
+            --m_indexedNodes;
+        it->second = node;
+        return;
+    }
+    m_nodeIndex.emplace(it, key, node);
 }
 
 void OrbDrawingTreeWidget::sortNodeIndex()
@@ -268,11 +279,16 @@ void OrbDrawingTreeWidget::sortNodeIndex()
                                        [](const NodeIndexEntry& e) { return e.second != nullptr; }));
 }
 
-NodeIndexEntry* OrbDrawingTreeWidget::indexEntry(void* key)
+std::vector<NodeIndexEntry>::iterator OrbDrawingTreeWidget::indexSlot(void* key)
 {
     sortNodeIndex();
-    const auto it = std::lower_bound(m_nodeIndex.begin(), m_nodeIndex.end(), key,
-                                     [](const NodeIndexEntry& e, void* k) { return std::less<void*>()(e.first, k); });
+    return std::lower_bound(m_nodeIndex.begin(), m_nodeIndex.end(), key,
+                            [](const NodeIndexEntry& e, void* k) { return std::less<void*>()(e.first, k); });
+}
+
+NodeIndexEntry* OrbDrawingTreeWidget::indexEntry(void* key)
+{
+    const auto it = indexSlot(key);
     return it != m_nodeIndex.end() && it->first == key ? &*it : nullptr;
 }
 

@@ -99,6 +99,8 @@ private:
     void unindexNode(OrbDrawingTreeNode* node);
     // Sorts the node index by address; of several entries for one address the last one stays.
     void sortNodeIndex();
+    // The first entry of the sorted index whose address is not below key.
+    std::vector<std::pair<void*, OrbDrawingTreeNode*>>::iterator indexSlot(void* key);
     // The index entry for key, or null when there is none.
     std::pair<void*, OrbDrawingTreeNode*>* indexEntry(void* key);
     void followChanges(const QList<OrbDrawingChange>& changes);
@@ -112,9 +114,9 @@ private:
     QSharedPointer<IOrbDrawingFile> m_drawingFile;
     bool m_readOnly = false;
     QSet<long long> m_visibleEntSet;
-    // Nodes by host object address; filled only for read-only files. Entries are appended and
-    // sorted by address before a lookup. An entry whose node went away keeps its address with a
-    // null node, so the index counts as empty when m_indexedNodes is 0.
+    // Nodes by host object address, sorted by address; filled only for read-only files. A refresh
+    // appends its nodes and sorts them once. An entry whose node went away keeps its address with
+    // a null node, so the index counts as empty when m_indexedNodes is 0.
     std::vector<std::pair<void*, OrbDrawingTreeNode*>> m_nodeIndex;
     int m_indexedNodes = 0;
     bool m_nodeIndexSorted = true;

@@ -317,8 +317,10 @@ private slots:
         QCOMPARE(tree.findTypeNode(b), nullptr);
         QCOMPARE(tree.findDrawsetNode(b1), nullptr);
         QCOMPARE(treeText(tree), QStringLiteral("A(a1,a3)"));
-        tree.addDrawsets({b1}); // a new type node, not the deleted one
+        FakeDrawset* later = readOnly->addDrawset(a, QStringLiteral("a4")); // made after the refresh
+        tree.addDrawsets({b1, later}); // b1: a new type node, not the deleted one
         QCOMPARE(tree.findDrawsetNode(b1)->parent()->text(), QStringLiteral("B"));
+        QCOMPARE(tree.findDrawsetNode(later)->drawset(), later);
 
         // Another read-only file: the first one's objects, still alive, are not found.
         auto other = orderFile(&log);

@@ -136,6 +136,10 @@ private slots:
             shown << tip->isVisible();
         }
         QCOMPARE(shown, QList<bool>({true, false, true}));
+        // Below the button there is no room on this screen: the tip opens above it, against it.
+        const QRect anchor(buttons.first()->mapToGlobal(QPoint()), buttons.first()->size());
+        const QRect tip = f.dialog->findChild<OrbTipWidget*>()->geometry();
+        QVERIFY(tip.bottom() + 1 == anchor.top() && tip.left() == anchor.left());
         QCOMPARE(OrbUbcLog::instance()->codes(), events);
         QTest::mouseClick(f.button("btnReset")->parentWidget(), Qt::LeftButton, {}, QPoint(3, 3));
         QVERIFY(!f.dialog->findChild<OrbTipWidget*>()->isVisible());

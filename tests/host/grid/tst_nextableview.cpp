@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QIdentityProxyModel>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlTableModel>
@@ -146,6 +147,26 @@ private slots:
         box.setChecked(true);
         view.itemDelegate()->setModelData(&box, &proxy, proxy.index(1, 1));
         QCOMPARE(proxy.index(1, 1).data(Qt::EditRole), QVariant(true));
+    }
+
+    // Going to a cell never leaves it under the frozen column, and going to a frozen cell keeps the
+    // horizontal position (the data view goes to a record's cell on every navigation).
+    void frozenColumnScroll()
+    {
+        QStandardItemModel* model = makeModel(200, 30, this);
+        NexTableView view;
+        QAbstractItemView& base = view; // scrollTo as the views it works with call it
+        view.setModel(model);
+        view.setFixedColCount(1);
+        view.resize(300, 200);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
+        const int right = view.horizontalScrollBar()->value();
+        base.scrollTo(model->index(150, 0));
+        QVERIFY(view.horizontalScrollBar()->value() == right && view.verticalScrollBar()->value() > 0);
+        base.scrollTo(model->index(150, 1));
+        QCOMPARE(view.visualRect(model->index(150, 1)).left(), view.columnWidth(0));
     }
 
     void sortKeepsUnsubmittedEdits_data()

@@ -60,7 +60,6 @@ void FakeDrawingFile::addField(FakeDrawset* drawset, const QString& fieldName, c
 void FakeDrawingFile::getAll(QList<IOrbDrawsetType*>& out, bool flag)
 {
     m_log->add(QStringLiteral("file.getAll(%1)").arg(flag ? QStringLiteral("true") : QStringLiteral("false")));
-    out.clear();
     for (const auto& t : m_types)
         out.append(t.get());
 }
@@ -68,7 +67,6 @@ void FakeDrawingFile::getAll(QList<IOrbDrawsetType*>& out, bool flag)
 void FakeDrawingFile::getByType(QList<IOrbDrawset*>& out, IOrbDrawsetType* type)
 {
     m_log->add(QStringLiteral("file.getByType(%1)").arg(nameOf(type)));
-    out.clear();
     for (FakeDrawset* d : m_byType.value(type))
         if (!d->m_removed)
             out.append(d);

@@ -147,7 +147,8 @@ public:
     // Tells the registered observers, as a host does after a committed batch.
     void notify(const QList<OrbDrawingChange>& changes);
 
-    // IOrbDrawsetTypes, IOrbDrawsets (logged as "file.getAll" and "file.getByType(<type>)")
+    // IOrbDrawsetTypes, IOrbDrawsets (logged as "file.getAll" and "file.getByType(<type>)"); both
+    // append to out, as the contract says, so a caller that does not clear its list first shows it
     void getAll(QList<IOrbDrawsetType*>& out, bool flag) override;
     void getByType(QList<IOrbDrawset*>& out, IOrbDrawsetType* type) override;
     // IOrbCodeCatalog, IOrbFieldCatalog

@@ -75,8 +75,10 @@ void refreshPlain(benchmark::State& state, bool editable)
     QString name;
     for (auto _ : state) {
         model.removeRows(0, model.rowCount());
+        types.clear(); // the host appends to the lists it fills
         file->getAll(types, true);
         for (IOrbDrawsetType* type : qAsConst(types)) {
+            drawsets.clear();
             file->getByType(drawsets, type);
             type->name(name);
             auto* typeItem = new QStandardItem(name);

@@ -78,6 +78,8 @@ private slots:
         QVERIFY(QFile::remove(other + QStringLiteral("/通用图集.orbdwg")));
         QVERIFY(!OrbSampleLibrary::ensure(other, &error).isEmpty());
         QVERIFY(QFileInfo::exists(other + QStringLiteral("/通用图集.orbdwg")));
+        error.clear(); // a folder that cannot be made is reported, not taken for a library
+        QVERIFY(OrbSampleLibrary::ensure(QStringLiteral("/proc/orb-library"), &error).isEmpty() && !error.isEmpty());
     }
 
 private:

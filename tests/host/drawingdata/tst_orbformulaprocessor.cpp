@@ -96,6 +96,7 @@ private slots:
         QTest::newRow("empty") << "D" << "" << false << "不能为空";
         QTest::newRow("derived") << "V" << "3" << false << "只读";
         QTest::newRow("rebar ok") << "A1" << "4C16" << true << "";
+        QTest::newRow("text") << "CZ" << "混凝土" << true << "";
         QTest::newRow("rebar bad") << "A1" << "C12@" << false << "C12@200";
         QTest::newRow("stirrup bad") << "A1" << "C8@100/" << false << "C8@100/200";
         QTest::newRow("not a property") << "ZZ" << "1" << false << "不存在";

@@ -111,6 +111,7 @@ private slots:
         const File frozen = open(QStringLiteral("frozen"));
         QVERIFY(frozen && !frozen->isEditable());
         QVERIFY(!copyFile(m_library->filePath(QStringLiteral("none")), m_dir.filePath(QStringLiteral("none")), false));
+        QVERIFY(!OrbSqlDrawingFile::openOnServer(*m_library, "none", OrbSqlDrawingFile::OpenMode::ReadOnly, &why) && why.contains("none"));
     }
 
     // op: a new name, ">" to move to the end, or "-" to remove; on the drawset or on its type.

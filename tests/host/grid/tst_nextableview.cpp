@@ -5,6 +5,7 @@
 // silently drops its unsubmitted edits.
 #include "controls/taldefaultitemdelegate.h"
 #include "grid/nextableview.h"
+#include "grid/vantrodefaultitemdelegate.h"
 #include "grid/vantroheaderview.h"
 
 #include <QApplication>
@@ -136,6 +137,7 @@ private slots:
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         const QModelIndex cell = proxy.index(0, column);
+        QCOMPARE(VantroDefaultItemDelegate::checkStateOf(QVariant(QVariant::Bool)), Qt::PartiallyChecked); // SQL NULL
 
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(cell).center());
         view.setCurrentIndex(cell);

@@ -89,8 +89,10 @@ private slots:
         QFETCH(QString, state);
         QFETCH(QString, menu);
         OrbDWSqlTableWidget widget;
+        widget.resize(500, 300);
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QVERIFY(widget.view()->width() > 400 && widget.view()->height() > 200); // the grid fills the widget
         if (state != QLatin1String("new")) {
             QVERIFY(setUp(widget));
             OrbDWSqlTableModel* model = widget.model();

@@ -24,6 +24,11 @@
 namespace {
 using NodeIndexEntry = std::pair<void*, OrbDrawingTreeNode*>;
 
+bool byAddress(const NodeIndexEntry& a, const NodeIndexEntry& b)
+{
+    return std::less<void*>()(a.first, b.first);
+}
+
 // Drawset settings that say whether a well drawset serves sewage or rain-water wells (1: yes).
 const QString kSewageWellKey = QStringLiteral("WSJ");
 const QString kRainWellKey = QStringLiteral("YSJ");
@@ -264,17 +269,12 @@ void OrbDrawingTreeWidget::sortNodeIndex()
     if (m_nodeIndexSorted)
         return;
     m_nodeIndexSorted = true;
-    std::stable_sort(m_nodeIndex.begin(), m_nodeIndex.end(), [](const NodeIndexEntry& a, const NodeIndexEntry& b) {
-        return std::less<void*>()(a.first, b.first);
-    });
-    // Of several nodes for one host object, the one indexed last stays.
-    auto kept = m_nodeIndex.begin();
-    for (auto it = m_nodeIndex.begin(); it != m_nodeIndex.end(); ++it) {
-        if (it + 1 != m_nodeIndex.end() && (it + 1)->first == it->first)
-            continue;
-        *kept++ = *it;
-    }
-    m_nodeIndex.erase(kept, m_nodeIndex.end());
+    std::stable_sort(m_nodeIndex.begin(), m_nodeIndex.end(), byAddress);
+    // Of several nodes for one host object, the one indexed last stays: read backwards, it is
+    // the first of its run.
+    const auto kept = std::unique(m_nodeIndex.rbegin(), m_nodeIndex.rend(),
+                                  [](const NodeIndexEntry& a, const NodeIndexEntry& b) { return a.first == b.first; });
+    m_nodeIndex.erase(m_nodeIndex.begin(), kept.base());
     m_indexedNodes = int(std::count_if(m_nodeIndex.begin(), m_nodeIndex.end(),
                                        [](const NodeIndexEntry& e) { return e.second != nullptr; }));
 }
@@ -282,8 +282,7 @@ void OrbDrawingTreeWidget::sortNodeIndex()
 std::vector<NodeIndexEntry>::iterator OrbDrawingTreeWidget::indexSlot(void* key)
 {
     sortNodeIndex();
-    return std::lower_bound(m_nodeIndex.begin(), m_nodeIndex.end(), key,
-                            [](const NodeIndexEntry& e, void* k) { return std::less<void*>()(e.first, k); });
+    return std::lower_bound(m_nodeIndex.begin(), m_nodeIndex.end(), NodeIndexEntry(key, nullptr), byAddress);
 }
 
 NodeIndexEntry* OrbDrawingTreeWidget::indexEntry(void* key)

@@ -220,6 +220,7 @@ private slots:
         // While the processor's own drawset is put into the widgets no change handler re-targets it.
         QCOMPARE(f.processorLoadCalls(), calls);
         QVERIFY(f.button("btnOk")->isEnabled());
+        QCOMPARE(f.dialog->minimumSize(), QSize(548, 315)); // no table extension
         // The same processor again changes nothing.
         f.log.clear();
         f.dialog->setProcessor(&f.processor);
@@ -344,6 +345,7 @@ private slots:
         factory.m_withExtension = {f.a};
         f.processor.m_drawset = f.a;
         f.dialog->setProcessor(&f.processor);
+        QCOMPARE(f.dialog->minimumSize(), QSize(706, 315)); // room for the table
         f.processor.m_props.m_props[0]->m_value = QStringLiteral("1700");
         static_cast<FakeTableExtension*>(factory.m_last.toStrongRef().data())->emitUpdateView();
         auto* text = dynamic_cast<ZVDText*>(f.dialog->findChild<OrbDrawingInfoEditorFrm*>()->vectorDrawing()->find(10));

@@ -30,6 +30,9 @@ QSqlDatabase SqlTestDatabases::open(const QString& backend, QString* why, bool* 
         db.setDatabaseName(sqliteFile(db));
     const QStringList statements = {
         QStringLiteral("DROP TABLE IF EXISTS item"),
+        QStringLiteral("DROP TABLE IF EXISTS flag"),
+        QStringLiteral("CREATE TABLE flag (ok BOOLEAN)"),
+        QStringLiteral("INSERT INTO flag VALUES (true)"),
         sqlite ? QStringLiteral("CREATE TABLE item (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE, qty INTEGER, done BOOLEAN, len REAL)")
                : QStringLiteral("CREATE TABLE item (id serial PRIMARY KEY, name text NOT NULL UNIQUE, qty integer, done boolean, "
                                 "len double precision)"),

@@ -77,6 +77,9 @@ private slots:
         QVERIFY(model.setData(model.index(2, 3), true));
         QVERIFY(OrbDWSqlSubmit::submitAll(&model, &why));
         QCOMPARE(stored(db, "done", "c").toBool(), true);
+        model.setTable(QStringLiteral("flag")); // another table, its own boolean columns
+        QVERIFY(model.select());
+        QCOMPARE(model.index(0, 0).data().userType(), int(QMetaType::Bool));
     }
 
     void editStyles_data()

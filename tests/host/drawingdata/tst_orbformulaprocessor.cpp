@@ -146,6 +146,7 @@ private slots:
     {
         OrbFormulaProcessor p;
         p.setDrawset(m_drawset);
+        p.setDrawingInfo(QStringLiteral("CZ=钢")); // replaced, not merged, by the next element
         p.setDrawingInfo(QStringLiteral("H=3000;D=99999"));
         OrbDrawingInfoProcessor::DefValues defaults{{prop(p, "D"), QStringLiteral("@800")},
                                                     {prop(p, "H"), QStringLiteral("1000")},
@@ -160,6 +161,7 @@ private slots:
         // The element's H wins over the drawing; its D is out of range and falls back.
         QCOMPARE(value(p, "D"), QStringLiteral("800"));
         QCOMPARE(value(p, "H"), QStringLiteral("3000"));
+        QCOMPARE(value(p, "CZ"), QStringLiteral("砖"));
         QSignalSpy calculated(&p, &OrbDrawingInfoProcessor::onAfterCalculate);
         QVERIFY(p.restoreDefValues(defaults));
         QCOMPARE(calculated.count(), 1);

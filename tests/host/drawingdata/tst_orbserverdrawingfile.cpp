@@ -163,7 +163,9 @@ private slots:
         IOrbDrawset* mine = orbdrawsetwalk::find(b.data(), QStringLiteral("W1"));
         orbdrawsetwalk::find(a.data(), QStringLiteral("W1"))->setName(QStringLiteral("A's name"));
         // b has not heard of it yet: its save of the same drawset must not overwrite a's.
+        // Nor does the rest of its batch go through.
         mine->beginUpdate();
+        orbdrawsetwalk::find(b.data(), QStringLiteral("W2"))->setName(QStringLiteral("B's W2"));
         mine->setName(QStringLiteral("B's name"));
         mine->endUpdate();
         QCOMPARE(orbdrawsetwalk::outline(open().data()), QStringLiteral("检查井:A's name,W2,W3;集水坑:P1"));
@@ -172,7 +174,8 @@ private slots:
         QCOMPARE(name(mine), QStringLiteral("A's name"));
         // Once it has the current row, its next save goes through.
         mine->setName(QStringLiteral("B's name"));
-        QCOMPARE(orbdrawsetwalk::outline(open().data()), QStringLiteral("检查井:B's name,W2,W3;集水坑:P1"));
+        orbdrawsetwalk::find(b.data(), QStringLiteral("W2"))->setName(QStringLiteral("B's W2"));
+        QCOMPARE(orbdrawsetwalk::outline(open().data()), QStringLiteral("检查井:B's name,B's W2,W3;集水坑:P1"));
     }
 
     void droppedConnectionWritesNothing()
@@ -180,16 +183,18 @@ private slots:
         File a = open();
         const QString before = orbdrawsetwalk::outline(a.data());
         QSharedPointer<IOrbDataStore> store = a->dataStore();
+        const auto dropConnections = [this] {
+            {
+                QSqlDatabase admin = m_cluster.connection(QStringLiteral("admin"), QStringLiteral("orbtest"));
+                QVERIFY(admin.open());
+                QVERIFY(QSqlQuery(admin).exec(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                                             "WHERE pid <> pg_backend_pid() AND datname = 'orbtest'")));
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("admin"));
+        };
         store->beginUpdate();
         orbdrawsetwalk::find(a.data(), QStringLiteral("W1"))->setName(QStringLiteral("half"));
-        {
-            QSqlDatabase admin = m_cluster.connection(QStringLiteral("admin"), QStringLiteral("orbtest"));
-            QVERIFY(admin.open());
-            QSqlQuery kill(admin);
-            QVERIFY(kill.exec(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
-                                             "WHERE pid <> pg_backend_pid() AND datname = 'orbtest'")));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("admin"));
+        dropConnections();
         orbdrawsetwalk::find(a.data(), QStringLiteral("W2"))->setName(QStringLiteral("lost"));
         QVERIFY(!store->endUpdate());
         QCOMPARE(orbdrawsetwalk::outline(a.data()), before);
@@ -197,6 +202,14 @@ private slots:
         // The next batch runs on a new connection.
         orbdrawsetwalk::find(a.data(), QStringLiteral("W2"))->setName(QStringLiteral("later"));
         QCOMPARE(orbdrawsetwalk::outline(open().data()), QStringLiteral("检查井:W1,later,W3;集水坑:P1"));
+        // A connection dropped while idle is opened again for a batch, which stays all or nothing.
+        dropConnections();
+        orbdrawsetwalk::find(open().data(), QStringLiteral("W1"))->setName(QStringLiteral("other"));
+        store->beginUpdate();
+        orbdrawsetwalk::find(a.data(), QStringLiteral("W3"))->setName(QStringLiteral("half"));
+        orbdrawsetwalk::find(a.data(), QStringLiteral("W1"))->setName(QStringLiteral("refused"));
+        QVERIFY(!store->endUpdate());
+        QCOMPARE(orbdrawsetwalk::outline(open().data()), QStringLiteral("检查井:other,later,W3;集水坑:P1"));
     }
 
     void serverRestart()

@@ -146,6 +146,7 @@ private slots:
         QCOMPARE(v.editor.editingVDID(), qint64(1));
         QVERIFY(v.message() && v.message()->isVisible());
         QCOMPARE(v.message()->text(), message);
+        QVERIFY(v.message()->x() > v.lineEdit()->geometry().right()); // beside it, where there is room
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(v.service.calls.filter("saveEditorValue").size(), saves);
         // Neither a click elsewhere nor save() gets past the refusal.
@@ -174,8 +175,11 @@ private slots:
         View v;
         v.editor.move(0, 300);
         const QPoint mouse = v.at(2);
+        QTRY_VERIFY(v.paints > 0);
+        const int paints = v.paints;
         v.move(mouse);
         QCOMPARE(v.editor.hoverVDID(), qint64(2));
+        QTRY_VERIFY(v.paints > paints); // the highlight shows at once
         QCOMPARE(v.editor.pos(), QPoint(0, 300)); // only the tip moves up
         // Its tip stands above it: below, where Qt puts tips, it would hide the label a drawing puts there.
         QWidget* tip = nullptr;

@@ -197,8 +197,9 @@ private slots:
         ZVectorDrawingEditor e;
         e.resize(200, 200);
         e.vectorDrawing()->add(new ZVDArc(1, QPointF(0, 0), 100, 0, 90));
-        e.vectorDrawing()->add(new ZVDLine(2, QPointF(-100, -100), QPointF(-100, -99))); // the whole circle in view
+        e.vectorDrawing()->add(new ZVDLine(2, QPointF(-100, -100), QPointF(-100, 100))); // the whole circle in view
         e.zoomAll();
+        QVERIFY(inked(e, QRectF(-102, 40, 4, 20))); // lines are drawn from their batch
         QVERIFY(inked(e, QRectF(68, 68, 4, 4)));
         QVERIFY(!inked(e, QRectF(-72, 68, 4, 4)));
     }

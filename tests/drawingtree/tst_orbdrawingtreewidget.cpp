@@ -12,7 +12,6 @@
 #include "viewtext.h"
 
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QtTest>
 
 using Params = QMap<QString, QString>;
@@ -337,21 +336,6 @@ private slots:
         QCOMPARE(tree.findTypeNode(a), nullptr);
         QCOMPARE(tree.findDrawsetNode(editable->m_drawsets[4].get())->drawset(), editable->m_drawsets[4].get());
         QVERIFY(tree.findDrawsetNode(editable->m_drawsets[4].get())->flags() & Qt::ItemIsEditable);
-    }
-
-    void switchingFilesSendsNoCurrentChange()
-    {
-        // A current-change while the old rows go would make the input dialog re-target its
-        // processor at "no node" before the real switch (only a current top-level row moves).
-        FakeLog log;
-        OrbDrawingTreeWidget tree;
-        tree.setDrawingFile(orderFile(&log));
-        tree.setFocusNode(tree.getFirstNode(nullptr));
-        QSignalSpy changes(tree.selectionModel(), &QItemSelectionModel::currentChanged);
-        tree.setDrawingFile(orderFile(&log));
-        QCOMPARE(changes.count(), 0);
-        QCOMPARE(tree.currentTreeNode(), nullptr);
-        QCOMPARE(treeText(tree), QStringLiteral("A(a1,a2,a3) B(b1,b2)"));
     }
 };
 

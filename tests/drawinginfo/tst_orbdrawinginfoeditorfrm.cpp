@@ -74,9 +74,9 @@ class tst_OrbDrawingInfoEditorFrm : public QObject
 {
     Q_OBJECT
 private slots:
-    // The form builds its in-place editor for drawset drawings, draws with simsun.ttc beside the
-    // default font (the rule itself is pinned by the drawset view's suite), and registers itself as
-    // the editor's service (without it no text would ever open).
+    // The form builds its in-place editor for drawset drawings and draws with simsun.ttc beside the
+    // default font (the rule itself is pinned by the drawset view's suite). That it registers itself
+    // as the editor's service (without it no text would ever open) is pinned by openEditorAfter.
     void construction()
     {
         QTemporaryDir dir;
@@ -90,10 +90,6 @@ private slots:
         QVERIFY(!f.editor()->insertPoint()->isVisible());
         QVERIFY(!f.editor()->getViewer()->Options()->ViewAxesEnabled());
         QVERIFY(!f.editor()->gridFromStream());
-        f.add("A", 10);
-        f.show();
-        f.form.openEditor(f.form.findProp(QStringLiteral("A")));
-        QCOMPARE(f.editor()->editingVDID(), qint64(10));
     }
 
     void binding_data()

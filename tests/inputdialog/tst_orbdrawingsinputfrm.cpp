@@ -256,7 +256,8 @@ private slots:
         QVERIFY(!f.button("btnOk")->isEnabled());
         QCOMPARE(f.log.filtered(QStringLiteral("processor.setDrawset")), QStringList({"processor.setDrawset(null)"}));
 
-        // Another file while a type node is current: one re-target, straight to its first drawset.
+        // Another file while a type node is current: one re-target, straight to its first drawset
+        // (the tree drops the old rows without a current-change, which would re-target at "no node").
         f.clickNode(nullptr, f.all->m_types[0].get());
         f.log.clear();
         QTest::keyClick(f.combo(), Qt::Key_Down);

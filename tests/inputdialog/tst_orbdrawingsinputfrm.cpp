@@ -354,7 +354,7 @@ private slots:
     }
 
     // Changes the file reports (made by another view or client) reach the dialog's tree: a rename
-    // shows, a removed drawset goes, and the drawset being edited is neither lost nor reloaded.
+    // shows, a removed drawset goes, a new type comes with its drawsets, and the drawset being edited is neither lost nor reloaded.
     // Only when that drawset itself goes is the new current one loaded.
     void followsFileChanges()
     {
@@ -365,8 +365,12 @@ private slots:
         IOrbDrawsetType* t1 = f.a->drawsetType();
         f.b->m_name = QStringLiteral("B2");
         f.a->m_removed = true;
-        f.all->notify({{OrbDrawingChange::Renamed, t1, f.b}, {OrbDrawingChange::Removed, t1, f.a}});
+        FakeDrawsetType* t3 = f.all->addType(QStringLiteral("T3"), 5030); // new, with two drawsets
+        const QList<FakeDrawset*> added{f.all->addDrawset(t3, QStringLiteral("D")), f.all->addDrawset(t3, QStringLiteral("E"))};
+        f.all->notify({{OrbDrawingChange::Renamed, t1, f.b}, {OrbDrawingChange::Removed, t1, f.a},
+                       {OrbDrawingChange::Added, t3, added[0]}, {OrbDrawingChange::Added, t3, added[1]}});
         QTRY_VERIFY(!f.tree()->findDrawsetNode(f.a));
+        QCOMPARE(f.tree()->findTypeNode(t3)->rowCount(), 2);
         QCOMPARE(f.tree()->findDrawsetNode(f.b)->text(), QStringLiteral("B2"));
         QCOMPARE(f.tree()->currentDrawset(), f.b);
         QCOMPARE(f.processorLoadCalls(), QStringList());

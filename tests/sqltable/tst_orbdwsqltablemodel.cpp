@@ -73,6 +73,7 @@ private slots:
             QCOMPARE(model.index(row, 3).data(Qt::CheckStateRole), QVariant(0));
         }
         QCOMPARE(model.index(1, 2).data(), QVariant(2)); // other columns untouched
+        QVERIFY(!model.isBoolColumn(-1) && !model.isBoolColumn(5));
         // A boolean set through the grid is stored as one.
         QVERIFY(model.setData(model.index(2, 3), true));
         QVERIFY(OrbDWSqlSubmit::submitAll(&model, &why));
@@ -129,12 +130,12 @@ private slots:
     // A failed save keeps every edit: a row the database refuses (names are unique; row 0 reached
     // the database first and the rollback takes it back out), the server gone before the save,
     // the connection cut by a trigger on the second row or by a deferred trigger at the commit,
-    // the SQLite file removed before the save. A reselect on the dead connection used to empty
+    // the SQLite file removed before the save, the connection closed by its owner. A reselect on the dead connection used to empty
     // the model, so every pending change was lost.
     void failedSaveKeepsEveryEdit_data()
     {
         QTest::addColumn<QString>("when");
-        for (const char* when : {"refused", "before", "during", "commit"})
+        for (const char* when : {"refused", "before", "during", "commit", "closed"})
             QTest::newRow(when) << QString::fromLatin1(when);
     }
 
@@ -171,6 +172,8 @@ private slots:
             QVERIFY(QFile::remove(m_databases.sqliteFile(db)));
         else if (when == QLatin1String("before"))
             m_databases.postgres().stop();
+        else if (when == QLatin1String("closed"))
+            db.close();
         QVERIFY(!OrbDWSqlSubmit::submitAll(&model, &why));
         QVERIFY(!why.isEmpty());
         QCOMPARE(shown(model), before);

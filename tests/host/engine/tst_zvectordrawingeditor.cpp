@@ -62,6 +62,7 @@ class tst_ZVectorDrawingEditor : public QObject
 {
     Q_OBJECT
 private slots:
+    // The drawing fits the view, and fits it again after a resize; the keyboard commands zoom.
     void zoomAllFitsEverything()
     {
         Editor e(400, 300, true);
@@ -78,6 +79,21 @@ private slots:
         const int before = e.entityScreenRect(e.vectorDrawing()->find(1)).width();
         e.resize(800, 300);
         QTRY_VERIFY(e.entityScreenRect(e.vectorDrawing()->find(1)).width() > before * 1.4);
+        // Each command shows at once: a view that waits for some other repaint looks dead.
+        const double fitted = e.viewScale();
+        e.setAccpetMouseKeyInput(true);
+        for (Qt::Key key : {Qt::Key_Home, Qt::Key_Minus, Qt::Key_Home, Qt::Key_Plus}) {
+            QTRY_VERIFY(e.paints > 0);
+            e.paints = 0;
+            QTest::keyClick(&e, key);
+            QVERIFY(key == Qt::Key_Plus    ? e.viewScale() > fitted
+                    : key == Qt::Key_Minus ? e.viewScale() < fitted
+                                           : qFuzzyCompare(e.viewScale(), fitted));
+        }
+        QTRY_VERIFY(e.paints > 0);
+        e.paints = 0;
+        QTest::mouseClick(&e, Qt::LeftButton, {}, e.WorldPtToScreenPt(QPointF(500, 0)).toPoint()); // selects the line
+        QTRY_VERIFY(e.paints > 0);
     }
 
     // Wheel zoom keeps the point under the cursor where it is, and stays usable however far it
@@ -152,26 +168,6 @@ private slots:
         Editor e(500, 300);
         ZVDEntity* hit = e.entityAt(e.WorldPtToScreenPt(world).toPoint());
         QCOMPARE(hit ? hit->id() : 0, expected);
-    }
-
-    // Each command shows at once: a view that waits for some other repaint looks dead.
-    void inputCommandsRepaint()
-    {
-        Editor e(400, 300, true);
-        const double fitted = e.viewScale();
-        e.setAccpetMouseKeyInput(true);
-        for (Qt::Key key : {Qt::Key_Home, Qt::Key_Minus, Qt::Key_Home, Qt::Key_Plus}) {
-            QTRY_VERIFY(e.paints > 0);
-            e.paints = 0;
-            QTest::keyClick(&e, key);
-            QVERIFY(key == Qt::Key_Plus    ? e.viewScale() > fitted
-                    : key == Qt::Key_Minus ? e.viewScale() < fitted
-                                           : qFuzzyCompare(e.viewScale(), fitted));
-        }
-        QTRY_VERIFY(e.paints > 0);
-        e.paints = 0;
-        QTest::mouseClick(&e, Qt::LeftButton, {}, e.WorldPtToScreenPt(QPointF(500, 0)).toPoint()); // selects the line
-        QTRY_VERIFY(e.paints > 0);
     }
 
     void grownTextIsDrawnWhereItNowExtends()

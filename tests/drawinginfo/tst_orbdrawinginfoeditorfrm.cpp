@@ -149,20 +149,32 @@ private slots:
         QVERIFY(shown && shown->text() == (text + "|" + text).toStdWString());
     }
 
+    // The same processor again changes nothing, not even a reload. Loading bytes shows and fits the
+    // new drawing but leaves the binding to the caller. No processor, or a drawset without drawing
+    // data, empties the drawing and binds nothing.
     void processorSwitch()
     {
         Fixture f;
         f.add("A", 10);
-        f.form.setProcessor(&f.processor);
+        f.show();
         f.form.vectorDrawing()->add(new ZVDLine(77, QPointF(0, 0), QPointF(1, 1)));
         f.log.clear();
-        f.form.setProcessor(&f.processor); // the same processor: nothing, not even a reload
+        f.form.setProcessor(&f.processor);
         QVERIFY(f.log.calls().isEmpty());
         QVERIFY(f.form.vectorDrawing()->find(77));
+        ZVectorDrawing other;
+        other.add(new ZVDText(10, QPointF(0, 0), 2.5, L"x"));
+        other.add(new ZVDLine(30, QPointF(0, 0), QPointF(5000, 5000)));
+        QByteArray bytes;
+        OrbVectorDrawingUtils::saveData(&other, bytes, vdsfStream, false);
+        const double before = f.editor()->viewScale();
+        f.form.loadVectorDrawing(bytes);
+        QCOMPARE(f.form.vectorDrawing()->count(), 2);
+        QVERIFY(f.editor()->viewScale() < before);
+        QVERIFY(f.form.isParam(10));
         f.form.setProcessor(nullptr);
         QCOMPARE(f.form.vectorDrawing()->count(), 0);
         QVERIFY(!f.form.isParam(10));
-        // A drawset without drawing data: the drawing is emptied and nothing is bound.
         static_cast<FakeDrawset*>(f.processor.m_drawset)->m_drawing.clear();
         f.form.setProcessor(&f.processor);
         QCOMPARE(f.form.vectorDrawing()->count(), 0);
@@ -244,26 +256,6 @@ private slots:
         QCOMPARE(f.text(10), shown);
         QCOMPARE(f.text(12), QStringLiteral("3"));
         QCOMPARE(f.log.filtered("processor.restore"), call == "restore" ? QStringList{"processor.restoreDefValues(2)"} : QStringList());
-    }
-
-    // Loading bytes shows and fits the new drawing but leaves the binding to the caller.
-    void loadKeepsBinding()
-    {
-        Fixture f;
-        f.add("A", 10);
-        f.show();
-        ZVectorDrawing other;
-        other.add(new ZVDText(10, QPointF(0, 0), 2.5, L"x"));
-        other.add(new ZVDLine(30, QPointF(0, 0), QPointF(5000, 5000)));
-        QByteArray bytes;
-        OrbVectorDrawingUtils::saveData(&other, bytes, vdsfStream, false);
-        const double before = f.editor()->viewScale();
-        f.form.loadVectorDrawing(bytes);
-        QCOMPARE(f.form.vectorDrawing()->count(), 2);
-        QVERIFY(f.editor()->viewScale() < before);
-        QVERIFY(f.form.isParam(10));
-        f.form.clearVDPropList();
-        QVERIFY(!f.form.isParam(10));
     }
 
     void recording_data()

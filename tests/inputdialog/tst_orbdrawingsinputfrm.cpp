@@ -351,6 +351,12 @@ private slots:
         static_cast<FakeTableExtension*>(factory.m_last.toStrongRef().data())->emitUpdateView();
         auto* text = dynamic_cast<ZVDText*>(f.dialog->findChild<OrbDrawingInfoEditorFrm*>()->vectorDrawing()->find(10));
         QCOMPARE(QString::fromStdWString(text->text()), QStringLiteral("1700"));
+        // A processor no file serves: the table goes and the dialog narrows again.
+        f.all->m_elementTypes = {5030};
+        FakeProcessor unserved(&f.log);
+        unserved.m_entType = 1;
+        f.dialog->setProcessor(&unserved);
+        QCOMPARE(f.dialog->minimumSize(), QSize(548, 315));
     }
 
     // Changes the file reports (made by another view or client) reach the dialog's tree: a rename

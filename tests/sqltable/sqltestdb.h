@@ -10,10 +10,10 @@
 class SqlTestDatabases
 {
 public:
-    // A fresh connection to "sqlite" or "postgres" holding the table flag (ok boolean, one row: true)
-    // and the table item (id filled in by the
+    // A fresh connection to "sqlite" or "postgres" holding the table item (id filled in by the
     // database, name unique, qty, done boolean, len real) with rows a/1/true/1.5, b/2/false/2,
-    // c/3/NULL/3, d/4/true/4, e/5/false/5. Invalid on failure, with why set; unavailable when no server can run here.
+    // c/3/NULL/3, d/4/true/4, e/5/false/5, and the table flag (ok boolean) with one row, true.
+    // Invalid on failure, with why set; unavailable when no server can run here.
     // A stopped server is started again.
     QSqlDatabase open(const QString& backend, QString* why, bool* unavailable);
 

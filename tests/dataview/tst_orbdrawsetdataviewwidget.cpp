@@ -87,6 +87,7 @@ private slots:
         QFETCH(QStringList, captions);
 
         QVERIFY(!(m_view->windowFlags() & Qt::FramelessWindowHint)); // a frame to move and close it by
+        QCOMPARE(m_tabs->parentWidget()->property("childrenCollapsible"), QVariant(false)); // nor tables dragged away
         m_processor->m_filterTables = filters;
         m_view->setProcessor(m_processor);
         QCOMPARE(m_tabs->count(), names.count());
@@ -295,6 +296,7 @@ private slots:
         QVERIFY(rows->index(1, 2).data(Qt::BackgroundRole).isValid() && rows->index(1, 3).data(Qt::BackgroundRole).isValid());
         QVERIFY(!rows->index(0, 2).data(Qt::BackgroundRole).isValid() && !rows->index(1, 0).data(Qt::BackgroundRole).isValid());
         QVERIFY(!(rows->flags(rows->index(1, 2)) & Qt::ItemIsEditable));
+        QVERIFY(!diff->horizontalHeader()->sectionsMovable()); // nor dragged out of their order
 
         // A change while the list holds snapshots adds one, not two.
         m_processor->m_drawingInfo = QStringLiteral("H=1500;B=900");

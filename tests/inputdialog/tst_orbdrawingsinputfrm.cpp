@@ -360,8 +360,9 @@ private slots:
     }
 
     // Changes the file reports (made by another view or client) reach the dialog's tree: a rename
-    // shows, a removed drawset goes, a new type comes with its drawsets, and the drawset being edited is neither lost nor reloaded.
-    // Only when that drawset itself goes is the new current one loaded.
+    // shows, a removed drawset goes, a new type comes with its drawsets, and the drawset being
+    // edited is neither lost nor reloaded. Only when that drawset itself goes is the new current
+    // one loaded.
     void followsFileChanges()
     {
         Fixture f;

@@ -130,8 +130,8 @@ private slots:
     // A failed save keeps every edit: a row the database refuses (names are unique; row 0 reached
     // the database first and the rollback takes it back out), the server gone before the save,
     // the connection cut by a trigger on the second row or by a deferred trigger at the commit,
-    // the SQLite file removed before the save, the connection closed by its owner. A reselect on the dead connection used to empty
-    // the model, so every pending change was lost.
+    // the SQLite file removed before the save, the connection closed by its owner. A reselect on
+    // the dead connection used to empty the model, so every pending change was lost.
     void failedSaveKeepsEveryEdit_data()
     {
         QTest::addColumn<QString>("when");

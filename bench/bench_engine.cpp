@@ -311,14 +311,14 @@ void BM_EngineHoverFitted(benchmark::State& state)
 }
 } // namespace
 
-BENCHMARK(BM_EngineLoad)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_EngineLoad_Baseline)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_EngineSave)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_EngineSave_Baseline)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_EngineRenderFitted)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_EngineRenderZoomed)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_EnginePanFitted)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_EnginePanZoomed)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_EngineHoverFitted)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EngineLoad)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5);
+BENCHMARK(BM_EngineLoad_Baseline)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5);
+BENCHMARK(BM_EngineSave)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5);
+BENCHMARK(BM_EngineSave_Baseline)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5);
+BENCHMARK(BM_EngineRenderFitted)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5);
+BENCHMARK(BM_EngineRenderZoomed)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5);
+BENCHMARK(BM_EnginePanFitted)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5);
+BENCHMARK(BM_EnginePanZoomed)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5);
+BENCHMARK(BM_EngineHoverFitted)->Unit(benchmark::kMillisecond)->UseManualTime()->Repetitions(5);
 
 ORB_BENCH_MAIN()

@@ -201,7 +201,7 @@ void BM_InputDialogOpenLibrary(benchmark::State& state)
     state.counters["refresh_ms"] = refresh / n;
     state.counters["show_paint_ms"] = paint / n;
 }
-BENCHMARK(BM_InputDialogOpenLibrary)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_InputDialogOpenLibrary)->Unit(benchmark::kMillisecond)->Repetitions(5);
 } // namespace
 
 ORB_BENCH_MAIN()

@@ -19,6 +19,8 @@ namespace {
 bool g_quick = false;
 int g_scale = 1;
 constexpr int kGrowthScale = 10;
+// Repetitions of each benchmark at 10x, at most.
+constexpr int kGrowthRepetitions = 3;
 
 struct Result
 {
@@ -45,8 +47,8 @@ void resetPeakRss()
     clear << "5";
 }
 
-// Keeps the median (or the single run) of every benchmark and its peak memory while the console
-// shows progress.
+// Keeps, of every benchmark, the shortest of its repetitions (the one the shared machine disturbed
+// least) with its counters, and the highest peak of memory, while the console shows progress.
 class CollectingReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -56,24 +58,25 @@ public:
         const long peak = peakRssKb();
         resetPeakRss(); // the next benchmark's peak starts from here
         for (const Run& run : runs) {
-            if (run.error_occurred)
+            // The aggregates (mean, median, ...) are not used: the repetitions themselves are.
+            if (run.error_occurred || run.run_type != Run::RT_Iteration)
                 continue;
             const std::string name = run.run_name.function_name;
-            const bool isMedian = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type == Run::RT_Aggregate && !isMedian)
-                continue;
-            if (run.run_type == Run::RT_Iteration && results.count(name) && !isMedian)
-                continue;
-            Result r;
             // Thread CPU time unless the benchmark times itself or asks for wall time: the
             // machines these run on are shared, and wall time there measures the other processes
             // as much as this one.
             const bool wall = !run.run_name.time_type.empty();
-            r.ns = (wall ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime()) * multiplier(run.time_unit);
-            r.peakKb = peak;
-            for (const auto& c : run.counters)
-                r.counters[c.first] = c.second.value;
-            results[name] = r;
+            const double ns = (wall ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime()) * multiplier(run.time_unit);
+            const auto kept = results.find(name);
+            const long highest = kept == results.end() ? peak : std::max(peak, kept->second.peakKb);
+            if (kept == results.end() || ns < kept->second.ns) {
+                Result r;
+                r.ns = ns;
+                for (const auto& c : run.counters)
+                    r.counters[c.first] = c.second.value;
+                results[name] = r;
+            }
+            results[name].peakKb = highest;
             if (std::find(order.begin(), order.end(), name) == order.end())
                 order.push_back(name);
         }
@@ -256,17 +259,19 @@ int run(int argc, char** argv, int repetitions)
     Results one, ten;
     std::vector<std::string> order, tenOrder;
     // Interleaved at 1x only, where the ratios are taken: the 10x run keeps one benchmark at a time,
-    // so that each peak of memory is that benchmark's own.
-    std::vector<char*> oneArgs = args;
+    // so that each peak of memory is that benchmark's own. It repeats each benchmark fewer times.
+    std::vector<char*> oneArgs = args, tenArgs = args;
     std::string repeat = "--benchmark_repetitions=" + std::to_string(repetitions);
+    std::string tenRepeat = "--benchmark_repetitions=" + std::to_string(std::min(repetitions, kGrowthRepetitions));
     std::string interleave = "--benchmark_enable_random_interleaving=true";
     if (repetitions > 1) {
         oneArgs.insert(oneArgs.begin() + 1, &interleave[0]);
         oneArgs.insert(oneArgs.begin() + 1, &repeat[0]);
+        tenArgs.insert(tenArgs.begin() + 1, &tenRepeat[0]);
     }
     bool ok = runScaled(1, oneArgs, one, order);
     if (!noScale && (!g_quick || forceScale))
-        ok = runScaled(kGrowthScale, args, ten, tenOrder) && ok;
+        ok = runScaled(kGrowthScale, tenArgs, ten, tenOrder) && ok;
     // The 10x run lists the suite in its own order; the interleaved 1x run does not.
     printTable(one, ten, tenOrder.empty() ? order : tenOrder);
     return ok ? 0 : 1;

@@ -3,11 +3,13 @@
 // Shared main of the benchmarks. Each benchmark "BM_X" may have a plain-Qt baseline "BM_X_Baseline".
 // Times are the benchmark thread's CPU time, unless a benchmark uses manual or real time.
 // The suite runs twice, each time in a child process: at its size and at ten times that size
-// (orbbench::scale() is 1, then 10). The table after the runs prints the median time of each
-// benchmark, its baseline and the ratio at 1x, the time at 10x, the growth factor
+// (orbbench::scale() is 1, then 10). The table after the runs prints the time of each benchmark,
+// its baseline and the ratio at 1x, the time at 10x, the growth factor
 // time(10x)/time(1x), the baseline's own growth (what the platform costs at ten times the size)
 // and the peak resident memory during the 10x run. Counters set on a benchmark
-// (for example MB/s) are printed beside it.
+// (for example MB/s) are printed beside it. A benchmark repeated (see run()) counts with its
+// shortest repetition: on a shared machine other processes only ever add time, so the shortest
+// is the one they disturbed least, and a figure and its baseline are compared alike.
 // Options: --orb-quick shortens every benchmark for CI (benchmarks read it through
 // orbbench::quick() to use smaller inputs) and then skips the 10x run unless --orb-scale is given;
 // --orb-no-scale skips the 10x run.
@@ -21,7 +23,8 @@ int scale();
 // The input size: full, or quick when --orb-quick is given, times scale().
 int sized(int full, int quick);
 // repetitions > 1: at 1x, the suite's benchmarks run that many times each in random interleaved
-// order and the median counts, so that a figure and its baseline see the same machine load.
+// order, so that a figure and its baseline see the same machine load; at 10x each runs up to three
+// times in a row.
 int run(int argc, char** argv, int repetitions = 1);
 } // namespace orbbench
 

@@ -19,8 +19,6 @@ namespace {
 bool g_quick = false;
 int g_scale = 1;
 constexpr int kGrowthScale = 10;
-// Repetitions of each benchmark at 10x, at most.
-constexpr int kGrowthRepetitions = 3;
 
 struct Result
 {
@@ -242,7 +240,7 @@ int sized(int full, int quickSize)
     return (g_quick ? quickSize : full) * g_scale;
 }
 
-int run(int argc, char** argv, int repetitions)
+int run(int argc, char** argv, int repetitions, int growthRepetitions)
 {
     std::vector<char*> args;
     bool forceScale = false, noScale = false;
@@ -259,16 +257,17 @@ int run(int argc, char** argv, int repetitions)
     Results one, ten;
     std::vector<std::string> order, tenOrder;
     // Interleaved at 1x only, where the ratios are taken: the 10x run keeps one benchmark at a time,
-    // so that each peak of memory is that benchmark's own. It repeats each benchmark fewer times.
+    // so that each peak of memory is that benchmark's own.
     std::vector<char*> oneArgs = args, tenArgs = args;
     std::string repeat = "--benchmark_repetitions=" + std::to_string(repetitions);
-    std::string tenRepeat = "--benchmark_repetitions=" + std::to_string(std::min(repetitions, kGrowthRepetitions));
+    std::string tenRepeat = "--benchmark_repetitions=" + std::to_string(growthRepetitions);
     std::string interleave = "--benchmark_enable_random_interleaving=true";
     if (repetitions > 1) {
         oneArgs.insert(oneArgs.begin() + 1, &interleave[0]);
         oneArgs.insert(oneArgs.begin() + 1, &repeat[0]);
-        tenArgs.insert(tenArgs.begin() + 1, &tenRepeat[0]);
     }
+    if (growthRepetitions > 1)
+        tenArgs.insert(tenArgs.begin() + 1, &tenRepeat[0]);
     bool ok = runScaled(1, oneArgs, one, order);
     if (!noScale && (!g_quick || forceScale))
         ok = runScaled(kGrowthScale, tenArgs, ten, tenOrder) && ok;

@@ -22,10 +22,10 @@ bool quick();
 int scale();
 // The input size: full, or quick when --orb-quick is given, times scale().
 int sized(int full, int quick);
-// repetitions > 1: at 1x, the suite's benchmarks run that many times each in random interleaved
-// order, so that a figure and its baseline see the same machine load; at 10x each runs up to three
-// times in a row.
-int run(int argc, char** argv, int repetitions = 1);
+// At 1x the suite's benchmarks run repetitions times each in random interleaved order, so that a
+// figure and its baseline see the same machine load; at 10x each runs growthRepetitions times in a
+// row. A benchmark that sets its own repetitions keeps them.
+int run(int argc, char** argv, int repetitions = 3, int growthRepetitions = 1);
 } // namespace orbbench
 
 #define ORB_BENCH_MAIN()                          \
@@ -34,9 +34,9 @@ int run(int argc, char** argv, int repetitions = 1);
         return orbbench::run(argc, argv);         \
     }
 
-// The same, with the benchmarks interleaved at 1x (see run()).
-#define ORB_BENCH_MAIN_INTERLEAVED(repetitions)          \
-    int main(int argc, char** argv)                      \
-    {                                                    \
-        return orbbench::run(argc, argv, repetitions);   \
+// The same, for suites quick enough to be repeated more, at 10x as well.
+#define ORB_BENCH_MAIN_INTERLEAVED(repetitions)            \
+    int main(int argc, char** argv)                        \
+    {                                                      \
+        return orbbench::run(argc, argv, repetitions, 3);  \
     }

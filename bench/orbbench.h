@@ -25,7 +25,7 @@ int sized(int full, int quick);
 // At 1x the suite's benchmarks run repetitions times each in random interleaved order, so that a
 // figure and its baseline see the same machine load; at 10x each runs growthRepetitions times in a
 // row. A benchmark that sets its own repetitions keeps them.
-int run(int argc, char** argv, int repetitions = 3, int growthRepetitions = 1);
+int run(int argc, char** argv, int repetitions = 3, int growthRepetitions = 2);
 } // namespace orbbench
 
 #define ORB_BENCH_MAIN()                          \

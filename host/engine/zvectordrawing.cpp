@@ -296,14 +296,17 @@ QString num(double v)
     return QString::number(v, 'g', QLocale::FloatingPointShortest);
 }
 
-// The read position of a stream buffer. gptr() is protected; a pointer to it named through a
-// derived class may be called on any buffer.
+// The bytes a stream buffer holds in memory from its read position on. gptr() and egptr() are
+// protected; pointers to them named through a derived class may be called on any buffer.
 struct GetArea : std::streambuf
 {
-    static const char* next(std::streambuf* buffer)
+    static const char* next(std::streambuf* buffer, std::streamoff& held)
     {
         char* (std::streambuf::*gptr)() const = &GetArea::gptr;
-        return (buffer->*gptr)();
+        char* (std::streambuf::*egptr)() const = &GetArea::egptr;
+        const char* at = (buffer->*gptr)();
+        held = at ? (buffer->*egptr)() - at : 0;
+        return at;
     }
 };
 
@@ -324,9 +327,10 @@ struct StreamBytes
             const std::streamoff length = stream->tellg() - start;
             stream->seekg(start);
             if (length >= 0 && length <= kMaxStreamBytes && *stream) {
-                std::streambuf* buffer = stream->rdbuf();
-                if (length > 0 && buffer->in_avail() == length) {
-                    data = GetArea::next(buffer);
+                std::streamoff held = 0;
+                const char* at = GetArea::next(stream->rdbuf(), held);
+                if (length > 0 && held == length) {
+                    data = at;
                     size = size_t(length);
                     return bool(stream->seekg(0, std::ios::end));
                 }

@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <fstream>
 #include <limits>
 #include <sstream>
 
@@ -130,6 +131,14 @@ private slots:
         ZVectorDrawing back;
         QVERIFY2(load(back, first), qPrintable(back.lastError()));
         QCOMPARE(back.count(), d.count());
+        // A file stream holds none or part of its bytes in memory: it is read, not taken in place.
+        QTemporaryFile file;
+        QVERIFY(file.open() && file.write(first.data(), qint64(first.size())) == qint64(first.size()));
+        file.close();
+        std::fstream in(file.fileName().toStdString(), std::ios::in | std::ios::binary);
+        ZVectorDrawing fromFile;
+        QVERIFY2(fromFile.loadFromStream(&in), qPrintable(fromFile.lastError()));
+        QCOMPARE(save(fromFile), first);
         // Saving is deterministic, so equal bytes mean every field came back.
         QCOMPARE(save(back), first);
         // The extent kept from the load is the one measured entity by entity; it follows a text

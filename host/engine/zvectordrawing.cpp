@@ -365,8 +365,8 @@ private:
 };
 
 // Destroys the entities last to first. They were made first to last, so the allocator's free
-// lists then hand their memory out, and merge it, in address order: a large drawing is freed and
-// loaded again without a cache miss per entity.
+// lists then hand their memory out, and merge it, in address order: freeing a large drawing and
+// loading the next one walks memory in order instead of at random.
 void destroyEntities(std::vector<std::unique_ptr<ZVDEntity>>& entities)
 {
     for (auto it = entities.rbegin(); it != entities.rend(); ++it)

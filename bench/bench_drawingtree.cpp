@@ -166,4 +166,4 @@ BENCHMARK(BM_DrawingTreeFind1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawingTreeFind1000_Baseline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DrawingTreeFind1000ReadOnly)->Unit(benchmark::kMicrosecond);
 
-ORB_BENCH_MAIN_INTERLEAVED(5)
+ORB_BENCH_MAIN_REPEATED(5)

@@ -65,17 +65,16 @@ public:
             // as much as this one.
             const bool wall = !run.run_name.time_type.empty();
             const double ns = (wall ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime()) * multiplier(run.time_unit);
-            const auto kept = results.find(name);
-            const long highest = kept == results.end() ? peak : std::max(peak, kept->second.peakKb);
-            if (kept == results.end() || ns < kept->second.ns) {
-                Result r;
+            const auto [kept, first] = results.try_emplace(name);
+            Result& r = kept->second;
+            if (first || ns < r.ns) {
                 r.ns = ns;
+                r.counters.clear();
                 for (const auto& c : run.counters)
                     r.counters[c.first] = c.second.value;
-                results[name] = r;
             }
-            results[name].peakKb = highest;
-            if (std::find(order.begin(), order.end(), name) == order.end())
+            r.peakKb = first ? peak : std::max(peak, r.peakKb);
+            if (first)
                 order.push_back(name);
         }
     }

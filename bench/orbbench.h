@@ -34,9 +34,9 @@ int run(int argc, char** argv, int repetitions = 3, int growthRepetitions = 2);
         return orbbench::run(argc, argv);         \
     }
 
-// The same, for suites quick enough to be repeated more, at 10x as well.
-#define ORB_BENCH_MAIN_INTERLEAVED(repetitions)            \
-    int main(int argc, char** argv)                        \
-    {                                                      \
-        return orbbench::run(argc, argv, repetitions, 3);  \
+// The same, for suites quick enough to be repeated more times, at 10x as well.
+#define ORB_BENCH_MAIN_REPEATED(repetitions)              \
+    int main(int argc, char** argv)                       \
+    {                                                     \
+        return orbbench::run(argc, argv, repetitions, 3); \
     }
